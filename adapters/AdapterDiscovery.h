@@ -1,0 +1,16 @@
+#pragma once
+// Reads the machine's adapters from the registry once at start and lists them in the "Network Interfaces" bar.
+#include <string>
+#include <vector>
+
+#include "app/model/AdapterEntry.h"
+#include "app/model/MainForm.h"
+#include "platform/Registry.h"
+
+namespace zelta::adapters {
+
+// Stores every adapter key name in keyNames and returns the adapters that have a connection name.
+std::vector<AdapterEntry> DiscoverAdapters(platform::Registry& registry, std::vector<std::string>& keyNames);
+void FillAdapterSideBar(MainForm& main, const std::vector<AdapterEntry>& entries);
+
+}  // namespace zelta::adapters

@@ -1,0 +1,119 @@
+#include "app/FormController.h"
+
+#include "adapters/AdapterDiscovery.h"
+#include "adapters/AdapterSelection.h"
+#include "apply/ActivationFlow.h"
+#include "profiles/ProfileList.h"
+#include "proxy/BrowserPermission.h"
+#include "sysinfo/MachineSummary.h"
+#include "tools/Launchers.h"
+
+namespace zelta {
+
+namespace {
+constexpr int kHitClient = 1;
+constexpr int kHitCaption = 2;
+constexpr std::size_t kPortMaxLength = 5;
+
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+}  // namespace
+
+FormController::FormController(MainForm& main) : main_(main) {
+    Form1& f = main_.form;
+    f.LE_NewProfile.onChange = [this] { LE_NewProfileChange(); };
+    f.LE_Port.onChange = [this] { LE_PortChange(); };
+    f.CB_UseIP.onChange = [this] { CB_UseIPClick(); };
+    f.CB_UseDNS.onChange = [this] { CB_UseDNSClick(); };
+    f.CB_UseProxy.onChange = [this] { CB_UseProxyClick(); };
+    f.CB_KillBrowsers.onChange = [this] { proxy::CB_KillBrowsersClick(main_); };
+    f.LE_NIC.onChange = [this] { adapters::LE_NICChange(main_); };
+    f.LE_ProfileID.onChange = [this] { adapters::LE_NICChange(main_); };
+    f.XPBar_NICs.onItemClick = [this](int index) { adapters::AdapterItemClick(main_, index); };
+    f.XPBar_Profiles.onItemClick = [this](int index) { profiles::ProfileItemClick(main_, index); };
+    f.XPBar_Contact.onItemClick = [this](int index) {
+        if (index == 0) XPBar_ContactItems0Click();
+        if (index == 1) XPBar_ContactItems1Click();
+    };
+    f.Button_Save.onClick = [this] { profiles::Button_SaveClick(main_); };
+    f.Button_Delete.onClick = [this] { profiles::Button_DeleteClick(main_); };
+    f.Button_ApplyProfile.onClick = [this] { apply::Button_ApplyProfileClick(main_); };
+    f.Button_IPconfig.onClick = [this] { tools::Button_IPconfigClick(main_); };
+    f.Button_OpenCMD.onClick = [this] { tools::Button_OpenCMDClick(main_); };
+    f.XiButton4.onClick = [this] { tools::XiButton4Click(main_); };
+    f.XiButton1.onClick = [this] { tools::XiButton1Click(main_); };
+}
+
+void FormController::FormCreate() {
+    AppState& s = main_.state;
+    Form1& f = main_.form;
+    s.ProgramDir = FolderOf(main_.platform.environment.ExecutablePath());                        // 1
+    adapters::FillAdapterSideBar(main_, adapters::DiscoverAdapters(main_.platform.registry,      // 2
+                                                                   s.AdapterKeyNames));
+    s.UseIP = true;                                                                               // 3
+    SetIPGroupEnabled(main_, true);
+    SetProxyGroupEnabled(main_, false);                                                           // 4
+    s.ProfileCount = 0;                                                                           // 5
+    profiles::LoadProfileList(main_);
+    if (s.SelectedAdapterName.empty()) {                                                          // 6
+        f.JvSwitch1.SetEnabled(false);
+        f.Button_ActDeact.SetEnabled(false);
+    }
+    UpdateProfileCounter(main_);                                                                  // 7
+    sysinfo::StoreOsVersion(main_);                                                               // 8
+    sysinfo::FillMachineSummary(main_);                                                           // 9
+}
+
+void FormController::FormClose() { main_.state.AdapterKeyNames.clear(); }
+
+void FormController::TrayMenuClick(int position) {
+    if (position == TrayMenu::kExitPosition) {
+        ExitClick();
+    } else if (position == TrayMenu::kWebSitePosition) {
+        VokCORPOnlineClick();
+    } else if (position >= TrayMenu::kFixedEntries && position < main_.trayMenu.Count()) {
+        profiles::TrayProfileClick(main_, position);
+    }
+}
+
+void FormController::ExitClick() {
+    if (main_.closeMainWindow) main_.closeMainWindow();
+}
+
+void FormController::VokCORPOnlineClick() { tools::OpenUrl(main_, kMakerWebAddress); }
+void FormController::XPBar_ContactItems0Click() { tools::OpenUrl(main_, kMakerEmailAddress); }
+void FormController::XPBar_ContactItems1Click() { tools::OpenUrl(main_, kMakerWebAddress); }
+
+void FormController::CB_UseIPClick() {
+    main_.state.UseIP = main_.form.CB_UseIP.Checked();
+    SetIPGroupEnabled(main_, main_.state.UseIP);
+}
+
+void FormController::CB_UseDNSClick() {
+    main_.state.UseDNS = main_.form.CB_UseDNS.Checked();
+    SetDNSGroupEnabled(main_, main_.state.UseDNS);
+}
+
+void FormController::CB_UseProxyClick() {
+    main_.state.UseProxy = main_.form.CB_UseProxy.Checked();
+    SetProxyGroupEnabled(main_, main_.state.UseProxy);
+}
+
+void FormController::LE_NewProfileChange() {
+    Form1& f = main_.form;
+    if (f.LE_NewProfile.Text().empty()) {
+        f.Button_Save.SetEnabled(false);
+    } else if (f.JvSwitch1.Enabled()) {
+        f.Button_Save.SetEnabled(true);
+    }
+}
+
+void FormController::LE_PortChange() {
+    if (main_.form.LE_Port.Text().size() == kPortMaxLength) main_.Notice("Max length = 5 !");
+}
+
+int WMNCHitTest(int defaultResult) { return defaultResult == kHitClient ? kHitCaption : defaultResult; }
+
+}  // namespace zelta

@@ -1,0 +1,32 @@
+#pragma once
+// The application state of the main window: one record for the whole run, shared by all handlers.
+#include <string>
+#include <vector>
+
+namespace zelta {
+
+constexpr int kMaxProfiles = 20;
+constexpr unsigned kNoticeTimeMs = 5000;
+inline const char kProductTitle[] = "Vok Tarvex";
+
+struct AppState {
+    std::string ProgramDir;  // the executable's folder, trailing separator included
+    bool UseIP = false;
+    bool UseDNS = false;
+    bool UseProxy = false;
+    bool KillBrowsers = false;
+    std::string CurrentProfileName;
+    bool ActivatedFlag = false;
+    int ActivatingNumber = 0;
+    int LastAppliedNumber = 0;
+    int ProfileCount = 0;
+    std::string SelectedAdapterName;
+    std::vector<std::string> AdapterKeyNames;
+    std::string LoadedProfileName;
+    int SelectedProfileIndex = 0;
+    bool ProfileLoaded = false;
+    int OSMajorVersion = 0;
+    int OSMinorVersion = 0;
+};
+
+}  // namespace zelta

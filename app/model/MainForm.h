@@ -1,0 +1,40 @@
+#pragma once
+// What every handler works on: the controls, the application state, the tray menu, and the operations of the
+// system and of the window shell.
+#include <functional>
+
+#include "app/model/AdapterEntry.h"
+#include "app/model/AppState.h"
+#include "app/model/Form1.h"
+#include "app/model/Notifier.h"
+#include "app/model/TrayMenu.h"
+#include "platform/Platform.h"
+
+namespace zelta {
+
+struct MainForm {
+    MainForm(platform::Platform& platformOps, Notifier& noticeOps) : platform(platformOps), notifier(noticeOps) {}
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    Form1 form;
+    AppState state;
+    TrayMenu trayMenu;
+    // The adapters behind the items of the "Network Interfaces" bar, by position.
+    std::vector<AdapterEntry> adapterEntries;
+    platform::Platform& platform;
+    Notifier& notifier;
+    // Closes the main window as its close box does; set by the window shell.
+    std::function<void()> closeMainWindow;
+
+    // Every notice of the program: the given message, header "Vok Tarvex", 5000 ms, anchored at the main window.
+    void Notice(const std::string& message) { notifier.ShowNotice(message, kProductTitle, kNoticeTimeMs); }
+};
+
+// The group rules and the status counter, used by several handlers.
+void SetIPGroupEnabled(MainForm& main, bool enabled);
+void SetDNSGroupEnabled(MainForm& main, bool enabled);
+void SetProxyGroupEnabled(MainForm& main, bool enabled);
+void UpdateProfileCounter(MainForm& main);
+
+}  // namespace zelta

@@ -1,0 +1,29 @@
+# Zelta.exe: the portable core, the Win32 implementations of the system operations, the window shell and the
+# resources, linked statically into one program that needs no DLL beyond Windows' own.
+enable_language(RC)
+
+file(GLOB win32_platform_sources CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/adapters/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/profiles/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/tools/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/sysinfo/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/apply/win32/*.cpp
+  ${CMAKE_SOURCE_DIR}/proxy/win32/*.cpp)
+add_library(zelta_win32_platform STATIC ${win32_platform_sources})
+target_link_libraries(zelta_win32_platform PUBLIC zelta_model)
+target_compile_definitions(zelta_win32_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+file(GLOB win32_shell_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
+add_executable(Zelta WIN32 ${win32_shell_sources} ${CMAKE_SOURCE_DIR}/assets/Zelta.rc)
+target_link_libraries(Zelta PRIVATE zelta_app zelta_win32_platform
+  comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32)
+target_compile_definitions(Zelta PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set_target_properties(Zelta PROPERTIES OUTPUT_NAME Zelta)
+if(MINGW)
+  target_link_options(Zelta PRIVATE -static -s -Wl,--gc-sections)
+  target_compile_options(Zelta PRIVATE -ffunction-sections -fdata-sections)
+endif()
+# The resource script pulls in the manifest, icon and pictures: a change to any of them rebuilds it.
+file(GLOB asset_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/assets/Zelta.rc PROPERTIES OBJECT_DEPENDS "${asset_files}")

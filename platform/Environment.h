@@ -1,0 +1,16 @@
+#pragma once
+// The process's own surroundings.
+#include <string>
+
+namespace zelta::platform {
+
+class Environment {
+public:
+    virtual ~Environment() = default;
+    // The executable's full path.
+    virtual std::string ExecutablePath() = 0;
+    // An environment variable's value; empty when it is not set.
+    virtual std::string Variable(const std::string& name) = 0;
+};
+
+}  // namespace zelta::platform

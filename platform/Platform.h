@@ -1,0 +1,19 @@
+#pragma once
+// The bundle of system operations handed to the core. The window shell passes the real ones, tests pass fakes.
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
+#include "platform/Launcher.h"
+#include "platform/Registry.h"
+#include "platform/SystemInfo.h"
+
+namespace zelta::platform {
+
+struct Platform {
+    Registry& registry;
+    SystemInfo& systemInfo;
+    Launcher& launcher;
+    FileSystem& files;
+    Environment& environment;
+};
+
+}  // namespace zelta::platform

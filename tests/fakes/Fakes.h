@@ -1,0 +1,151 @@
+#pragma once
+// In-memory stand-ins for the system operations, and a main window model wired to them.
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/FormController.h"
+#include "app/model/MainForm.h"
+#include "platform/Platform.h"
+
+namespace zelta::fakes {
+
+// Keys by full path ("ROOT\a\b"); subkeys are listed in the order they were added, as a store may enumerate them.
+class FakeRegistry : public platform::Registry {
+public:
+    void AddKey(platform::RegistryRoot root, const std::string& path);
+    void SetValue(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
+                  std::uint32_t type, const std::string& data);
+    // A text value as the system stores it: the text and its terminating NUL.
+    void SetString(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
+                   const std::string& text);
+    // A multi-string: every entry followed by a NUL, then the closing NUL.
+    void SetMultiString(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
+                        const std::vector<std::string>& entries);
+    // Keys that refuse an open with write access, as HKLM keys do for a user without administrator rights.
+    void DenyWriteAccess(platform::RegistryRoot root, const std::string& path);
+    std::optional<platform::RegistryValue> Value(platform::RegistryRoot root, const std::string& keyPath,
+                                                 const std::string& name) const;
+
+    std::unique_ptr<platform::RegistryKey> OpenKey(platform::RegistryRoot root, const std::string& path,
+                                                   platform::RegistryAccess access) override;
+
+    int openKeys = 0;   // keys open right now
+    int openCalls = 0;  // every open asked for
+
+    struct Key {
+        std::vector<std::string> subKeys;
+        std::map<std::string, platform::RegistryValue> values;
+        bool denyWrite = false;
+    };
+    std::map<std::string, Key> keys;
+
+private:
+    static std::string FullPath(platform::RegistryRoot root, const std::string& path);
+    Key& Ensure(const std::string& fullPath);
+};
+
+class FakeSystemInfo : public platform::SystemInfo {
+public:
+    std::optional<std::string> computerName = std::string("WORKSTATION");
+    std::optional<platform::OsVersionInfo> version = platform::OsVersionInfo{6, 1, 7601, true, "Service Pack 1"};
+    std::string cpuBrand = "Intel(R) Core(TM) i5 CPU";
+    std::uint32_t totalMemory = 2147483648u;
+
+    std::optional<std::string> ComputerName() override { return computerName; }
+    std::optional<platform::OsVersionInfo> OsVersion() override { return version; }
+    std::string CpuBrandBytes() override { return cpuBrand; }
+    std::uint32_t TotalPhysicalMemory32() override { return totalMemory; }
+};
+
+struct LaunchRecord {
+    enum class Kind { CommandLine, CommandLineAndWait, ShellOpen } kind;
+    std::string target;  // the command line, or the shell target
+    std::string parameters;
+    platform::ShowMode mode;
+    unsigned maxWaitMs = 0;
+};
+
+class FakeLauncher : public platform::Launcher {
+public:
+    std::vector<LaunchRecord> launches;
+    bool waitEndsInTime = true;
+
+    void RunCommandLine(const std::string& commandLine, platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::CommandLine, commandLine, "", mode, 0});
+    }
+    bool RunCommandLineAndWait(const std::string& commandLine, platform::ShowMode mode, unsigned maxWaitMs) override {
+        launches.push_back({LaunchRecord::Kind::CommandLineAndWait, commandLine, "", mode, maxWaitMs});
+        return waitEndsInTime;
+    }
+    void ShellOpen(const std::string& target, const std::string& parameters, platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::ShellOpen, target, parameters, mode, 0});
+    }
+};
+
+// Files by path; a path can be made unwritable, or unreadable, to test failures.
+class FakeFileSystem : public platform::FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> readOnly;
+    std::set<std::string> unreadable;
+    int replaceCalls = 0;
+
+    bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+    std::optional<std::string> ReadFile(const std::string& path, std::string& reason) override;
+    bool ReplaceFile(const std::string& path, const std::string& content, std::string& reason) override;
+};
+
+class FakeEnvironment : public platform::Environment {
+public:
+    std::string executablePath = "C:\\Tools\\Zelta\\Zelta.exe";
+    std::map<std::string, std::string> variables;
+    std::string ExecutablePath() override { return executablePath; }
+    std::string Variable(const std::string& name) override {
+        const auto it = variables.find(name);
+        return it == variables.end() ? std::string() : it->second;
+    }
+};
+
+struct Notice {
+    std::string message;
+    std::string header;
+    unsigned timeMs;
+};
+
+class FakeNotifier : public Notifier {
+public:
+    std::vector<Notice> notices;
+    void ShowNotice(const std::string& message, const std::string& header, unsigned timeMs) override {
+        notices.push_back({message, header, timeMs});
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> result;
+        for (const Notice& notice : notices) result.push_back(notice.message);
+        return result;
+    }
+};
+
+// A main window model with fake system operations and all handlers bound, before the start-up sequence.
+struct FakeApp {
+    FakeRegistry registry;
+    FakeSystemInfo systemInfo;
+    FakeLauncher launcher;
+    FakeFileSystem files;
+    FakeEnvironment environment;
+    FakeNotifier notifier;
+    platform::Platform platform{registry, systemInfo, launcher, files, environment};
+    MainForm main{platform, notifier};
+    FormController controller{main};
+    int closeRequests = 0;
+
+    FakeApp() {
+        main.closeMainWindow = [this] { ++closeRequests; };
+    }
+    Form1& form() { return main.form; }
+    AppState& state() { return main.state; }
+};
+
+}  // namespace zelta::fakes
