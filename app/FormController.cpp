@@ -74,7 +74,9 @@ void FormController::TrayMenuClick(int position) {
     } else if (position == TrayMenu::kWebSitePosition) {
         VokCORPOnlineClick();
     } else if (position >= TrayMenu::kFixedEntries && position < main_.trayMenu.Count()) {
-        profiles::TrayProfileClick(main_, position);
+        profiles::TrayProfileClick(main_, position, [this](const std::string& name, int number) {
+            apply::ActivateProfile(main_, name, number);
+        });
     }
 }
 

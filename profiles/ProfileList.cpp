@@ -6,7 +6,7 @@ namespace zelta::profiles {
 void LoadProfileList(MainForm&) {}
 void ProfileItemClick(MainForm&, int) {}
 void LoadProfile(MainForm&, int) {}
-void TrayProfileClick(MainForm&, int) {}
+void TrayProfileClick(MainForm&, int, const ActivateProfileFn&) {}
 void Button_SaveClick(MainForm&) {}
 void Button_DeleteClick(MainForm&) {}
 
