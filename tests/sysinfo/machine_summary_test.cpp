@@ -1,0 +1,112 @@
+// The banner's machine summary and the version numbers stored at start-up.
+#include <gtest/gtest.h>
+
+#include "sysinfo/MachineSummary.h"
+#include "tests/fakes/Fakes.h"
+
+namespace zelta::sysinfo {
+namespace {
+
+using platform::RegistryRoot;
+constexpr char kNtKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+constexpr char kOlderKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+
+TEST(MachineSummaryText, MemoryIsWholeMegabytesOfA32BitCount) {
+    const struct {
+        std::uint32_t bytes;
+        const char* line;
+    } cases[] = {{2147483648u, "Total RAM: 2048 MB"},
+                 {1073741823u, "Total RAM: 1023 MB"},
+                 {0xFFFFFFFFu, "Total RAM: 4095 MB"},
+                 {1048575u, "Total RAM: 0 MB"}};
+    for (const auto& c : cases) EXPECT_EQ(RamLine(c.bytes), c.line) << c.bytes;
+}
+
+TEST(MachineSummaryText, OsLineJoinsItsPartsWithFixedBlanks) {
+    EXPECT_EQ(OsLine("Microsoft Windows XP", "Service Pack 3", 5, 1, 2600),
+              "OS: Microsoft Windows XP Service Pack 3 (5.1.2600)");
+    EXPECT_EQ(OsLine("Windows 10 Pro", "", 10, 0, 19045), "OS: Windows 10 Pro  (10.0.19045)");
+}
+
+TEST(MachineSummaryText, CpuNameIsCutAtTheFirstNulAndKeepsLeadingBlanks) {
+    EXPECT_EQ(CpuNameFromBrand(std::string("       Intel(R) Pentium(R) 4\0\0junk", 35)),
+              "       Intel(R) Pentium(R) 4");
+    EXPECT_EQ(CpuNameFromBrand(std::string(60, 'x')), std::string(48, 'x'));
+    EXPECT_EQ(CpuNameFromBrand(std::string(48, '\0')), "");
+}
+
+TEST(ProductNameReading, TakesTextValuesOnlyFromTheFamilysKeyWithReadAccess) {
+    fakes::FakeRegistry registry;
+    registry.SetString(RegistryRoot::LocalMachine, kNtKey, "ProductName", "Windows 7 Professional");
+    registry.SetString(RegistryRoot::LocalMachine, kOlderKey, "ProductName", "Microsoft Windows 98");
+    registry.DenyWriteAccess(RegistryRoot::LocalMachine, kNtKey);
+    EXPECT_EQ(ProductName(registry, true), "Windows 7 Professional");
+    EXPECT_EQ(ProductName(registry, false), "Microsoft Windows 98");
+    EXPECT_EQ(registry.openKeys, 0);
+
+    registry.SetValue(RegistryRoot::LocalMachine, kNtKey, "ProductName", platform::kRegExpandSz,
+                      std::string("Expanded\0", 9));
+    EXPECT_EQ(ProductName(registry, true), "Expanded");
+    registry.SetValue(RegistryRoot::LocalMachine, kNtKey, "ProductName", platform::kRegBinary, "Windows");
+    EXPECT_EQ(ProductName(registry, true), "");
+    registry.keys.clear();
+    EXPECT_EQ(ProductName(registry, true), "");
+}
+
+struct MachineSummary : ::testing::Test {
+    fakes::FakeApp app;
+    void SetUp() override {
+        app.registry.SetString(RegistryRoot::LocalMachine, kNtKey, "ProductName", "Windows 7 Ultimate");
+    }
+};
+
+TEST_F(MachineSummary, StartUpStoresTheVersionAndFillsTheLabelsInOrder) {
+    std::vector<std::string> order;
+    Form1& f = app.form();
+    for (Control* label : {&f.L_RAM, &f.L_CPU, &f.L_OS, &f.L_PCName})
+        label->view = [&order](const Control& c, ControlProperty) { order.push_back(c.Name()); };
+    app.systemInfo.cpuBrand = std::string("  Intel(R) Core(TM) i5 CPU\0\0", 28);
+    app.controller.FormCreate();
+    EXPECT_EQ(app.state().OSMajorVersion, 6);
+    EXPECT_EQ(app.state().OSMinorVersion, 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"L_PCName", "L_OS", "L_CPU", "L_RAM"}));
+    EXPECT_EQ(f.L_PCName.Text(), "Computer Name: WORKSTATION");
+    EXPECT_EQ(f.L_OS.Text(), "OS: Windows 7 Ultimate Service Pack 1 (6.1.7601)");
+    EXPECT_EQ(f.L_CPU.Text(), "CPU:   Intel(R) Core(TM) i5 CPU");
+    EXPECT_EQ(f.L_RAM.Text(), "Total RAM: 2048 MB");
+}
+
+TEST_F(MachineSummary, OsLineTakesMajorAndMinorFromTheStoredState) {
+    app.state().OSMajorVersion = 5;
+    app.state().OSMinorVersion = 2;
+    FillMachineSummary(app.main);
+    EXPECT_EQ(app.form().L_OS.Text(), "OS: Windows 7 Ultimate Service Pack 1 (5.2.7601)");
+}
+
+TEST_F(MachineSummary, OlderFamilyReadsItsOwnKeyAndTheBuildsLowWord) {
+    app.registry.SetString(RegistryRoot::LocalMachine, kOlderKey, "ProductName", "Microsoft Windows ME");
+    app.systemInfo.version = platform::OsVersionInfo{4, 90, 0x045A0BB8u, false, " A "};
+    StoreOsVersion(app.main);
+    FillMachineSummary(app.main);
+    EXPECT_EQ(app.form().L_OS.Text(), "OS: Microsoft Windows ME  A  (4.90.3000)");
+}
+
+TEST_F(MachineSummary, FailingCallsLeaveTheFixedPartsOfEveryLine) {
+    app.registry.keys.clear();
+    app.systemInfo.computerName.reset();
+    app.systemInfo.version.reset();
+    app.systemInfo.cpuBrand.clear();
+    app.systemInfo.totalMemory = 0;
+    app.state().OSMajorVersion = 9;
+    StoreOsVersion(app.main);
+    FillMachineSummary(app.main);
+    Form1& f = app.form();
+    EXPECT_EQ(app.state().OSMajorVersion, 0);
+    EXPECT_EQ(f.L_PCName.Text(), "Computer Name: ");
+    EXPECT_EQ(f.L_OS.Text(), "OS:   (0.0.0)");
+    EXPECT_EQ(f.L_CPU.Text(), "CPU: ");
+    EXPECT_EQ(f.L_RAM.Text(), "Total RAM: 0 MB");
+}
+
+}  // namespace
+}  // namespace zelta::sysinfo
