@@ -6,10 +6,15 @@
 
 namespace zelta::tools {
 
+// How long the address report waits for ipconfig to finish writing before Notepad opens the report.
+constexpr unsigned kIpconfigReportWaitMs = 5000;
+inline const char kFirefoxPath[] = "C:\\Program Files\\Mozilla Firefox\\firefox.exe";
+
 void Button_IPconfigClick(MainForm& main);
 void Button_OpenCMDClick(MainForm& main);
 void XiButton4Click(MainForm& main);
 void XiButton1Click(MainForm& main);
+// Hands the address on unchanged: to Firefox when it is installed at its usual place, else to the shell.
 void OpenUrl(MainForm& main, const std::string& address);
 
 }  // namespace zelta::tools
