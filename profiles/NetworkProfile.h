@@ -1,0 +1,70 @@
+#pragma once
+// One stored profile: the thirteen keys of a "Profile<n>" section, all held as text, and the sections and keys
+// of the settings file that every part of the program shares.
+#include <array>
+#include <string>
+
+#include "profiles/SettingsDocument.h"
+#include "profiles/SettingsFile.h"
+
+namespace zelta::profiles {
+
+inline const char kSettingsSection[] = "Zelta Settings";
+inline const char kProfileCountKey[] = "#_profiles";
+inline const char kLastAppliedKey[] = "last_pai";
+inline const char kProfileAppliedKey[] = "profile_applied";
+inline const char kProfileNameKey[] = "profile_name";
+
+// "Profile" followed by the number.
+std::string ProfileSection(int number);
+
+struct NetworkProfile {
+    std::string profileName;  // name, " - ", adapter connection name
+    std::string ip;
+    std::string sm;
+    std::string gw;
+    std::string dns1;
+    std::string dns2;
+    std::string proxyIp;
+    std::string proxyPort;
+    std::string useIp;   // "user" or "dhcp"
+    std::string useDns;  // "user" or "dhcp"
+    std::string useProxy;
+    std::string killBrowsers;
+    std::string profileApplied;
+};
+
+struct ProfileKey {
+    const char* key;
+    std::string NetworkProfile::*field;
+};
+// The keys of a profile section in the order the file keeps them.
+extern const std::array<ProfileKey, 13> kProfileKeys;
+
+// Every missing key reads as empty text.
+NetworkProfile ReadNetworkProfile(const SettingsDocument& settings, int number);
+// Writes the thirteen keys in file order.
+void WriteNetworkProfile(SettingsDocument& settings, int number, const NetworkProfile& profile);
+
+// Only exactly "dhcp" means DHCP; every other text, the empty one included, means user-given.
+inline bool IsDhcp(const std::string& useValue) { return useValue == "dhcp"; }
+inline std::string UseValue(bool user) { return user ? "user" : "dhcp"; }
+
+struct ProfileNameParts {
+    std::string name;
+    std::string adapter;
+};
+std::string ComposeProfileName(const std::string& name, const std::string& adapter);
+// Split at the first "- ": the adapter follows it, the name is what stands before its " - " (the character before
+// the hyphen is dropped). Without "- " the name is empty and the adapter is everything but the first character.
+ProfileNameParts SplitProfileName(const std::string& stored);
+// True when name and adapter come back unchanged from the stored text; a name holding "- " or ending in "-"
+// would be split at the wrong place.
+bool SurvivesSplit(const std::string& name, const std::string& adapter);
+
+// Records profile number as the one applied last, in one replacement of the file: "last_pai" = number, the
+// previous profile's mark cleared when previousNumber names a stored profile, then the new profile's mark set.
+// Marks go only into profiles the file holds, so no section is created that names no profile.
+void RecordAppliedProfile(SettingsFile& settings, int number, int previousNumber);
+
+}  // namespace zelta::profiles
