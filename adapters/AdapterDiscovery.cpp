@@ -1,11 +1,31 @@
 #include "adapters/AdapterDiscovery.h"
 
+#include "adapters/RegistryAccess.h"
+
 namespace zelta::adapters {
 
-// Discovery is not built yet: no adapter is listed.
-std::vector<AdapterEntry> DiscoverAdapters(platform::Registry&, std::vector<std::string>& keyNames) {
+namespace {
+const char kAdapterListKey[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters";
+const char kConnectionRoot[] = "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
+}  // namespace
+
+// Every key name is kept, and every key is walked, the first one included: keys that are no adapter of the
+// user's (such as NdisWanIp) have no connection key and drop out by that test. Each listed adapter keeps the key
+// it was read from, so a key without a connection key shifts nothing.
+std::vector<AdapterEntry> DiscoverAdapters(platform::Registry& registry, std::vector<std::string>& keyNames) {
     keyNames.clear();
-    return {};
+    if (const auto listKey = OpenExistingKey(registry, platform::RegistryRoot::LocalMachine, kAdapterListKey)) {
+        keyNames = SubKeyNames(*listKey);
+    }
+
+    std::vector<AdapterEntry> entries;
+    for (const std::string& keyName : keyNames) {
+        const std::string connectionPath = std::string(kConnectionRoot) + "\\" + keyName + "\\Connection";
+        const auto connection = OpenExistingKey(registry, platform::RegistryRoot::LocalMachine, connectionPath);
+        if (!connection) continue;
+        entries.push_back({ReadText(*connection, "Name"), keyName});
+    }
+    return entries;
 }
 
 void FillAdapterSideBar(MainForm& main, const std::vector<AdapterEntry>& entries) {
