@@ -1,13 +1,201 @@
 #include "profiles/ProfileList.h"
 
+#include "profiles/NetworkProfile.h"
+#include "profiles/ProfileDeletion.h"
+#include "profiles/SettingsFile.h"
+
 namespace zelta::profiles {
 
-// The profile store is not built yet: the list starts empty and the editor's buttons do nothing.
-void LoadProfileList(MainForm&) {}
-void ProfileItemClick(MainForm&, int) {}
-void LoadProfile(MainForm&, int) {}
-void TrayProfileClick(MainForm&, int, const ActivateProfileFn&) {}
-void Button_SaveClick(MainForm&) {}
-void Button_DeleteClick(MainForm&) {}
+namespace {
+
+const char kActivatedPrefix[] = "Profile Activated: ";
+const char kBadNameNotice[] = "A profile name must not contain \"- \" nor end with \"-\" !";
+
+// The number field: seven blanks before the number, five before 20.
+std::string ProfileIdText(int number) {
+    return number == kMaxProfiles ? "     20" : "       " + std::to_string(number);
+}
+
+NetworkProfile ProfileFromEditor(const MainForm& main, const std::string& name) {
+    const Form1& f = main.form;
+    const AppState& s = main.state;
+    NetworkProfile profile;
+    profile.profileName = ComposeProfileName(name, f.LE_NIC.Text());
+    profile.ip = f.IPA_IP.Text();
+    profile.sm = f.IPA_SM.Text();
+    profile.gw = f.IPA_GW.Text();
+    profile.dns1 = f.IPA_DNS1.Text();
+    profile.dns2 = f.IPA_DNS2.Text();
+    profile.proxyIp = f.IPA_Proxy.Text();
+    profile.proxyPort = f.LE_Port.Text();
+    profile.useIp = UseValue(s.UseIP);
+    profile.useDns = UseValue(s.UseDNS);
+    profile.useProxy = s.UseProxy ? "1" : "0";
+    profile.killBrowsers = s.KillBrowsers ? "1" : "0";
+    profile.profileApplied = "0";
+    return profile;
+}
+
+// The tray entries from position onwards take the number and picture of the place they now stand at.
+void RenumberTrayEntriesFrom(TrayMenu& menu, int position) {
+    for (int at = position; at < menu.Count(); ++at) {
+        const int number = at - TrayMenu::kFixedEntries + 1;
+        menu.SetProfileNumber(at, number, TrayMenu::ProfilePicture(number));
+    }
+}
+
+}  // namespace
+
+void LoadProfileList(MainForm& main) {
+    const SettingsDocument settings = SettingsFile(main.platform).Read();
+    const int count = settings.ReadNumber(kSettingsSection, kProfileCountKey, 0);
+    main.state.LastAppliedNumber = settings.ReadNumber(kSettingsSection, kLastAppliedKey, 0);
+    for (int number = 1; number <= count; ++number) {
+        const std::string section = ProfileSection(number);
+        const std::string text = settings.ReadText(section, kProfileNameKey, "");
+        // Only exactly 1 counts as applied here, unlike in the editor.
+        const bool applied = settings.ReadNumber(section, kProfileAppliedKey, 0) == 1;
+        main.form.XPBar_Profiles.AddItem({text, text});
+        if (applied) main.form.L_ProfileActivated.SetText(kActivatedPrefix + text);
+        main.trayMenu.AppendProfile(text, number, TrayMenu::ProfilePicture(number), !applied);
+    }
+}
+
+void ProfileItemClick(MainForm& main, int index) {
+    main.state.SelectedProfileIndex = index;
+    LoadProfile(main, index + 1);
+}
+
+void LoadProfile(MainForm& main, int number) {
+    Form1& f = main.form;
+    AppState& s = main.state;
+    const SettingsDocument settings = SettingsFile(main.platform).Read();
+    const NetworkProfile profile = ReadNetworkProfile(settings, number);
+
+    s.CurrentProfileName = profile.profileName;
+    const ProfileNameParts parts = SplitProfileName(profile.profileName);
+    s.SelectedAdapterName = parts.adapter;
+    f.LE_NewProfile.SetText(parts.name);
+    s.LoadedProfileName = parts.name;
+    f.LE_NIC.SetText(parts.adapter);
+
+    f.IPA_IP.SetText(profile.ip);
+    f.IPA_SM.SetText(profile.sm);
+    f.IPA_GW.SetText(profile.gw);
+    f.IPA_DNS1.SetText(profile.dns1);
+    f.IPA_DNS2.SetText(profile.dns2);
+    f.IPA_Proxy.SetText(profile.proxyIp);
+    f.LE_Port.SetText(profile.proxyPort);
+
+    f.CB_UseIP.SetChecked(!IsDhcp(profile.useIp));
+    f.CB_UseDNS.SetChecked(!IsDhcp(profile.useDns));
+    f.CB_UseProxy.SetChecked(FlagFromText(profile.useProxy, false));
+    f.CB_KillBrowsers.SetChecked(FlagFromText(profile.killBrowsers, false));
+
+    // Any non-zero mark counts as applied here.
+    f.Button_ApplyProfile.SetEnabled(!FlagFromText(profile.profileApplied, false));
+    s.ProfileLoaded = true;
+    f.LE_ProfileID.SetText(ProfileIdText(number));
+    // The applied profile can be neither saved over nor deleted straight after loading.
+    f.Button_Save.SetEnabled(f.Button_ApplyProfile.Enabled());
+    f.Button_Delete.SetEnabled(f.Button_ApplyProfile.Enabled());
+}
+
+void TrayProfileClick(MainForm& main, int position, const ActivateProfileFn& activate) {
+    const int number = main.trayMenu.Number(position);
+    const std::string caption = main.trayMenu.Caption(position);
+    if (activate) activate(caption, number);
+}
+
+void Button_SaveClick(MainForm& main) {
+    Form1& f = main.form;
+    AppState& s = main.state;
+    if (!f.JvSwitch1.Enabled()) {
+        main.Notice("You MUST select a NIC !");
+        return;
+    }
+    const std::string name = f.LE_NewProfile.Text();
+    const std::string adapter = f.LE_NIC.Text();
+    // Such a name would come back split at the wrong place, and applying it would target a wrong adapter.
+    if (!SurvivesSplit(name, adapter)) {
+        main.Notice(kBadNameNotice);
+        return;
+    }
+
+    s.ProfileCount = f.XPBar_Profiles.Count();
+    const int selected = s.SelectedProfileIndex + 1;
+    const bool overwrite = name == s.LoadedProfileName && selected >= 1 && selected <= s.ProfileCount;
+    const bool add = !overwrite && s.ProfileCount < kMaxProfiles && f.Button_ApplyProfile.Enabled();
+    if (!overwrite && !add) {
+        main.Notice("Max number of profiles = " + std::to_string(kMaxProfiles) + " !");
+        UpdateProfileCounter(main);
+        return;
+    }
+
+    const int target = overwrite ? selected : s.ProfileCount + 1;
+    const int count = overwrite ? s.ProfileCount : s.ProfileCount + 1;
+    // The count and the thirteen keys land in one replacement of the file; the list and the tray menu change
+    // only once the file holds the profile.
+    SettingsFile settings(main.platform);
+    SettingsFile::Edit edit = settings.BeginEdit();
+    edit.WriteNumber(kSettingsSection, kProfileCountKey, count);
+    WriteNetworkProfile(edit.Document(), target, ProfileFromEditor(main, name));
+    edit.Commit();
+
+    s.CurrentProfileName = name;
+    if (add) {
+        s.SelectedAdapterName = adapter;
+        const std::string caption = ComposeProfileName(name, adapter);
+        f.XPBar_Profiles.AddItem({caption, caption});
+        main.trayMenu.AppendProfile(caption, target, TrayMenu::ProfilePicture(target));
+        s.ProfileCount = count;
+        // The editor now stands for the profile just saved: Apply acts on it and a second save overwrites it.
+        s.SelectedProfileIndex = target - 1;
+        s.LoadedProfileName = name;
+    }
+    if (s.ProfileLoaded) main.Notice("Profile was saved !");
+    UpdateProfileCounter(main);
+}
+
+void Button_DeleteClick(MainForm& main) {
+    Form1& f = main.form;
+    AppState& s = main.state;
+    if (s.SelectedProfileIndex == -1) {
+        main.Notice("You MUST select a profile !");
+        return;
+    }
+    const int number = s.SelectedProfileIndex + 1;
+    const int position = TrayMenu::ProfilePosition(number);
+    SettingsFile settings(main.platform);
+    std::vector<std::string> lines = settings.LoadLines();
+    if (!RemoveProfileBlock(lines, number)) {
+        // A damaged file without that profile's header is left alone, and so are the list and the menu.
+        UpdateProfileCounter(main);
+        return;
+    }
+    // Check both views hold the profile before the file changes, so they cannot fall out of step with it.
+    f.XPBar_Profiles.Item(number - 1);
+    main.trayMenu.At(position);
+    settings.SaveLines(lines);
+
+    main.trayMenu.RemoveAt(position);
+    f.XPBar_Profiles.RemoveItem(number - 1);
+    f.Button_Delete.SetEnabled(false);
+    RenumberTrayEntriesFrom(main.trayMenu, position);
+
+    // The applied profile keeps its record: it moved down with its block, or there is none any more.
+    const bool appliedDeleted = s.LastAppliedNumber == number;
+    s.LastAppliedNumber = AppliedNumberAfterDeletion(s.LastAppliedNumber, number);
+    if (appliedDeleted) f.L_ProfileActivated.SetText("");
+
+    // The editor no longer stands for a stored profile: its name and number are cleared and Save is disabled,
+    // and no typed name can match the loaded one again, so a later save adds a profile instead of overwriting
+    // the one that now holds the deleted number.
+    s.LoadedProfileName.clear();
+    f.LE_NewProfile.SetText("");
+    f.LE_ProfileID.SetText("");
+    f.Button_Save.SetEnabled(false);
+    UpdateProfileCounter(main);
+}
 
 }  // namespace zelta::profiles
