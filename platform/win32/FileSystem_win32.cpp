@@ -1,0 +1,160 @@
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/win32/FileSystem_win32.h"
+
+namespace zelta::platform {
+
+namespace {
+
+// A file handle, closed exactly once; INVALID_HANDLE_VALUE means none.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+        }
+        return *this;
+    }
+
+    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // False when closing failed, which for a file just written can mean lost data.
+    bool Close() {
+        if (!Valid()) return true;
+        const BOOL closed = CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
+        return closed != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// The temporary file of a replacement: deleted on every path unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!kept_) DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+    void Keep() { kept_ = true; }
+
+private:
+    std::string path_;
+    bool kept_ = false;
+};
+
+// The system's text for an error code, without its trailing line break and full stop.
+std::string SystemErrorText(DWORD code) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text;
+    if (length > 0 && buffer != nullptr) text.assign(buffer, length);
+    if (buffer != nullptr) LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.')) {
+        text.pop_back();
+    }
+    if (text.empty()) text = "System error " + std::to_string(code);
+    return text;
+}
+
+bool Fail(std::string& reason, DWORD code) {
+    reason = SystemErrorText(code);
+    return false;
+}
+
+// The folder that holds path, for the temporary file; the current folder for a bare name.
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/:");
+    if (separator == std::string::npos) return ".";
+    // "C:\x" keeps its root separator; "C:x" names the drive's current folder.
+    if (path[separator] == ':') return path.substr(0, separator + 1);
+    if (separator == 0 || (separator == 2 && path[1] == ':')) return path.substr(0, separator + 1);
+    return path.substr(0, separator);
+}
+
+bool WriteAll(HANDLE file, const std::string& content) {
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const std::size_t remaining = content.size() - written;
+        const DWORD chunk = remaining > 0x10000000u ? 0x10000000u : static_cast<DWORD>(remaining);
+        DWORD done = 0;
+        if (!::WriteFile(file, content.data() + written, chunk, &done, nullptr) || done == 0) return false;
+        written += done;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path, std::string& reason) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        reason = SystemErrorText(GetLastError());
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size)) {
+        reason = SystemErrorText(GetLastError());
+        return std::nullopt;
+    }
+    std::string content;
+    content.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD done = 0;
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &done, nullptr)) {
+            reason = SystemErrorText(GetLastError());
+            return std::nullopt;
+        }
+        if (done == 0) break;
+        content.append(buffer, done);
+    }
+    return content;
+}
+
+bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& content, std::string& reason) {
+    // Renaming over a read-only file fails on Windows but not everywhere it may run; refuse it here alike.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return Fail(reason, ERROR_ACCESS_DENIED);
+    }
+
+    char temporaryName[MAX_PATH + 1] = {};
+    if (GetTempFileNameA(FolderOf(path).c_str(), "zel", 0, temporaryName) == 0) return Fail(reason, GetLastError());
+    TemporaryFile temporary(temporaryName);
+
+    FileHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return Fail(reason, GetLastError());
+    if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get())) return Fail(reason, GetLastError());
+    if (!file.Close()) return Fail(reason, GetLastError());
+
+    if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return Fail(reason, GetLastError());
+    }
+    temporary.Keep();
+    return true;
+}
+
+}  // namespace zelta::platform
