@@ -1,0 +1,51 @@
+#pragma once
+// A collapsible item bar: a header button that folds the bar and one button per item. Header and items are real
+// child windows whose text is their caption, so the keyboard, automation and screen readers reach them.
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/model/Control.h"
+
+namespace zelta::win32 {
+
+class ItemBarWindow {
+public:
+    static constexpr int kHeaderId = 1999;
+    static constexpr int kFirstItemId = 2000;
+
+    ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT headerFont, HWND tooltip, int scale96);
+    ~ItemBarWindow();
+    ItemBarWindow(const ItemBarWindow&) = delete;
+    ItemBarWindow& operator=(const ItemBarWindow&) = delete;
+
+    HWND Hwnd() const { return hwnd_; }
+    int DesiredHeight() const;
+    void Place(int x, int y, int width, int height);
+
+    // Runs when the bar's height changes (folded, unfolded, items added or removed).
+    std::function<void()> onHeightChanged;
+
+    static void RegisterWindowClass(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void RebuildItems();
+    void LayoutChildren();
+    void DrawButton(const DRAWITEMSTRUCT& item) const;
+    int Scaled(int value) const { return MulDiv(value, scale96_, 96); }
+
+    ItemBar& model_;
+    HWND hwnd_ = nullptr;
+    HWND header_ = nullptr;
+    std::vector<HWND> items_;
+    HFONT font_;
+    HFONT headerFont_;
+    HWND tooltip_;
+    int scale96_;
+    int width_ = 0;
+};
+
+}  // namespace zelta::win32

@@ -1,0 +1,510 @@
+#include "app/win32/MainWindow_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "app/win32/BalloonNotice_win32.h"
+#include "app/win32/HandlerBoundary_win32.h"
+#include "app/win32/TrayIcon_win32.h"
+#include "app/win32/TrayMenu_win32.h"
+#include "app/win32/Banner_win32.h"
+#include "assets/ResourceIds.h"
+
+namespace zelta::win32 {
+
+namespace {
+constexpr char kFormClass[] = "TForm1";
+constexpr char kPanelClass[] = "TPanel";
+constexpr int kClientWidth = 700;
+constexpr int kClientHeight = 513;
+constexpr int kDesignLeft = 478;
+constexpr int kDesignTop = 114;
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr int kEditLabelOffset = 500;  // a labelled edit's caption label has the edit's id + this
+}  // namespace
+
+void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
+    WNDCLASSEXA form{};
+    form.cbSize = sizeof(form);
+    form.lpfnWndProc = WindowProc;
+    form.hInstance = instance;
+    form.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZELTA));
+    form.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    form.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    RegisterClassExA(&form);
+
+    WNDCLASSA panel{};
+    panel.lpfnWndProc = PanelProc;
+    panel.hInstance = instance;
+    panel.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    panel.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panel.lpszClassName = kPanelClass;
+    RegisterClassA(&panel);
+
+    ItemBarWindow::RegisterWindowClass(instance);
+}
+
+MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main,
+                       FormController& controller)
+    : instance_(instance), application_(application), main_(main), controller_(controller) {
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpi_ <= 0) dpi_ = 96;
+
+    RECT frame{0, 0, S(kClientWidth), S(kClientHeight)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, main_.form.Caption.Text().c_str(), kFormStyle,
+                            S(kDesignLeft), S(kDesignTop), frame.right - frame.left, frame.bottom - frame.top,
+                            application_.Hwnd(), nullptr, instance, this);
+    main_.closeMainWindow = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
+    application_.onMinimiseRequest = [this] { HideToTray(); };
+    application_.onRestoreRequest = [this] { Restore(); };
+    application_.onActivate = [this] {
+        if (IsWindowVisible(hwnd_)) SetForegroundWindow(hwnd_);
+    };
+    application_.onCloseRequest = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
+}
+
+MainWindow::~MainWindow() {
+    for (Control* control : main_.form.All()) control->view = nullptr;
+    itemBars_.clear();
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+Notifier& MainWindow::Notices() { return *balloon_; }
+
+void MainWindow::CreateFonts() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONTA base = metrics.lfMessageFont;
+    font_.reset(CreateFontIndirectA(&base));
+    LOGFONTA bold = base;
+    bold.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&bold));
+    LOGFONTA large = bold;
+    large.lfHeight = -MulDiv(12, dpi_, 72);
+    largeBoldFont_.reset(CreateFontIndirectA(&large));
+}
+
+HWND MainWindow::CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y,
+                               int width, int height, DWORD exStyle) {
+    if (control.Visible()) style |= WS_VISIBLE;
+    if (!control.Enabled()) style |= WS_DISABLED;
+    HWND window = CreateWindowExA(exStyle, className, control.Text().c_str(), WS_CHILD | style, S(x), S(y), S(width),
+                                  S(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
+                                  instance_, nullptr);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (!control.Hint().empty()) AddTooltip(window, control.Hint());
+    windows_[control.Id()] = window;
+    return window;
+}
+
+void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth,
+                                    bool readOnly) {
+    HWND label = CreateWindowExA(0, "STATIC", Form1::EditLabel(edit), WS_CHILD | WS_VISIBLE | SS_RIGHT, S(x),
+                                 S(y + 3), S(labelWidth - 6), S(16), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(edit.Id() + kEditLabelOffset)),
+                                 instance_, nullptr);
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0);
+    HWND window = CreateControl(edit, parent, "EDIT", style, x + labelWidth, y, editWidth, 21, WS_EX_CLIENTEDGE);
+    if (edit.maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(edit.maxLength), 0);
+}
+
+void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y) {
+    CreateControl(label, parent, "STATIC", SS_LEFT, x, y + 3, 80, 16);
+    CreateControl(field, parent, WC_IPADDRESSA, WS_TABSTOP, x + 82, y, 130, 21);
+}
+
+void MainWindow::AddTooltip(HWND window, const std::string& text) {
+    TOOLINFOA info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(window);
+    info.uId = reinterpret_cast<UINT_PTR>(window);
+    info.lpszText = const_cast<char*>(text.c_str());
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void MainWindow::CreateControls() {
+    Form1& f = main_.form;
+    CreateFonts();
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
+                               nullptr);
+    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, S(400));
+
+    // The banner and its five white labels. Presses on them fall through to the window and move it.
+    banner_ = LoadBannerBitmap(instance_, IDR_BANNER);
+    if (banner_) bannerBrush_.reset(CreatePatternBrush(banner_.get()));
+    CreateControl(f.L_ProfileActivated, hwnd_, "STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 12, 76, 330, 24);
+    CreateControl(f.L_PCName, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 10, 440, 17);
+    CreateControl(f.L_OS, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 30, 440, 17);
+    CreateControl(f.L_CPU, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 50, 440, 17);
+    CreateControl(f.L_RAM, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 70, 440, 17);
+    bannerLabels_ = {windows_[kId_L_ProfileActivated], windows_[kId_L_PCName], windows_[kId_L_OS],
+                     windows_[kId_L_CPU], windows_[kId_L_RAM]};
+    SendMessageA(windows_[kId_L_PCName], WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
+    SendMessageA(windows_[kId_L_ProfileActivated], WM_SETFONT, reinterpret_cast<WPARAM>(largeBoldFont_.get()), FALSE);
+    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth, 117);
+    SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    HWND status = CreateControl(f.StatusBar1, hwnd_, STATUSCLASSNAMEA, 0, 0, 0, 0, 0);
+    RECT statusRect;
+    GetWindowRect(status, &statusRect);
+    const int statusHeight = statusRect.bottom - statusRect.top;
+    int parts[2] = {S(182), -1};
+    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    ShowInWindow(f.StatusBar1, ControlProperty::Panels);
+
+    const int panelTop = S(117);
+    const int panelHeight = S(kClientHeight) - panelTop - statusHeight;
+    panelLeft_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                                 panelTop, S(185), panelHeight, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Left)), instance_, nullptr);
+    windows_[kId_Panel_Left] = panelLeft_;
+    // No clipping of children here: the group boxes are transparent and the panel paints beneath them.
+    panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE,
+                                  S(185), panelTop, S(515), panelHeight, hwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Right)), instance_, nullptr);
+    windows_[kId_Panel_Right] = panelRight_;
+
+    for (ItemBar* bar : {&f.XPBar_NICs, &f.XPBar_Profiles, &f.XPBar_Contact}) {
+        itemBars_.push_back(
+            std::make_unique<ItemBarWindow>(panelLeft_, *bar, font_.get(), boldFont_.get(), tooltip_, dpi_));
+        itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
+        windows_[bar->Id()] = itemBars_.back()->Hwnd();
+    }
+    LayoutLeftPanel();
+
+    HWND p = panelRight_;
+    CreateLabelledEdit(f.LE_NewProfile, p, 8, 10, 80, 190, false);
+    CreateLabelledEdit(f.LE_ProfileID, p, 300, 10, 40, 60, true);
+    CreateLabelledEdit(f.LE_NIC, p, 8, 38, 80, 352, true);
+    CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
+    CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
+
+    CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX, 8, 76, 240, 108);
+    CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
+    CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98);
+    CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126);
+    CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154);
+
+    CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX, 258, 76, 248, 80);
+    CreateControl(f.CB_UseDNS, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 266, 74, 74, 18);
+    CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98);
+    CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126);
+
+    CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX, 8, 194, 240, 118);
+    CreateControl(f.CB_UseProxy, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 192, 78, 18);
+    CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216);
+    CreateLabelledEdit(f.LE_Port, p, 18, 244, 82, 60, false);
+    CreateControl(f.CB_KillBrowsers, p, "BUTTON", BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, 18, 272, 222, 32);
+
+    CreateControl(f.Button_Save, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 166, 74, 26);
+    CreateControl(f.Button_Delete, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 346, 166, 74, 26);
+    CreateControl(f.Button_ApplyProfile, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 198, 240, 30);
+    CreateControl(f.Button_IPconfig, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 250, 116, 24);
+    CreateControl(f.Button_OpenCMD, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 390, 250, 116, 24);
+    CreateControl(f.XiButton1, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 280, 240, 24);
+    CreateControl(f.XiButton4, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 310, 240, 24);
+
+    CreateControl(f.Label1, p, "STATIC", SS_LEFT, 8, 318, 250, 15);
+    CreateControl(f.Label2, p, "STATIC", SS_LEFT, 8, 334, 250, 15);
+    CreateControl(f.Label3, p, "STATIC", SS_LEFT, 8, 350, 300, 15);
+
+    // Group boxes sit beneath the controls they frame.
+    for (int id : {kId_SGB_UseIP, kId_SGB_UseDNS, kId_SGB_UseProxy}) {
+        SetWindowPos(windows_[id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    for (int id : {kId_IPA_IP, kId_IPA_SM, kId_IPA_GW, kId_IPA_DNS1, kId_IPA_DNS2, kId_IPA_Proxy}) {
+        ShowInWindow(*f.Find(id), ControlProperty::Text);
+    }
+    SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void MainWindow::LayoutLeftPanel() {
+    if (itemBars_.size() != 3) return;
+    RECT client;
+    GetClientRect(panelLeft_, &client);
+    const int margin = S(6);
+    const int width = client.right - 2 * margin;
+    ItemBarWindow& nics = *itemBars_[0];
+    ItemBarWindow& profiles = *itemBars_[1];
+    ItemBarWindow& contact = *itemBars_[2];
+    const int contactHeight = contact.DesiredHeight();
+    const int contactTop = client.bottom - margin - contactHeight;
+    int y = margin;
+    const int nicsHeight = std::min(nics.DesiredHeight(), std::max(0, contactTop - y - margin));
+    nics.Place(margin, y, width, nicsHeight);
+    y += nicsHeight + margin;
+    const int profilesHeight = std::min(profiles.DesiredHeight(), std::max(0, contactTop - y - margin));
+    profiles.Place(margin, y, width, profilesHeight);
+    contact.Place(margin, contactTop, width, contactHeight);
+}
+
+void MainWindow::BindViews() {
+    for (Control* control : main_.form.All()) {
+        if (control->Kind() == ControlKind::ItemBar) continue;  // item bars mirror themselves
+        control->view = [this](const Control& changed, ControlProperty property) { ShowInWindow(changed, property); };
+    }
+}
+
+void MainWindow::ShowInWindow(const Control& control, ControlProperty property) {
+    HWND window = control.Kind() == ControlKind::Form ? hwnd_ : windows_[control.Id()];
+    if (!window) return;
+    updatingView_ = true;
+    switch (property) {
+        case ControlProperty::Text:
+            if (control.Kind() == ControlKind::IpAddress) {
+                unsigned octets[4] = {0, 0, 0, 0};
+                sscanf(control.Text().c_str(), "%u.%u.%u.%u", &octets[0], &octets[1], &octets[2], &octets[3]);
+                if (control.Text() == "0.0.0.0") {
+                    SendMessageA(window, IPM_CLEARADDRESS, 0, 0);
+                } else {
+                    SendMessageA(window, IPM_SETADDRESS, 0,
+                                 MAKEIPADDRESS(octets[0], octets[1], octets[2], octets[3]));
+                }
+            } else {
+                SetWindowTextA(window, control.Text().c_str());
+            }
+            break;
+        case ControlProperty::Hint: {
+            TOOLINFOA info{};
+            info.cbSize = sizeof(info);
+            info.hwnd = GetParent(window);
+            info.uId = reinterpret_cast<UINT_PTR>(window);
+            info.lpszText = const_cast<char*>(control.Hint().c_str());
+            SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+            break;
+        }
+        case ControlProperty::Enabled:
+            EnableWindow(window, control.Enabled());
+            break;
+        case ControlProperty::Visible:
+            ShowWindow(window, control.Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case ControlProperty::Checked:
+            SendMessageA(window, BM_SETCHECK, control.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ControlProperty::Panels: {
+            const auto& bar = static_cast<const StatusBar&>(control);
+            SendMessageA(window, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(bar.PanelText(0).c_str()));
+            const std::string rightAligned = "\t\t" + bar.PanelText(1);
+            SendMessageA(window, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(rightAligned.c_str()));
+            break;
+        }
+        default:
+            break;
+    }
+    updatingView_ = false;
+}
+
+void MainWindow::OnCommand(int id, int code, HWND window) {
+    Control* control = main_.form.Find(id);
+    if (!control || updatingView_ || !window) return;
+    switch (control->Kind()) {
+        case ControlKind::Button:
+            if (code == BN_CLICKED) RunHandler(hwnd_, [control] { control->Click(); });
+            break;
+        case ControlKind::CheckBox:
+            if (code == BN_CLICKED) {
+                const bool checked = SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                RunHandler(hwnd_, [control, checked] { control->SetChecked(checked); });
+            }
+            break;
+        case ControlKind::LabelledEdit:
+        case ControlKind::IpAddress:
+            if (code == EN_CHANGE) {
+                char text[1024] = {};
+                GetWindowTextA(window, text, sizeof(text));
+                const std::string value = text;
+                RunHandler(hwnd_, [control, value] { control->SetText(value); });
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT MainWindow::OnLabelColour(HDC dc, HWND label) {
+    for (HWND bannerLabel : bannerLabels_) {
+        if (bannerLabel != label) continue;
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkMode(dc, TRANSPARENT);
+        if (!bannerBrush_) return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+        // The label paints the part of the banner it covers, so it looks drawn on the picture.
+        RECT rect;
+        GetWindowRect(label, &rect);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
+        SetBrushOrgEx(dc, -rect.left, -rect.top, nullptr);
+        return reinterpret_cast<LRESULT>(bannerBrush_.get());
+    }
+    return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+}
+
+void MainWindow::AnimateCaption() {
+    Control& caption = main_.form.Caption;
+    // The window's own caption decides, so a caption that another part wrote is overwritten on the next tick.
+    char current[256] = {};
+    GetWindowTextA(hwnd_, current, sizeof(current));
+    const std::string next = animation_.Tick(current);
+    if (next == caption.Text()) {
+        SetWindowTextA(hwnd_, next.c_str());
+    } else {
+        caption.SetText(next);
+    }
+}
+
+void MainWindow::HideToTray() {
+    if (!application_.Minimised()) application_.Minimise();
+    ShowWindow(hwnd_, SW_HIDE);
+    application_.HideTaskbarButton();
+    if (balloon_) balloon_->OnAnchorVisibilityChanged(false);
+}
+
+void MainWindow::Restore() {
+    application_.ShowTaskbarButton();
+    application_.RestoreFromMinimised();
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    if (balloon_) balloon_->OnAnchorVisibilityChanged(true);
+}
+
+void MainWindow::OnTrayMenu(POINT) {
+    const int position = PopupTrayMenu(hwnd_, main_.trayMenu, menuPictures_.get());
+    if (position >= 0) RunHandler(hwnd_, [this, position] { controller_.TrayMenuClick(position); });
+}
+
+bool MainWindow::PreTranslate(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(hwnd_, message.hwnd)) {
+        char className[16] = {};
+        GetClassNameA(message.hwnd, className, sizeof(className));
+        if (lstrcmpiA(className, "BUTTON") == 0) {
+            SendMessageA(message.hwnd, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return IsDialogMessageA(hwnd_, &message) != FALSE;
+}
+
+LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_DRAWITEM:
+            // Controls on a panel report to the main window, which owns every handler.
+            return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+        default:
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (self->tray_) {
+        LRESULT result = 0;
+        if (self->tray_->HandleMessage(message, wParam, lParam, result)) return result;
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateControls();
+            BindViews();
+            iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                                           0)));
+            iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                           GetSystemMetrics(SM_CXSMICON),
+                                                           GetSystemMetrics(SM_CYSMICON), 0)));
+            menuPictures_.reset(static_cast<HBITMAP>(
+                LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+            balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
+            // The tray icon is in the notification area and the caption animation armed before start-up runs.
+            tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
+            tray_->onSingleClick = [this] {
+                if (application_.Minimised() || !IsWindowVisible(hwnd_)) {
+                    Restore();
+                } else {
+                    HideToTray();
+                }
+            };
+            tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
+            SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnLabelColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlID != static_cast<UINT>(kId_Image1)) break;
+            if (banner_) {
+                HDC memory = CreateCompatibleDC(item->hDC);
+                HGDIOBJ previous = SelectObject(memory, banner_.get());
+                BITMAP info{};
+                GetObject(banner_.get(), sizeof(info), &info);
+                SetStretchBltMode(item->hDC, HALFTONE);
+                StretchBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory, 0, 0, info.bmWidth,
+                           info.bmHeight, SRCCOPY);
+                SelectObject(memory, previous);
+                DeleteDC(memory);
+            } else {
+                FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            }
+            return TRUE;
+        }
+        case WM_NCHITTEST:
+            return WMNCHitTest(static_cast<int>(DefWindowProcA(hwnd_, message, wParam, lParam)));
+        case WM_TIMER:
+            if (wParam == kAnimationTimerId) {
+                AnimateCaption();
+                return 0;
+            }
+            if (balloon_ && balloon_->HandleTimer(wParam)) return 0;
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                HideToTray();
+                return 0;
+            }
+            break;
+        case WM_MOVE:
+            if (balloon_) balloon_->OnAnchorMoved();
+            break;
+        case WM_CLOSE:
+            RunHandler(hwnd_, [this] { controller_.FormClose(); });
+            if (balloon_) balloon_->OnAnchorClosing();
+            KillTimer(hwnd_, kAnimationTimerId);
+            SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
+            tray_.reset();
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace zelta::win32

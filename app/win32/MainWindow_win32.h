@@ -1,0 +1,89 @@
+#pragma once
+// The main window `Form1` (class TForm1): creates the real controls, mirrors the form model into them, feeds
+// the user's input back into the model, and hosts the tray icon, the notices and the caption animation.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "app/AnimTitle.h"
+#include "app/FormController.h"
+#include "app/model/MainForm.h"
+#include "app/win32/ApplicationWindow_win32.h"
+#include "app/win32/ItemBar_win32.h"
+#include "app/win32/Win32Handles.h"
+
+namespace zelta::win32 {
+
+class BalloonNotifier;
+class TrayIcon;
+
+class MainWindow {
+public:
+    static constexpr UINT_PTR kAnimationTimerId = 0x7203;
+    static constexpr UINT kAnimationStepMs = 50;
+
+    MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main, FormController& controller);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND Hwnd() const { return hwnd_; }
+    // The notices' balloon, anchored at this window; usable once the window exists.
+    Notifier& Notices();
+    // Tab, Space and Enter among the controls; true when the message was consumed.
+    bool PreTranslate(MSG& message);
+
+    static void RegisterWindowClasses(HINSTANCE instance);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateFonts();
+    void CreateControls();
+    HWND CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y, int width,
+                       int height, DWORD exStyle = 0);
+    void CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth, bool readOnly);
+    void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y);
+    void AddTooltip(HWND window, const std::string& text);
+    void BindViews();
+    void ShowInWindow(const Control& control, ControlProperty property);
+    void OnCommand(int id, int code, HWND window);
+    LRESULT OnLabelColour(HDC dc, HWND label);
+    void LayoutLeftPanel();
+    void AnimateCaption();
+    void HideToTray();
+    void Restore();
+    void OnTrayMenu(POINT position);
+    int S(int value) const { return MulDiv(value, dpi_, 96); }
+
+    HINSTANCE instance_;
+    ApplicationWindow& application_;
+    MainForm& main_;
+    FormController& controller_;
+    HWND hwnd_ = nullptr;
+    HWND panelLeft_ = nullptr;
+    HWND panelRight_ = nullptr;
+    HWND tooltip_ = nullptr;
+    int dpi_ = 96;
+    bool updatingView_ = false;
+    std::map<int, HWND> windows_;
+    std::vector<HWND> bannerLabels_;
+    std::vector<std::unique_ptr<ItemBarWindow>> itemBars_;
+    UniqueFont font_;
+    UniqueFont boldFont_;
+    UniqueFont largeBoldFont_;
+    UniqueBitmap banner_;
+    UniqueBrush bannerBrush_;
+    UniqueBitmap menuPictures_;
+    UniqueIcon iconLarge_;
+    UniqueIcon iconSmall_;
+    AnimTitle animation_;
+    std::unique_ptr<BalloonNotifier> balloon_;
+    std::unique_ptr<TrayIcon> tray_;
+};
+
+}  // namespace zelta::win32

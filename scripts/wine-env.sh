@@ -1,0 +1,37 @@
+# Shared by the run command and the end-to-end tests (sourced, not run). Every Windows program is started inside
+# a private network namespace by the callers: nothing it does can leave the machine.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="   # no offers to download Mono or Gecko
+export WINEARCH=win64
+
+# make_prefix DIR URL_LOG: a new Wine prefix with a virtual desktop (taskbar and tray) and a browser launcher that
+# only writes the addresses it is given into URL_LOG.
+make_prefix() {
+  local prefix="$1" url_log="$2"
+  local browser="$prefix/log-url.sh"
+  WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
+  mkdir -p "$(dirname "$url_log")"
+  printf '#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' "$url_log" > "$browser"
+  chmod +x "$browser"
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f >/dev/null 2>&1
+  WINEPREFIX="$prefix" wineserver -w
+}
+
+# start_xvfb: starts a virtual display on a free number and exports DISPLAY; XVFB_PID names the server.
+start_xvfb() {
+  local fdfile
+  fdfile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local waited=0
+  while [ ! -s "$fdfile" ] && [ "$waited" -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
+# unix_to_windows PATH: the path as Wine's programs see it (the Z: drive maps the Linux root).
+unix_to_windows() {
+  printf 'Z:%s' "${1//\//\\}"
+}

@@ -1,0 +1,303 @@
+#include "tests/e2e/driver/Driver.h"
+
+#include <cstdio>
+#include <map>
+
+namespace e2e {
+
+namespace {
+std::map<std::string, ScenarioFn>& Scenarios() {
+    static std::map<std::string, ScenarioFn> scenarios;
+    return scenarios;
+}
+
+constexpr int kStartTimeoutMs = 30000;
+constexpr UINT kSendTimeoutMs = 10000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+struct FindData {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM lParam) {
+    auto* data = reinterpret_cast<FindData*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((data->processId == 0 || owner == data->processId) && ClassOf(window) == data->className &&
+        IsWindowVisible(window)) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+ScenarioRegistrar::ScenarioRegistrar(const char* name, ScenarioFn fn) { Scenarios()[name] = fn; }
+
+ScenarioFn FindScenario(const std::string& name) {
+    const auto it = Scenarios().find(name);
+    return it == Scenarios().end() ? nullptr : it->second;
+}
+
+void Check(Context& ctx, bool ok, const std::string& what) {
+    ++ctx.checks;
+    if (!ok) ++ctx.failures;
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    std::fflush(stdout);
+}
+
+void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what) {
+    const bool ok = actual == expected;
+    Check(ctx, ok, ok ? what + " == \"" + expected + "\""
+                      : what + ": expected \"" + expected + "\", got \"" + actual + "\"");
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (true) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(25);  // a polling interval, not a wait for the program
+    }
+}
+
+std::string WindowText(HWND window) {
+    const int length = static_cast<int>(Send(window, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = static_cast<int>(Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+HWND FindChildById(HWND parent, int id) {
+    for (HWND child : ChildrenOf(parent)) {
+        if (GetDlgCtrlID(child) == id) return child;
+    }
+    for (HWND child : ChildrenOf(parent)) {
+        if (HWND found = FindChildById(child, id)) return found;
+    }
+    return nullptr;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, count);
+    std::fclose(file);
+    return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool SetReadOnly(const std::string& path, bool readOnly) {
+    return SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+int RunAndWait(const std::string& commandLine, int timeoutMs) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::string mutableLine = commandLine;
+    if (!CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &info)) {
+        return -1;
+    }
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(info.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(info.hProcess, &code);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(code);
+}
+
+void RegAdd(Context& ctx, const std::string& arguments) {
+    const int code = RunAndWait("reg.exe add " + arguments + " /f", 30000);
+    Check(ctx, code == 0, "registry prepared: reg add " + arguments);
+}
+
+std::string RegQuery(const std::string& key, const std::string& value) {
+    HKEY root = HKEY_LOCAL_MACHINE;
+    std::string path = key;
+    if (path.rfind("HKCU\\", 0) == 0) {
+        root = HKEY_CURRENT_USER;
+        path = path.substr(5);
+    } else if (path.rfind("HKLM\\", 0) == 0) {
+        path = path.substr(5);
+    }
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return {};
+    char data[2048] = {};
+    DWORD size = sizeof(data) - 1;
+    DWORD type = 0;
+    std::string result;
+    if (RegQueryValueExA(handle, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size) ==
+        ERROR_SUCCESS) {
+        result.assign(data, type == REG_DWORD ? 0 : size);
+        if (type == REG_DWORD) result = std::to_string(*reinterpret_cast<DWORD*>(data));
+        while (!result.empty() && result.back() == '\0') result.pop_back();
+    }
+    RegCloseKey(handle);
+    return result;
+}
+
+std::string SaveScreenshot(Context& ctx, const std::string& name) {
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    header.bfSize = header.bfOffBits + imageSize;
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    if (pixels) bytes.append(static_cast<const char*>(pixels), imageSize);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::string path = (name.find(':') != std::string::npos) ? name : ctx.artifactsDir + name + ".bmp";
+    Check(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
+    return path;
+}
+
+Zelta::Zelta(Context& ctx, const std::string& exeName) : ctx_(ctx) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + ctx.appDir + exeName + "\"";
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ctx.appDir.c_str(), &startup,
+                        &info)) {
+        Check(ctx, false, "started " + commandLine);
+        return;
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    WaitUntil([this] { return (main_ = FindProcessWindow("TForm1")) != nullptr; }, kStartTimeoutMs);
+    application_ = FindProcessWindow("TApplication");
+    Check(ctx, main_ != nullptr, "the main window of " + exeName + " is shown");
+}
+
+Zelta::~Zelta() {
+    if (process_) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+        CloseHandle(process_);
+    }
+}
+
+HWND Zelta::FindProcessWindow(const char* className) const {
+    FindData data{processId_, className, nullptr};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
+HWND Zelta::Control(int id) const { return main_ ? FindChildById(main_, id) : nullptr; }
+std::string Zelta::Text(int id) const { return Control(id) ? WindowText(Control(id)) : "<no control>"; }
+
+void Zelta::SetText(int id, const std::string& text) {
+    if (HWND window = Control(id)) Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Zelta::Click(int id) {
+    if (HWND window = Control(id)) Send(window, BM_CLICK, 0, 0);
+}
+
+void Zelta::PostClick(int id) {
+    if (HWND window = Control(id)) PostMessageA(window, BM_CLICK, 0, 0);
+}
+
+bool Zelta::Checked(int id) const { return Control(id) && Send(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Zelta::Enabled(int id) const { return Control(id) && IsWindowEnabled(Control(id)); }
+bool Zelta::Visible(int id) const { return Control(id) && IsWindowVisible(Control(id)); }
+
+std::string Zelta::StatusPanel0() const {
+    // The status bar answers WM_GETTEXT with its first panel.
+    return Text(1007);
+}
+
+std::vector<std::string> Zelta::BarItems(int barId) const {
+    std::vector<std::string> captions;
+    for (int index = 0;; ++index) {
+        HWND item = BarItem(barId, index);
+        if (!item) break;
+        captions.push_back(WindowText(item));
+    }
+    return captions;
+}
+
+HWND Zelta::BarItem(int barId, int index) const {
+    HWND bar = Control(barId);
+    return bar ? GetDlgItem(bar, 2000 + index) : nullptr;
+}
+
+void Zelta::ClickBarItem(int barId, int index) {
+    if (HWND item = BarItem(barId, index)) Send(item, BM_CLICK, 0, 0);
+}
+
+std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindProcessWindow("#32770")) != nullptr; }, timeoutMs)) return std::nullopt;
+    std::string text;
+    for (HWND child : ChildrenOf(box)) {
+        if (ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) text = WindowText(child);
+    }
+    const std::string caption = WindowText(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(box); }, 5000);
+    return caption + "|" + text;
+}
+
+void Zelta::Close() {
+    if (main_) PostMessageA(main_, WM_CLOSE, 0, 0);
+}
+
+bool Zelta::WaitForExit(int timeoutMs) {
+    return process_ && WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+}  // namespace e2e

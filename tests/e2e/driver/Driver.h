@@ -1,0 +1,98 @@
+#pragma once
+// The end-to-end driver: starts the real Zelta.exe under Wine, finds its windows, reads and changes them through
+// Windows messages, and checks what a user and the files see. Every wait has a deadline; none is a fixed sleep.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct Context {
+    std::string appDir;        // the program's folder, with a trailing backslash
+    std::string artifactsDir;  // where screenshots go, with a trailing backslash
+    int checks = 0;
+    int failures = 0;
+};
+
+using ScenarioFn = void (*)(Context&);
+struct ScenarioRegistrar {
+    ScenarioRegistrar(const char* name, ScenarioFn fn);
+};
+ScenarioFn FindScenario(const std::string& name);
+
+#define E2E_SCENARIO(name)                                         \
+    static void name##_body(e2e::Context& ctx);                    \
+    static e2e::ScenarioRegistrar name##_registrar(#name, name##_body); \
+    static void name##_body(e2e::Context& ctx)
+
+void Check(Context& ctx, bool ok, const std::string& what);
+void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what);
+#define CHECK(ctx, condition) e2e::Check(ctx, (condition), #condition)
+#define CHECK_EQ(ctx, actual, expected) e2e::CheckEq(ctx, (actual), (expected), #actual)
+
+// Polls the condition until it holds or the deadline passes.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+HWND FindChildById(HWND parent, int id);  // searched through every level
+std::vector<HWND> ChildrenOf(HWND parent);  // direct children, in z-order
+
+// Files and programs of the test itself.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+bool SetReadOnly(const std::string& path, bool readOnly);
+// Starts a command line and waits for it; its exit code, or -1 when it did not start or end in time.
+int RunAndWait(const std::string& commandLine, int timeoutMs);
+// Wine's reg.exe: prepares registry keys and values as an administrator would.
+void RegAdd(Context& ctx, const std::string& arguments);
+std::string RegQuery(const std::string& key, const std::string& value);
+// A picture of the whole screen, as BMP, in the artifacts folder.
+std::string SaveScreenshot(Context& ctx, const std::string& name);
+
+// The program under test, started from its folder (its working directory) and found by its process.
+class Zelta {
+public:
+    explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe");
+    ~Zelta();
+    Zelta(const Zelta&) = delete;
+    Zelta& operator=(const Zelta&) = delete;
+
+    bool Started() const { return main_ != nullptr; }
+    HWND Main() const { return main_; }
+    HWND Application() const { return application_; }
+    DWORD ProcessId() const { return processId_; }
+
+    HWND Control(int id) const;
+    std::string Text(int id) const;
+    void SetText(int id, const std::string& text);  // as typing would: the window reports the change
+    void Click(int id);                              // returns after the handler ran
+    void PostClick(int id);                          // returns at once (for handlers that open a message box)
+    bool Checked(int id) const;
+    bool Enabled(int id) const;
+    bool Visible(int id) const;
+    std::string StatusPanel0() const;
+    std::vector<std::string> BarItems(int barId) const;
+    HWND BarItem(int barId, int index) const;
+    void ClickBarItem(int barId, int index);
+
+    // A visible top-level window of the program's process with that class, or nullptr.
+    HWND FindProcessWindow(const char* className) const;
+    // Waits for the general error report, returns its text and closes it.
+    std::optional<std::string> TakeErrorReport(int timeoutMs);
+    void Close();
+    bool WaitForExit(int timeoutMs);
+
+private:
+    Context& ctx_;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND main_ = nullptr;
+    HWND application_ = nullptr;
+};
+
+}  // namespace e2e
