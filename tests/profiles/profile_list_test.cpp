@@ -111,18 +111,6 @@ TEST_F(ProfileList, TwoSavesAndAnActivationGiveTheDocumentedFileByteForByte) {
     EXPECT_TRUE(Notices().empty());  // no profile was loaded in this run
 }
 
-TEST_F(ProfileList, FirstSaveCreatesTheSettingsHeaderCountAndOneBlock) {
-    Start();
-    SaveNamed("Office");
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[0], "[Zelta Settings]");
-    EXPECT_EQ(lines[1], "#_profiles=1");
-    EXPECT_EQ(lines[2], "[Profile1]");
-    EXPECT_EQ(lines[3], "profile_name=Office - LAN");
-    EXPECT_EQ(lines[15], "profile_applied=0");
-}
-
 TEST_F(ProfileList, ThreeSavesAndOneActivationMake45LinesWithLastPaiOnLineThree) {
     Start();
     SaveNamed("A");
@@ -251,17 +239,6 @@ TEST_F(ProfileList, OverwritingKeepsTheLineCountAndTheCaptions) {
     EXPECT_EQ(app.main.trayMenu.Caption(4), "Office - Local Area Connection");
     EXPECT_EQ(Notices(), (std::vector<std::string>{"Profile was saved !"}));
     EXPECT_EQ(s.CurrentProfileName, "Office");
-}
-
-TEST_F(ProfileList, OverwritingTheAppliedProfileClearsItsMark) {
-    Start(kTwoProfiles);
-    f.XPBar_Profiles.ClickItem(1);
-    f.LE_NewProfile.SetText("Hom");
-    f.LE_NewProfile.SetText("Home");
-    f.Button_Save.Click();
-    SettingsFile settings(app.platform);
-    EXPECT_EQ(settings.ReadText("Profile2", "profile_applied"), "0");
-    EXPECT_EQ(Lines().size(), 31u);
 }
 
 TEST_F(ProfileList, ANameDifferingInCaseAddsANewProfileAndLeavesTheLoadedOne) {
