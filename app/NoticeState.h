@@ -20,8 +20,8 @@ struct NoticeCommands {
 class NoticeState {
 public:
     // A new notice. anchorShown: the main window is visible and not minimised.
-    NoticeCommands Raise(const std::string& message, const std::string& header, std::uint32_t timeMs,
-                         bool anchorShown, std::uint32_t nowMs);
+    NoticeCommands Raise(const std::string& message, const std::string& header, std::uint32_t timeMs, bool anchorShown,
+                         std::uint32_t nowMs);
     // The display timer could not be started: the notice closes at once.
     NoticeCommands TimerNotStarted();
     NoticeCommands TimerFired();

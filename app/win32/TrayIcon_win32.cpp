@@ -1,0 +1,143 @@
+#include "app/win32/TrayIcon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace zelta::win32 {
+namespace {
+
+constexpr char kTip[] = "Vok Tarvex";
+
+NOTIFYICONDATAA IconData(HWND window) {
+    NOTIFYICONDATAA data;
+    std::memset(&data, 0, sizeof(data));
+    // The size every shell from 5.0 on knows, so the icon is also accepted where the newest fields are not.
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = window;
+    data.uID = TrayIcon::kIconId;
+    return data;
+}
+
+// An elevated program does not receive messages that lower processes such as the shell post, unless it lets them
+// through. The call does not exist before Vista (and the per-window one not before Windows 7), so it is looked up.
+void AllowMessageFromShell(HWND window, UINT message) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (!user32) return;
+    using PerWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using PerProcess = BOOL(WINAPI*)(UINT, DWORD);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW and MSGFLT_ADD alike
+    if (FARPROC proc = GetProcAddress(user32, "ChangeWindowMessageFilterEx")) {
+        reinterpret_cast<PerWindow>(reinterpret_cast<void (*)()>(proc))(window, message, kAllow, nullptr);
+    } else if (FARPROC old = GetProcAddress(user32, "ChangeWindowMessageFilter")) {
+        reinterpret_cast<PerProcess>(reinterpret_cast<void (*)()>(old))(message, kAllow);
+    }
+}
+
+}  // namespace
+
+TrayIcon::TrayIcon(HWND messageWindow, HICON icon)
+    : window_(messageWindow),
+      icon_(icon),
+      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
+      clicks_(GetDoubleClickTime()) {
+    if (taskbarCreated_ != 0) AllowMessageFromShell(window_, taskbarCreated_);
+    AllowMessageFromShell(window_, kCallbackMessage);
+    Add();
+}
+
+TrayIcon::~TrayIcon() {
+    KillTimer(window_, kClickTimerId);
+    Delete();
+}
+
+void TrayIcon::Add() {
+    NOTIFYICONDATAA data = IconData(window_);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kCallbackMessage;
+    data.hIcon = icon_;
+    static_assert(sizeof(kTip) <= sizeof(data.szTip), "the tip fits");
+    std::memcpy(data.szTip, kTip, sizeof(kTip));
+    added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    if (!added_) {
+        versionAccepted_ = false;
+        return;
+    }
+    data.uVersion = NOTIFYICON_VERSION;
+    versionAccepted_ = Shell_NotifyIconA(NIM_SETVERSION, &data) != FALSE;
+}
+
+void TrayIcon::Delete() {
+    if (!added_) return;
+    NOTIFYICONDATAA data = IconData(window_);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    added_ = false;
+}
+
+bool TrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
+    if (msg == kCallbackMessage) {
+        // Under both callback protocols the low word of lParam is the mouse or notification message.
+        OnIconEvent(LOWORD(lp));
+        return true;
+    }
+    if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
+        // The shell restarted and forgot every icon; the old one is deleted for shells that did not.
+        NOTIFYICONDATAA data = IconData(window_);
+        Shell_NotifyIconA(NIM_DELETE, &data);
+        added_ = false;
+        Add();
+        return true;
+    }
+    switch (msg) {
+        case WM_QUERYENDSESSION:
+            result = TRUE;
+            return true;
+        case WM_ENDSESSION:
+            if (wp) {
+                Delete();
+            } else if (!added_) {
+                Add();
+            }
+            return true;
+        case WM_TIMER:
+            if (wp != kClickTimerId) return false;
+            Apply(clicks_.TimerFired());
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TrayIcon::OnIconEvent(UINT event) {
+    switch (event) {
+        case WM_LBUTTONUP:
+            Apply(clicks_.ButtonUp(GetTickCount()));
+            break;
+        case WM_LBUTTONDBLCLK:
+            Apply(clicks_.DoubleClick(GetTickCount()));
+            break;
+        case WM_CONTEXTMENU:
+        case WM_RBUTTONUP:
+            // A shell on the newer protocol sends both; only its context-menu notification opens the menu.
+            if ((event == WM_CONTEXTMENU) == versionAccepted_ && onContextMenu) {
+                POINT cursor{};
+                GetCursorPos(&cursor);
+                onContextMenu(cursor);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void TrayIcon::Apply(const TrayClickCommands& commands) {
+    if (commands.killTimer) KillTimer(window_, kClickTimerId);
+    if (commands.startTimer && SetTimer(window_, kClickTimerId, GetDoubleClickTime(), nullptr) == 0) {
+        Apply(clicks_.TimerNotStarted());
+        return;
+    }
+    if (commands.runSingleClick && onSingleClick) onSingleClick();
+}
+
+}  // namespace zelta::win32
