@@ -13,7 +13,7 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& path, std::string& reason) = 0;
     // Replaces the file as a whole: a temporary file in the same folder, flushed, then renamed over the old one.
     // On failure the old file is left byte for byte, no temporary file stays behind, and false is returned.
-    virtual bool ReplaceFile(const std::string& path, const std::string& content, std::string& reason) = 0;
+    virtual bool ReplaceContents(const std::string& path, const std::string& content, std::string& reason) = 0;
 };
 
 }  // namespace zelta::platform

@@ -38,7 +38,7 @@ SettingsFile::Edit SettingsFile::BeginEdit() {
 
 void SettingsFile::Edit::Commit() {
     std::string reason;
-    if (!file_->files_.ReplaceFile(file_->path_, document_.Content(), reason)) {
+    if (!file_->files_.ReplaceContents(file_->path_, document_.Content(), reason)) {
         throw ZeltaError(FormatError("Unable to write to %s", file_->path_));
     }
 }
@@ -70,7 +70,7 @@ std::vector<std::string> SettingsFile::LoadLines() const {
 
 void SettingsFile::SaveLines(const std::vector<std::string>& lines) {
     std::string reason;
-    if (!files_.ReplaceFile(path_, JoinLines(lines), reason)) {
+    if (!files_.ReplaceContents(path_, JoinLines(lines), reason)) {
         throw ZeltaError("Cannot create file \"" + path_ + "\". " + reason);
     }
 }

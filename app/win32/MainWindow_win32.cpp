@@ -452,6 +452,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
+        case WM_NOTIFY:
+            if (balloon_ && balloon_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
+            break;
+        case WM_ACTIVATE:
+            if (balloon_) balloon_->OnAnchorActivated(LOWORD(wParam) != WA_INACTIVE);
+            break;
+        case WM_SHOWWINDOW:
+            if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !application_.Minimised());
+            break;
         case WM_CTLCOLORSTATIC:
             return OnLabelColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DRAWITEM: {

@@ -132,7 +132,7 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path, st
     return content;
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& content, std::string& reason) {
+bool Win32FileSystem::ReplaceContents(const std::string& path, const std::string& content, std::string& reason) {
     // Renaming over a read-only file fails on Windows but not everywhere it may run; refuse it here alike.
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&

@@ -106,7 +106,7 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path, std
     return it->second;
 }
 
-bool FakeFileSystem::ReplaceFile(const std::string& path, const std::string& content, std::string& reason) {
+bool FakeFileSystem::ReplaceContents(const std::string& path, const std::string& content, std::string& reason) {
     ++replaceCalls;
     if (readOnly.count(path)) {
         reason = "Access is denied";

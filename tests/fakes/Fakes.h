@@ -95,7 +95,7 @@ public:
 
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
     std::optional<std::string> ReadFile(const std::string& path, std::string& reason) override;
-    bool ReplaceFile(const std::string& path, const std::string& content, std::string& reason) override;
+    bool ReplaceContents(const std::string& path, const std::string& content, std::string& reason) override;
 };
 
 class FakeEnvironment : public platform::Environment {

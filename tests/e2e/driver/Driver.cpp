@@ -205,7 +205,7 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     return path;
 }
 
-Zelta::Zelta(Context& ctx, const std::string& exeName) : ctx_(ctx) {
+Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow) : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -218,9 +218,13 @@ Zelta::Zelta(Context& ctx, const std::string& exeName) : ctx_(ctx) {
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
-    WaitUntil([this] { return (main_ = FindProcessWindow("TForm1")) != nullptr; }, kStartTimeoutMs);
+    if (waitForWindow) Check(ctx, WaitForMainWindow(kStartTimeoutMs), "the main window of " + exeName + " is shown");
+}
+
+bool Zelta::WaitForMainWindow(int timeoutMs) {
+    WaitUntil([this] { return (main_ = FindProcessWindow("TForm1")) != nullptr; }, timeoutMs);
     application_ = FindProcessWindow("TApplication");
-    Check(ctx, main_ != nullptr, "the main window of " + exeName + " is shown");
+    return main_ != nullptr;
 }
 
 Zelta::~Zelta() {

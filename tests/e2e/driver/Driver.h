@@ -57,12 +57,14 @@ std::string SaveScreenshot(Context& ctx, const std::string& name);
 // The program under test, started from its folder (its working directory) and found by its process.
 class Zelta {
 public:
-    explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe");
+    // Starts the program; with waitForWindow, waits until its main window is shown (and checks that it is).
+    explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe", bool waitForWindow = true);
     ~Zelta();
     Zelta(const Zelta&) = delete;
     Zelta& operator=(const Zelta&) = delete;
 
     bool Started() const { return main_ != nullptr; }
+    bool WaitForMainWindow(int timeoutMs);
     HWND Main() const { return main_; }
     HWND Application() const { return application_; }
     DWORD ProcessId() const { return processId_; }

@@ -1,0 +1,26 @@
+// A connection name of a non-string type: the error report names it, the window still comes up and runs on.
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+E2E_SCENARIO(adapter_registry_error) {
+    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
+    e2e::RegAdd(ctx,
+                "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\{A1}"
+                "\\Connection\" /v Name /t REG_DWORD /d 7");
+
+    // The report comes up during start-up, before the window is first shown.
+    e2e::Zelta app(ctx, "Zelta.exe", false);
+    const auto report = app.TakeErrorReport(30000);
+    CHECK(ctx, report.has_value());
+    if (report) CHECK_EQ(ctx, *report, std::string("Vok Tarvex|Invalid data type for 'Name'"));
+    CHECK(ctx, app.WaitForMainWindow(10000));
+    if (!app.Started()) return;
+    // Start-up ended at discovery: the window is there and answers.
+    CHECK(ctx, app.BarItems(kId_XPBar_NICs).empty());
+    app.Click(kId_CB_UseProxy);
+    CHECK(ctx, app.Checked(kId_CB_UseProxy));
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}

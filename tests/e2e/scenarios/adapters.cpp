@@ -1,0 +1,78 @@
+// Three adapters prepared in the registry: listed in enumeration order, and a click fills the adapter field and
+// the five address fields from the adapter's own key; a key without connection name shifts nothing.
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+const std::string kAdapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
+const std::string kNetwork =
+    "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
+const std::string kInterfaces = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
+
+void AddAdapter(e2e::Context& ctx, const std::string& key, const char* name) {
+    e2e::RegAdd(ctx, kAdapters + key + "\"");
+    if (name) e2e::RegAdd(ctx, kNetwork + key + "\\Connection\" /v Name /t REG_SZ /d \"" + name + "\"");
+}
+
+void AddAddresses(e2e::Context& ctx, const std::string& key, const std::string& ip, const std::string& mask,
+                  const std::string& gateway, const std::string& nameServer) {
+    const std::string path = kInterfaces + key + "\"";
+    e2e::RegAdd(ctx, path + " /v IPAddress /t REG_MULTI_SZ /d \"" + ip + "\"");
+    e2e::RegAdd(ctx, path + " /v SubnetMask /t REG_MULTI_SZ /d \"" + mask + "\"");
+    e2e::RegAdd(ctx, path + " /v DefaultGateway /t REG_MULTI_SZ /d \"" + gateway + "\"");
+    e2e::RegAdd(ctx, path + " /v NameServer /t REG_SZ /d \"" + nameServer + "\"");
+}
+}  // namespace
+
+E2E_SCENARIO(adapters) {
+    // The registry enumerates keys sorted by name: {A1} first (a real adapter), {B2} without a connection key.
+    AddAdapter(ctx, "{A1}", "Local Area Connection");
+    AddAdapter(ctx, "{B2}", nullptr);
+    AddAdapter(ctx, "{C3}", "Wireless Network Connection");
+    AddAdapter(ctx, "{D4}", "VPN");
+    AddAddresses(ctx, "{A1}", "192.168.10.25\\010.0.0.9", "255.255.255.0", "192.168.10.1", "192.168.10.2,192.168.10.3");
+    AddAddresses(ctx, "{B2}", "172.16.0.5", "255.255.0.0", "172.16.0.1", "172.16.0.2");
+    AddAddresses(ctx, "{C3}", "10.1.2.3", "255.0.0.0", "10.0.0.1", "10.0.0.53");
+
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    const auto items = app.BarItems(kId_XPBar_NICs);
+    CHECK(ctx, items.size() == 3);
+    if (items.size() == 3) {
+        CHECK_EQ(ctx, items[0], std::string("Local Area Connection"));
+        CHECK_EQ(ctx, items[1], std::string("Wireless Network Connection"));
+        CHECK_EQ(ctx, items[2], std::string("VPN"));
+    }
+
+    app.ClickBarItem(kId_XPBar_NICs, 1);
+    CHECK_EQ(ctx, app.Text(kId_LE_NIC), std::string("Wireless Network Connection"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_IP), std::string("10.1.2.3"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_SM), std::string("255.0.0.0"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_GW), std::string("10.0.0.1"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_DNS1), std::string("10.0.0.53"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_DNS2), std::string("0.0.0.0"));
+    CHECK(ctx, !app.Enabled(kId_Button_Save));
+
+    app.ClickBarItem(kId_XPBar_NICs, 0);
+    CHECK_EQ(ctx, app.Text(kId_LE_NIC), std::string("Local Area Connection"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_IP), std::string("192.168.10.25"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_DNS1), std::string("192.168.10.2"));
+    CHECK_EQ(ctx, app.Text(kId_IPA_DNS2), std::string("192.168.10.3"));
+
+    // An adapter without addresses empties every field.
+    app.ClickBarItem(kId_XPBar_NICs, 2);
+    CHECK_EQ(ctx, app.Text(kId_LE_NIC), std::string("VPN"));
+    for (int id : {kId_IPA_IP, kId_IPA_SM, kId_IPA_GW, kId_IPA_DNS1, kId_IPA_DNS2}) {
+        CHECK_EQ(ctx, app.Text(id), std::string("0.0.0.0"));
+    }
+
+    // With an adapter chosen, a name makes Save possible.
+    app.SetText(kId_LE_NewProfile, "Office");
+    CHECK(ctx, app.Enabled(kId_Button_Save));
+    app.SetText(kId_LE_NewProfile, "");
+    CHECK(ctx, !app.Enabled(kId_Button_Save));
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
