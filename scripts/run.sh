@@ -30,12 +30,12 @@ wineserver -p >/dev/null 2>&1 </dev/null
 cd "$run_dir"
 if [ "$virtual" = 0 ]; then
   echo "Starting Zelta.exe on $DISPLAY (no network inside this namespace)."
-  wine "$run_dir/Zelta.exe" >"$run_dir/wine.log" 2>&1 </dev/null
+  wine "$run_dir/Zelta.exe" >"$run_dir/wine.log" 2>&1 </dev/null  # inside unshare -n (re-exec above)
   wineserver -w
   exit 0
 fi
 
-wine "$run_dir/Zelta.exe" >"$run_dir/wine.log" 2>&1 </dev/null &
+wine "$run_dir/Zelta.exe" >"$run_dir/wine.log" 2>&1 </dev/null &  # inside unshare -n (re-exec above)
 driver="$root/build/mingw/tests/e2e/zdriver.exe"
 shot="$root/build/screenshots/run-$(date +%Y%m%d-%H%M%S)"
 mkdir -p "$(dirname "$shot")"

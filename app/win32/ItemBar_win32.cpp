@@ -124,7 +124,7 @@ void ItemBarWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
     const bool focused = (item.itemState & ODS_FOCUS) != 0;
     if (item.hwndItem == header_) {
         TRIVERTEX vertices[2] = {
-            {rect.left, rect.top, 0xFF00, 0xFF00, 0xFF00, 0},
+            {rect.left, rect.top, 0x7000, 0xA000, 0xF000, 0},
             {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(kHeaderTop) << 8),
              static_cast<COLOR16>(GetGValue(kHeaderTop) << 8), static_cast<COLOR16>(GetBValue(kHeaderTop) << 8), 0}};
         GRADIENT_RECT gradient{0, 1};

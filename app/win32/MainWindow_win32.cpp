@@ -189,18 +189,18 @@ void MainWindow::CreateControls() {
     CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
     CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
 
-    CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX, 8, 76, 240, 108);
+    CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 76, 240, 108);
     CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
     CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98);
     CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126);
     CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154);
 
-    CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX, 258, 76, 248, 80);
+    CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 258, 76, 248, 80);
     CreateControl(f.CB_UseDNS, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 266, 74, 74, 18);
     CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98);
     CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126);
 
-    CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX, 8, 194, 240, 118);
+    CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 194, 240, 118);
     CreateControl(f.CB_UseProxy, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 192, 78, 18);
     CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216);
     CreateLabelledEdit(f.LE_Port, p, 18, 244, 82, 60, false);
