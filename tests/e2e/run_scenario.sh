@@ -46,8 +46,8 @@ cp "$driver" "$case_dir/zdriver.exe"
 start_xvfb
 wineserver -p >/dev/null 2>&1 </dev/null
 status=0
-wine "$case_dir/zdriver.exe" "$scenario" "$(unix_to_windows "$app_dir")" "$(unix_to_windows "$artifacts")" \
-  >"$case_dir/driver.log" 2>"$case_dir/wine.log" </dev/null || status=$?
+driver_args=("$scenario" "$(unix_to_windows "$app_dir")" "$(unix_to_windows "$artifacts")")
+wine "$case_dir/zdriver.exe" "${driver_args[@]}" >"$case_dir/driver.log" 2>"$case_dir/wine.log" </dev/null || status=$?  # unshare -n above
 cat "$case_dir/driver.log"
 for bmp in "$artifacts"/*.bmp; do
   [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
