@@ -382,10 +382,13 @@ void MainWindow::OnTrayMenu(POINT) {
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
+    // Enter clicks the focused push button or bar entry, as Space does; check boxes keep Enter to themselves.
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(hwnd_, message.hwnd)) {
         char className[16] = {};
         GetClassNameA(message.hwnd, className, sizeof(className));
-        if (lstrcmpiA(className, "BUTTON") == 0) {
+        const LONG type = GetWindowLongA(message.hwnd, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiA(className, "BUTTON") == 0 &&
+            (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW)) {
             SendMessageA(message.hwnd, BM_CLICK, 0, 0);
             return true;
         }

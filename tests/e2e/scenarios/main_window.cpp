@@ -97,6 +97,16 @@ E2E_SCENARIO(main_window) {
     CHECK(ctx, !app.Visible(kId_XPBar_Contact) || !IsWindowVisible(app.BarItem(kId_XPBar_Contact, 0)));
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 0 / 20"));
 
+    // The bars are reached by the keyboard: Enter on the Contact header unfolds it, its items are real windows.
+    HWND contactHeader = GetDlgItem(app.Control(kId_XPBar_Contact), 1999);
+    CHECK_EQ(ctx, e2e::WindowText(contactHeader), std::string("Contact"));
+    CHECK(ctx, (GetWindowLongA(contactHeader, GWL_STYLE) & WS_TABSTOP) != 0);
+    PostMessageA(contactHeader, WM_KEYDOWN, VK_RETURN, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.BarItem(kId_XPBar_Contact, 1)) != FALSE; }, 5000));
+    if (contact.size() == 2) CHECK_EQ(ctx, contact[1], std::string("http://www.vokcorp.example/"));
+    PostMessageA(contactHeader, WM_KEYDOWN, VK_RETURN, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.BarItem(kId_XPBar_Contact, 1)); }, 5000));
+
     CHECK(ctx, StartsWith(app.Text(kId_L_PCName), "Computer Name: ") && app.Text(kId_L_PCName).size() > 15);
     CHECK(ctx, StartsWith(app.Text(kId_L_OS), "OS: ") && app.Text(kId_L_OS).find(" (6.1.7601)") != std::string::npos);
     CHECK(ctx, StartsWith(app.Text(kId_L_CPU), "CPU: "));
