@@ -1,0 +1,221 @@
+// The notification-area icon and what hangs on it: a single click hides to the tray after the double-click time
+// and a second one restores, a double click does nothing, minimising hides to the tray, the popup menu opens and
+// its "Exit" ends the program while it is hidden; the port notice is a balloon that hides and comes back with the
+// window; the caption types the title out and erases it again.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <set>
+
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+constexpr UINT kTrayCallback = WM_USER + 1;
+constexpr WPARAM kTrayIconId = 1;
+const std::string kTitle = "Vok Tarvex";
+
+// The icon's events, as the shell reports them to the window that owns the icon.
+void PostIconEvent(const e2e::Zelta& app, UINT event) { PostMessageA(app.Main(), kTrayCallback, kTrayIconId, event); }
+
+bool Shown(const e2e::Zelta& app) { return IsWindowVisible(app.Main()) && IsWindowVisible(app.Application()); }
+bool HiddenToTray(const e2e::Zelta& app) {
+    return !IsWindowVisible(app.Main()) && !IsWindowVisible(app.Application());
+}
+
+// A condition that must not become true while the program has every chance to make it so.
+bool StaysFalse(const std::function<bool()>& condition, int observeMs) { return !e2e::WaitUntil(condition, observeMs); }
+
+struct BalloonSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindBalloon(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BalloonSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && e2e::ClassOf(window) == "tooltips_class32" && IsWindowVisible(window) &&
+        (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible balloon tooltip of the program (its hint tooltip is no balloon), or nullptr.
+HWND VisibleBalloon(const e2e::Zelta& app) {
+    BalloonSearch search{app.ProcessId(), nullptr};
+    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct ToolCount {
+    DWORD shellProcessId;
+    LRESULT tools;
+};
+
+BOOL CALLBACK CountShellTools(HWND window, LPARAM lParam) {
+    auto* count = reinterpret_cast<ToolCount*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == count->shellProcessId && e2e::ClassOf(window) == "tooltips_class32") {
+        DWORD_PTR tools = 0;
+        SendMessageTimeoutA(window, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, 5000, &tools);
+        count->tools += static_cast<LRESULT>(tools);
+    }
+    return TRUE;
+}
+
+// The notification area keeps one tip per icon: the number of tips the shell's tooltips hold, or -1 without a
+// taskbar.
+LRESULT NotificationAreaTips() {
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (!taskbar) return -1;
+    ToolCount count{0, 0};
+    GetWindowThreadProcessId(taskbar, &count.shellProcessId);
+    EnumWindows(CountShellTools, reinterpret_cast<LPARAM>(&count));
+    return count.tools;
+}
+
+// One single click on the icon: checks that the change shows only once the double-click time has passed.
+void SingleClick(e2e::Context& ctx, const e2e::Zelta& app, bool expectHidden, const std::string& what) {
+    const int doubleClickMs = static_cast<int>(GetDoubleClickTime());
+    const ULONGLONG clicked = GetTickCount64();
+    PostIconEvent(app, WM_LBUTTONUP);
+    const bool changed = e2e::WaitUntil([&] { return expectHidden ? HiddenToTray(app) : Shown(app); },
+                                        doubleClickMs + 10000);
+    const ULONGLONG waited = GetTickCount64() - clicked;
+    e2e::Check(ctx, changed, what);
+    // Timers never fire early; the margin covers the tick count's granularity.
+    e2e::Check(ctx, waited + 50 >= static_cast<ULONGLONG>(doubleClickMs),
+               what + " only after the double-click time (" + std::to_string(waited) + " ms of " +
+                   std::to_string(doubleClickMs) + ")");
+}
+
+// A double click: both releases and the double click between them, as the shell sends them.
+void DoubleClick(const e2e::Zelta& app) {
+    PostIconEvent(app, WM_LBUTTONUP);
+    PostIconEvent(app, WM_LBUTTONDBLCLK);
+    PostIconEvent(app, WM_LBUTTONUP);
+}
+
+HWND WaitForMenu(const e2e::Zelta& app) {
+    HWND menu = nullptr;
+    e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000);
+    return menu;
+}
+
+void PostKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+bool IsTitlePrefix(const std::string& caption) {
+    return caption.size() <= kTitle.size() && kTitle.compare(0, caption.size(), caption) == 0;
+}
+
+// Samples the caption for about two seconds: every sample is a prefix of the title, and it changes.
+void CheckCaptionAnimates(e2e::Context& ctx, const e2e::Zelta& app, const std::string& when) {
+    std::set<std::string> seen;
+    std::string stray;
+    const ULONGLONG end = GetTickCount64() + 2000;
+    while (GetTickCount64() < end) {
+        const std::string caption = e2e::WindowText(app.Main());
+        seen.insert(caption);
+        if (!IsTitlePrefix(caption)) stray = caption;
+        Sleep(10);  // the sampling interval of an observation window, not a wait for the program
+    }
+    e2e::Check(ctx, stray.empty(), "every caption " + when + " is a prefix of the title" +
+                                       (stray.empty() ? "" : " (saw \"" + stray + "\")"));
+    e2e::Check(ctx, seen.size() >= 3, "the caption " + when + " took " + std::to_string(seen.size()) +
+                                          " different values (at least 3)");
+}
+
+}  // namespace
+
+E2E_SCENARIO(tray) {
+    // The taskbar with its notification area comes with the desktop, before the program starts.
+    LRESULT tipsBefore = -1;
+    e2e::WaitUntil([&] { return (tipsBefore = NotificationAreaTips()) >= 0; }, 10000);
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    CHECK(ctx, app.Application() != nullptr);
+    CHECK(ctx, Shown(app));
+    // The icon is in the notification area from the start (the taskbar button has no tip of its own).
+    CHECK(ctx, tipsBefore >= 0);
+    CHECK(ctx, NotificationAreaTips() == tipsBefore + 1);
+    const int doubleClickMs = static_cast<int>(GetDoubleClickTime());
+
+    // The caption animation runs from the start.
+    CheckCaptionAnimates(ctx, app, "while shown");
+
+    // The tray icon belongs to the main window: a single click hides to the tray, another restores.
+    SingleClick(ctx, app, true, "a single click hides the program to the tray");
+    CHECK(ctx, !IsWindowVisible(app.Application()));
+    CHECK(ctx, NotificationAreaTips() == tipsBefore + 1);  // the icon stays while hidden
+    CheckCaptionAnimates(ctx, app, "while hidden to the tray");
+    SingleClick(ctx, app, false, "a second single click restores the program");
+    CHECK(ctx, !IsIconic(app.Application()));
+
+    // A double click does nothing, shown or hidden.
+    DoubleClick(app);
+    CHECK(ctx, StaysFalse([&] { return !Shown(app); }, doubleClickMs + 500));
+    PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return HiddenToTray(app); }, 5000));
+    DoubleClick(app);
+    CHECK(ctx, StaysFalse([&] { return !HiddenToTray(app); }, doubleClickMs + 500));
+    SingleClick(ctx, app, false, "a single click restores the program minimised to the tray");
+
+    // The port notice is a balloon; it hides with the window and comes back with it.
+    app.Click(kId_CB_UseProxy);
+    CHECK(ctx, app.Enabled(kId_LE_Port));
+    app.SetText(kId_LE_Port, "8080");
+    CHECK(ctx, VisibleBalloon(app) == nullptr);
+    app.SetText(kId_LE_Port, "80808");
+    HWND balloon = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] { return (balloon = VisibleBalloon(app)) != nullptr; }, 5000));
+    if (balloon) {
+        e2e::SaveScreenshot(ctx, "port-notice-balloon");
+        // The stem points at the middle of the window's bottom edge: the balloon spans that point's column.
+        RECT client;
+        GetClientRect(app.Main(), &client);
+        POINT anchor{client.right / 2, client.bottom};
+        ClientToScreen(app.Main(), &anchor);
+        RECT around;
+        GetWindowRect(balloon, &around);
+        CHECK(ctx, around.left <= anchor.x && anchor.x <= around.right);
+        CHECK(ctx, around.top - 40 <= anchor.y && anchor.y <= around.bottom + 40);
+        PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        CHECK(ctx, e2e::WaitUntil([&] { return HiddenToTray(app) && !IsWindowVisible(balloon); }, 3000));
+        SingleClick(ctx, app, false, "a single click restores the program while the notice is open");
+        CHECK(ctx, e2e::WaitUntil([&] { return VisibleBalloon(app) != nullptr; }, 2000));
+    }
+
+    // The popup menu opens on the icon's context-menu request; Escape closes it and the program goes on.
+    PostIconEvent(app, WM_CONTEXTMENU);
+    HWND menu = WaitForMenu(app);
+    CHECK(ctx, menu != nullptr);
+    if (menu) {
+        e2e::SaveScreenshot(ctx, "tray-menu");
+        PostKey(menu, VK_ESCAPE);
+        CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
+        CHECK(ctx, !app.WaitForExit(0));
+    }
+
+    // "Exit", the menu's first entry, ends the program while it is hidden to the tray.
+    PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return HiddenToTray(app); }, 5000));
+    PostIconEvent(app, WM_CONTEXTMENU);
+    menu = WaitForMenu(app);
+    CHECK(ctx, menu != nullptr);
+    if (menu) {
+        PostKey(menu, VK_DOWN);  // highlights the first entry
+        PostKey(menu, VK_RETURN);
+    }
+    CHECK(ctx, app.WaitForExit(10000));
+}
