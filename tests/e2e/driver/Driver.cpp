@@ -205,13 +205,13 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     return path;
 }
 
-Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow) : ctx_(ctx) {
+Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags) : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + ctx.appDir + exeName + "\"";
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ctx.appDir.c_str(), &startup,
-                        &info)) {
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr, ctx.appDir.c_str(),
+                        &startup, &info)) {
         Check(ctx, false, "started " + commandLine);
         return;
     }

@@ -58,7 +58,10 @@ std::string SaveScreenshot(Context& ctx, const std::string& name);
 class Zelta {
 public:
     // Starts the program; with waitForWindow, waits until its main window is shown (and checks that it is).
-    explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe", bool waitForWindow = true);
+    // creationFlags go to CreateProcess: DETACHED_PROCESS starts it without the driver's console, as a user's
+    // start does, so that the console programs it starts open windows of their own.
+    explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe", bool waitForWindow = true,
+                   DWORD creationFlags = 0);
     ~Zelta();
     Zelta(const Zelta&) = delete;
     Zelta& operator=(const Zelta&) = delete;

@@ -1,0 +1,159 @@
+// The diagnostic launchers: the address report is written into the program folder (replacing an older one) and
+// opened in Notepad, once more on each click; the command prompt opens with the product's title; the settings
+// file opens in Notepad; the maker's web address from the Contact bar and from the tray menu goes to the shell's
+// browser, nothing else.
+#include <windows.h>
+
+#include <cctype>
+#include <vector>
+
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+constexpr int kItemBarHeaderId = 1999;
+const std::string kWebAddress = "http://www.vokcorp.example/";
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return Lower(text).find(Lower(part)) != std::string::npos;
+}
+
+struct WindowSearch {
+    const char* className;  // nullptr: any class
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    if (IsWindowVisible(window) && (!search->className || e2e::ClassOf(window) == search->className)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+// Visible top-level windows of any process, of that class, whose caption mentions the text.
+std::vector<HWND> VisibleWindows(const char* className, const std::string& captionPart) {
+    WindowSearch search{className, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
+    std::vector<HWND> matching;
+    for (HWND window : search.found) {
+        if (Contains(e2e::WindowText(window), captionPart)) matching.push_back(window);
+    }
+    return matching;
+}
+
+void CloseAll(const std::vector<HWND>& windows) {
+    for (HWND window : windows) PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+// The addresses the prefix's browser launcher was given, one a line.
+std::vector<std::string> OpenedAddresses(const e2e::Context& ctx) {
+    std::vector<std::string> lines;
+    const auto log = e2e::ReadFileBytes(ctx.artifactsDir + "..\\opened-addresses.log");
+    if (!log) return lines;
+    std::string line;
+    for (char c : *log) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+void PostKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+}  // namespace
+
+E2E_SCENARIO(launchers) {
+    const std::string report = ctx.appDir + "ipconfig.txt";
+    const std::string earlier = "an earlier report\r\n";
+    CHECK(ctx, e2e::WriteFileBytes(report, earlier));
+
+    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    if (!app.Started()) return;
+
+    // The address report: the file is replaced, and Notepad shows it.
+    app.Click(kId_Button_IPconfig);
+    CHECK(ctx, e2e::WaitUntil([&] {
+        const auto bytes = e2e::ReadFileBytes(report);
+        return bytes && *bytes != earlier && Contains(*bytes, "adapter");
+    }, 15000));
+    std::vector<HWND> notepads;
+    CHECK(ctx, e2e::WaitUntil([&] { return (notepads = VisibleWindows("Notepad", "ipconfig")).size() == 1; }, 20000));
+    e2e::SaveScreenshot(ctx, "ipconfig-report");
+    // A second click writes the report again and opens one more Notepad window.
+    CHECK(ctx, e2e::WriteFileBytes(report, earlier));
+    app.Click(kId_Button_IPconfig);
+    CHECK(ctx, e2e::WaitUntil([&] {
+        const auto bytes = e2e::ReadFileBytes(report);
+        return bytes && Contains(*bytes, "adapter");
+    }, 15000));
+    CHECK(ctx, e2e::WaitUntil([&] { return (notepads = VisibleWindows("Notepad", "ipconfig")).size() == 2; }, 20000));
+    CloseAll(notepads);
+    CHECK(ctx, e2e::WaitUntil([&] { return VisibleWindows("Notepad", "ipconfig").empty(); }, 10000));
+
+    // The command prompt carries the product's name as its title (the program's own windows aside).
+    app.Click(kId_Button_OpenCMD);
+    std::vector<HWND> prompts;
+    CHECK(ctx, e2e::WaitUntil([&] {
+        prompts.clear();
+        for (HWND window : VisibleWindows(nullptr, "Vok Tarvex")) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") prompts.push_back(window);
+        }
+        return !prompts.empty();
+    }, 20000));
+    e2e::SaveScreenshot(ctx, "command-prompt");
+    CloseAll(prompts);
+
+    // The settings file, named after the program, in Notepad.
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "\r\n"));
+    app.Click(kId_XiButton4);
+    std::vector<HWND> settings;
+    CHECK(ctx, e2e::WaitUntil([&] { return !(settings = VisibleWindows("Notepad", "Zelta")).empty(); }, 20000));
+    CloseAll(settings);
+
+    // The Contact bar's web item, once the bar is open, hands the address to the shell.
+    HWND contactHeader = GetDlgItem(app.Control(kId_XPBar_Contact), kItemBarHeaderId);
+    CHECK(ctx, contactHeader != nullptr);
+    if (contactHeader) SendMessageA(contactHeader, BM_CLICK, 0, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.BarItem(kId_XPBar_Contact, 1)) != FALSE; }, 5000));
+    app.ClickBarItem(kId_XPBar_Contact, 1);
+    CHECK(ctx, e2e::WaitUntil([&] { return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress}; }, 20000));
+
+    // So does the tray menu's "Vok CORP. Online", the third entry after a separator.
+    PostMessageA(app.Main(), WM_USER + 1, 1, WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
+    if (menu) {
+        PostKey(menu, VK_DOWN);  // "Exit"
+        PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
+        PostKey(menu, VK_RETURN);
+    }
+    CHECK(ctx, e2e::WaitUntil([&] {
+        return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress, kWebAddress};
+    }, 20000));
+    CHECK(ctx, !app.WaitForExit(0));
+    const auto addresses = OpenedAddresses(ctx);
+    for (const std::string& address : addresses) CHECK_EQ(ctx, address, kWebAddress);
+
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
