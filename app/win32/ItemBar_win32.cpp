@@ -1,6 +1,9 @@
 #include "app/win32/ItemBar_win32.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include "app/win32/HandlerBoundary_win32.h"
 
@@ -8,6 +11,7 @@ namespace zelta::win32 {
 
 namespace {
 constexpr char kClassName[] = "TXPBar";
+constexpr char kBodyClassName[] = "TXPBarBody";
 constexpr int kHeaderHeight = 26;
 constexpr int kItemHeight = 19;
 constexpr int kPadding = 4;
@@ -42,6 +46,9 @@ void ItemBarWindow::RegisterWindowClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     RegisterClassA(&windowClass);
+    windowClass.lpfnWndProc = BodyProc;
+    windowClass.lpszClassName = kBodyClassName;
+    RegisterClassA(&windowClass);
 }
 
 ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT headerFont, HWND tooltip, int scale96)
@@ -54,6 +61,8 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
                               0, 10, 10, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHeaderId)), instance,
                               nullptr);
     SendMessageA(header_, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_), FALSE);
+    body_ = CreateWindowExA(WS_EX_CONTROLPARENT, kBodyClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                            10, 10, hwnd_, nullptr, instance, this);
     model_.view = [this](const Control&, ControlProperty property) {
         if (property == ControlProperty::Items) RebuildItems();
         if (property == ControlProperty::Items || property == ControlProperty::Expanded) {
@@ -67,15 +76,15 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
 ItemBarWindow::~ItemBarWindow() {
     model_.view = nullptr;
     if (IsWindow(hwnd_)) {
-        for (HWND item : items_) RemoveTool(tooltip_, hwnd_, item);
+        for (HWND item : items_) RemoveTool(tooltip_, body_, item);
         DestroyWindow(hwnd_);
     }
 }
 
+int ItemBarWindow::ContentHeight() const { return Scaled(kPadding) * 2 + Scaled(kItemHeight) * model_.Count(); }
+
 int ItemBarWindow::DesiredHeight() const {
-    int height = Scaled(kHeaderHeight);
-    if (model_.Expanded()) height += Scaled(kPadding) * 2 + Scaled(kItemHeight) * model_.Count();
-    return height;
+    return Scaled(kHeaderHeight) + (model_.Expanded() ? ContentHeight() : 0);
 }
 
 void ItemBarWindow::Place(int x, int y, int width, int height) {
@@ -86,33 +95,82 @@ void ItemBarWindow::Place(int x, int y, int width, int height) {
 
 void ItemBarWindow::RebuildItems() {
     for (HWND item : items_) {
-        RemoveTool(tooltip_, hwnd_, item);
+        RemoveTool(tooltip_, body_, item);
         DestroyWindow(item);
     }
     items_.clear();
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
     for (int index = 0; index < model_.Count(); ++index) {
         const BarItem& item = model_.Item(index);
-        HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(), WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, 0, 0,
-                                      10, 10, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + index)),
+        HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 0, 0, 10, 10,
+                                      body_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + index)),
                                       instance, nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (model_.ShowHints() && !item.hint.empty()) AddTool(tooltip_, hwnd_, button, item.hint);
+        if (model_.ShowHints() && !item.hint.empty()) AddTool(tooltip_, body_, button, item.hint);
         items_.push_back(button);
     }
 }
 
 void ItemBarWindow::LayoutChildren() {
     const int headerHeight = Scaled(kHeaderHeight);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int bodyHeight = std::max(0, static_cast<int>(client.bottom) - headerHeight);
     MoveWindow(header_, 0, 0, width_, headerHeight, TRUE);
-    int y = headerHeight + Scaled(kPadding);
+    MoveWindow(body_, 0, headerHeight, width_, bodyHeight, TRUE);
+    ShowWindow(body_, model_.Expanded() ? SW_SHOWNA : SW_HIDE);
+
+    // The scroll bar shows only while the items need more room than the body has.
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof(scroll);
+    scroll.fMask = SIF_RANGE | SIF_PAGE;
+    scroll.nMax = ContentHeight() - 1;
+    scroll.nPage = static_cast<UINT>(bodyHeight);
+    SetScrollInfo(body_, SB_VERT, &scroll, TRUE);
+    const int maxScroll = std::max(0, ContentHeight() - bodyHeight);
+    scrollPos_ = std::min(scrollPos_, maxScroll);
+    RECT bodyClient;
+    GetClientRect(body_, &bodyClient);
+    const int itemWidth = static_cast<int>(bodyClient.right) - Scaled(16);
+
+    int y = Scaled(kPadding) - scrollPos_;
     for (HWND item : items_) {
-        MoveWindow(item, Scaled(12), y, width_ - Scaled(16), Scaled(kItemHeight), TRUE);
-        ShowWindow(item, model_.Expanded() ? SW_SHOW : SW_HIDE);
+        // Moved items are painted afresh: copying their old pixels would show a stale list while scrolling.
+        SetWindowPos(item, nullptr, Scaled(12), y, itemWidth, Scaled(kItemHeight),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
         y += Scaled(kItemHeight);
     }
-    InvalidateRect(hwnd_, nullptr, TRUE);
-    InvalidateRect(header_, nullptr, FALSE);
+    SetScrollPos(body_, SB_VERT, scrollPos_, TRUE);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void ItemBarWindow::FillBody(HWND window, HDC dc) const {
+    RECT rect;
+    GetClientRect(window, &rect);
+    HBRUSH body = CreateSolidBrush(kBodyColour);
+    FillRect(dc, &rect, body);
+    DeleteObject(body);
+}
+
+void ItemBarWindow::ScrollTo(int position) {
+    RECT body;
+    GetClientRect(body_, &body);
+    const int maxScroll = std::max(0, ContentHeight() - static_cast<int>(body.bottom));
+    const int clamped = std::max(0, std::min(position, maxScroll));
+    if (clamped == scrollPos_) return;
+    scrollPos_ = clamped;
+    LayoutChildren();
+}
+
+void ItemBarWindow::ScrollIntoView(HWND item) {
+    RECT itemRect;
+    RECT body;
+    GetWindowRect(item, &itemRect);
+    MapWindowPoints(nullptr, body_, reinterpret_cast<POINT*>(&itemRect), 2);
+    GetClientRect(body_, &body);
+    if (itemRect.top < 0) ScrollTo(scrollPos_ + itemRect.top);
+    if (itemRect.bottom > body.bottom) ScrollTo(scrollPos_ + itemRect.bottom - body.bottom);
 }
 
 void ItemBarWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
@@ -160,9 +218,57 @@ LRESULT CALLBACK ItemBarWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+LRESULT CALLBACK ItemBarWindow::BodyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ItemBarWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+        case WM_COMMAND:
+        case WM_DRAWITEM:
+            return self->HandleMessage(message, wParam, lParam);
+        case WM_ERASEBKGND:
+            self->FillBody(hwnd, reinterpret_cast<HDC>(wParam));
+            return TRUE;
+        case WM_VSCROLL: {
+            SCROLLINFO scroll{};
+            scroll.cbSize = sizeof(scroll);
+            scroll.fMask = SIF_ALL;
+            GetScrollInfo(hwnd, SB_VERT, &scroll);
+            const int line = self->Scaled(kItemHeight);
+            const int page = static_cast<int>(scroll.nPage);
+            int position = self->scrollPos_;
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP: position -= line; break;
+                case SB_LINEDOWN: position += line; break;
+                case SB_PAGEUP: position -= page; break;
+                case SB_PAGEDOWN: position += page; break;
+                case SB_TOP: position = 0; break;
+                case SB_BOTTOM: position = scroll.nMax; break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: position = scroll.nTrackPos; break;
+                default: break;
+            }
+            self->ScrollTo(position);
+            return 0;
+        }
+        case WM_MOUSEWHEEL:
+            self->ScrollTo(self->scrollPos_ - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * 3 * self->Scaled(kItemHeight));
+            return 0;
+        default:
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
 LRESULT ItemBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            if (HIWORD(wParam) == BN_SETFOCUS && LOWORD(wParam) >= kFirstItemId) {
+                ScrollIntoView(reinterpret_cast<HWND>(lParam));
+                return 0;
+            }
             if (HIWORD(wParam) == BN_CLICKED) {
                 const int id = LOWORD(wParam);
                 HWND owner = GetAncestor(hwnd_, GA_ROOT);
@@ -178,14 +284,9 @@ LRESULT ItemBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_DRAWITEM:
             DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        case WM_ERASEBKGND: {
-            RECT rect;
-            GetClientRect(hwnd_, &rect);
-            HBRUSH body = CreateSolidBrush(kBodyColour);
-            FillRect(reinterpret_cast<HDC>(wParam), &rect, body);
-            DeleteObject(body);
+        case WM_ERASEBKGND:
+            FillBody(hwnd_, reinterpret_cast<HDC>(wParam));
             return TRUE;
-        }
         default:
             break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // A collapsible item bar: a header button that folds the bar and one button per item. Header and items are real
-// child windows whose text is their caption, so the keyboard, automation and screen readers reach them.
+// child windows whose text is their caption, so the keyboard, automation and screen readers reach them. The items
+// sit in a body that scrolls when the bar is given less room than they need (twenty profiles, say).
 #include <windows.h>
 
 #include <functional>
@@ -31,7 +32,12 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK BodyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ScrollTo(int position);
+    void FillBody(HWND window, HDC dc) const;
+    void ScrollIntoView(HWND item);
+    int ContentHeight() const;
     void RebuildItems();
     void LayoutChildren();
     void DrawButton(const DRAWITEMSTRUCT& item) const;
@@ -40,6 +46,8 @@ private:
     ItemBar& model_;
     HWND hwnd_ = nullptr;
     HWND header_ = nullptr;
+    HWND body_ = nullptr;
+    int scrollPos_ = 0;
     std::vector<HWND> items_;
     HFONT font_;
     HFONT headerFont_;

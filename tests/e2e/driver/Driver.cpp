@@ -173,6 +173,9 @@ std::string RegQuery(const std::string& key, const std::string& value) {
 }
 
 std::string SaveScreenshot(Context& ctx, const std::string& name) {
+    // Wine hands a window's new pixels to the display a moment after it painted them. A picture is for people,
+    // never a check, so it may wait for that.
+    Sleep(500);
     const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
     const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     HDC screen = GetDC(nullptr);
@@ -276,7 +279,7 @@ std::vector<std::string> Zelta::BarItems(int barId) const {
 
 HWND Zelta::BarItem(int barId, int index) const {
     HWND bar = Control(barId);
-    return bar ? GetDlgItem(bar, 2000 + index) : nullptr;
+    return bar ? FindChildById(bar, 2000 + index) : nullptr;
 }
 
 void Zelta::ClickBarItem(int barId, int index) {
