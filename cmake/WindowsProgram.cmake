@@ -20,7 +20,11 @@ target_link_libraries(Zelta PRIVATE zelta_app zelta_win32_platform
   comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 msimg32)
 target_compile_definitions(Zelta PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 set_target_properties(Zelta PROPERTIES OUTPUT_NAME Zelta)
-if(MINGW)
+if(MSVC)
+  # The resource script embeds our own manifest; the linker must not add a second one.
+  target_link_options(Zelta PRIVATE /MANIFEST:NO)
+  set_property(TARGET Zelta PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded")
+elseif(MINGW)
   target_link_options(Zelta PRIVATE -static -s -Wl,--gc-sections)
   target_compile_options(Zelta PRIVATE -ffunction-sections -fdata-sections)
 endif()
