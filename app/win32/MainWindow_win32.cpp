@@ -260,7 +260,12 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
     if (!window) return;
     updatingView_ = true;
     switch (property) {
-        case ControlProperty::Text:
+        case ControlProperty::Text: {
+            // A change that came from the window itself is not written back: that would move the caret of the
+            // edit the user is typing in.
+            char current[1024] = {};
+            GetWindowTextA(window, current, sizeof(current));
+            if (control.Text() == current) break;
             if (control.Kind() == ControlKind::IpAddress) {
                 unsigned octets[4] = {0, 0, 0, 0};
                 sscanf(control.Text().c_str(), "%u.%u.%u.%u", &octets[0], &octets[1], &octets[2], &octets[3]);
@@ -274,6 +279,7 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
                 SetWindowTextA(window, control.Text().c_str());
             }
             break;
+        }
         case ControlProperty::Hint: {
             TOOLINFOA info{};
             info.cbSize = sizeof(info);

@@ -127,8 +127,11 @@ E2E_SCENARIO(main_window) {
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, !app.Enabled(kId_CB_KillBrowsers) && app.Checked(kId_CB_KillBrowsers));
 
+    // Typing goes where the caret is: every keystroke lands after the one before.
+    for (char c : std::string("Office")) PostMessageA(app.Control(kId_LE_NewProfile), WM_CHAR, c, 1);
+    CHECK(ctx, e2e::WaitUntil([&] { return app.Text(kId_LE_NewProfile) == "Office"; }, 5000));
+    CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Office"));
     // Save needs an adapter: typing a name alone leaves it disabled.
-    app.SetText(kId_LE_NewProfile, "Office");
     CHECK(ctx, !app.Enabled(kId_Button_Save));
     app.SetText(kId_LE_NewProfile, "");
     CHECK(ctx, !app.Enabled(kId_Button_Save));
