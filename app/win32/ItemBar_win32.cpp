@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/win32/HandlerBoundary_win32.h"
+#include "app/win32/Hints_win32.h"
 
 namespace zelta::win32 {
 
@@ -20,23 +21,6 @@ constexpr COLORREF kHeaderText = RGB(255, 255, 255);
 constexpr COLORREF kBodyColour = RGB(214, 223, 247);
 constexpr COLORREF kItemText = RGB(33, 93, 198);
 
-void AddTool(HWND tooltip, HWND owner, HWND tool, const std::string& text) {
-    TOOLINFOA info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = owner;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-void RemoveTool(HWND tooltip, HWND owner, HWND tool) {
-    TOOLINFOA info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = owner;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-}
 }  // namespace
 
 void ItemBarWindow::RegisterWindowClass(HINSTANCE instance) {
@@ -76,7 +60,7 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
 ItemBarWindow::~ItemBarWindow() {
     model_.view = nullptr;
     if (IsWindow(hwnd_)) {
-        for (HWND item : items_) RemoveTool(tooltip_, body_, item);
+        for (HWND item : items_) RemoveHint(tooltip_, item);
         DestroyWindow(hwnd_);
     }
 }
@@ -95,7 +79,7 @@ void ItemBarWindow::Place(int x, int y, int width, int height) {
 
 void ItemBarWindow::RebuildItems() {
     for (HWND item : items_) {
-        RemoveTool(tooltip_, body_, item);
+        RemoveHint(tooltip_, item);
         DestroyWindow(item);
     }
     items_.clear();
@@ -107,7 +91,7 @@ void ItemBarWindow::RebuildItems() {
                                       body_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + index)),
                                       instance, nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (model_.ShowHints() && !item.hint.empty()) AddTool(tooltip_, body_, button, item.hint);
+        if (model_.ShowHints() && !item.hint.empty()) AddHint(tooltip_, button, item.hint);
         items_.push_back(button);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
+#include "app/win32/Hints_win32.h"
 #include "app/win32/TrayIcon_win32.h"
 #include "app/win32/TrayMenu_win32.h"
 #include "app/win32/Banner_win32.h"
@@ -99,7 +100,7 @@ HWND MainWindow::CreateControl(Control& control, HWND parent, const char* classN
                                   S(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
                                   instance_, nullptr);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (!control.Hint().empty()) AddTooltip(window, control.Hint());
+    if (!control.Hint().empty()) AddHint(tooltip_, window, control.Hint());
     windows_[control.Id()] = window;
     return window;
 }
@@ -119,16 +120,6 @@ void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, in
 void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y) {
     CreateControl(label, parent, "STATIC", SS_LEFT, x, y + 3, 80, 16);
     CreateControl(field, parent, WC_IPADDRESSA, WS_TABSTOP, x + 82, y, 130, 21);
-}
-
-void MainWindow::AddTooltip(HWND window, const std::string& text) {
-    TOOLINFOA info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = GetParent(window);
-    info.uId = reinterpret_cast<UINT_PTR>(window);
-    info.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void MainWindow::CreateControls() {
@@ -280,15 +271,9 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
             }
             break;
         }
-        case ControlProperty::Hint: {
-            TOOLINFOA info{};
-            info.cbSize = sizeof(info);
-            info.hwnd = GetParent(window);
-            info.uId = reinterpret_cast<UINT_PTR>(window);
-            info.lpszText = const_cast<char*>(control.Hint().c_str());
-            SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+        case ControlProperty::Hint:
+            UpdateHint(tooltip_, window, control.Hint());
             break;
-        }
         case ControlProperty::Enabled:
             EnableWindow(window, control.Enabled());
             break;

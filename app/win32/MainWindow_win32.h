@@ -48,7 +48,6 @@ private:
                        int height, DWORD exStyle = 0);
     void CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth, bool readOnly);
     void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y);
-    void AddTooltip(HWND window, const std::string& text);
     void BindViews();
     void ShowInWindow(const Control& control, ControlProperty property);
     void OnCommand(int id, int code, HWND window);

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver/Driver.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <map>
 
@@ -284,6 +286,18 @@ HWND Zelta::BarItem(int barId, int index) const {
 
 void Zelta::ClickBarItem(int barId, int index) {
     if (HWND item = BarItem(barId, index)) Send(item, BM_CLICK, 0, 0);
+}
+
+HWND Zelta::VisibleBalloon() const {
+    HWND tooltip = nullptr;
+    while ((tooltip = FindWindowExA(nullptr, tooltip, "tooltips_class32", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(tooltip, &owner);
+        if (owner == processId_ && IsWindowVisible(tooltip) && (GetWindowLongA(tooltip, GWL_STYLE) & TTS_BALLOON)) {
+            return tooltip;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {

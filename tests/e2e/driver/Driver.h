@@ -87,6 +87,8 @@ public:
 
     // A visible top-level window of the program's process with that class, or nullptr.
     HWND FindProcessWindow(const char* className) const;
+    // The program's visible balloon notice (its hint tooltip is no balloon), or nullptr.
+    HWND VisibleBalloon() const;
     // Waits for the general error report, returns its text and closes it.
     std::optional<std::string> TakeErrorReport(int timeoutMs);
     void Close();

@@ -62,7 +62,6 @@ const Expected kControls[] = {
 
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
-HWND VisibleBalloon(const e2e::Zelta& app) { return app.FindProcessWindow("tooltips_class32"); }
 
 }  // namespace
 
@@ -139,10 +138,10 @@ E2E_SCENARIO(main_window) {
     // The port notice on the fifth character.
     app.Click(kId_CB_UseProxy);
     app.SetText(kId_LE_Port, "3128");
-    CHECK(ctx, VisibleBalloon(app) == nullptr);
+    CHECK(ctx, app.VisibleBalloon() == nullptr);
     app.SetText(kId_LE_Port, "31280");
     HWND balloon = nullptr;
-    CHECK(ctx, e2e::WaitUntil([&] { return (balloon = VisibleBalloon(app)) != nullptr; }, 5000));
+    CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));
     if (balloon) e2e::SaveScreenshot(ctx, "port-notice");
 
     // Alt+F4 ends the program.

@@ -93,7 +93,7 @@ E2E_SCENARIO(profiles) {
     app.Click(kId_Button_Save);
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 4);
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 4 / 20"));
-    CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("tooltips_class32") != nullptr; }, 5000));
+    CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 5000));
 
     // Deleting profile 1 renumbers the rest; the applied profile keeps its mark under its new number.
     app.ClickBarItem(kId_XPBar_Profiles, 0);

@@ -50,7 +50,7 @@ E2E_SCENARIO(profiles_twenty) {
     // A twenty-first profile is refused and the file stays as it was.
     app.SetText(kId_LE_NewProfile, "P21");
     app.Click(kId_Button_Save);
-    CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("tooltips_class32") != nullptr; }, 5000));
+    CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 5000));
     CHECK(ctx, e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or("") == ini);
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
     app.Close();

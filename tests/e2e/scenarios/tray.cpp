@@ -30,30 +30,6 @@ bool HiddenToTray(const e2e::Zelta& app) {
 // A condition that must not become true while the program has every chance to make it so.
 bool StaysFalse(const std::function<bool()>& condition, int observeMs) { return !e2e::WaitUntil(condition, observeMs); }
 
-struct BalloonSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindBalloon(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BalloonSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && e2e::ClassOf(window) == "tooltips_class32" && IsWindowVisible(window) &&
-        (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The visible balloon tooltip of the program (its hint tooltip is no balloon), or nullptr.
-HWND VisibleBalloon(const e2e::Zelta& app) {
-    BalloonSearch search{app.ProcessId(), nullptr};
-    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 struct ToolCount {
     DWORD shellProcessId;
     LRESULT tools;
@@ -175,10 +151,10 @@ E2E_SCENARIO(tray) {
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Enabled(kId_LE_Port));
     app.SetText(kId_LE_Port, "8080");
-    CHECK(ctx, VisibleBalloon(app) == nullptr);
+    CHECK(ctx, app.VisibleBalloon() == nullptr);
     app.SetText(kId_LE_Port, "80808");
     HWND balloon = nullptr;
-    CHECK(ctx, e2e::WaitUntil([&] { return (balloon = VisibleBalloon(app)) != nullptr; }, 5000));
+    CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));
     if (balloon) {
         e2e::SaveScreenshot(ctx, "port-notice-balloon");
         // The stem points at the middle of the window's bottom edge: the balloon spans that point's column.
@@ -193,7 +169,7 @@ E2E_SCENARIO(tray) {
         PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         CHECK(ctx, e2e::WaitUntil([&] { return HiddenToTray(app) && !IsWindowVisible(balloon); }, 3000));
         SingleClick(ctx, app, false, "a single click restores the program while the notice is open");
-        CHECK(ctx, e2e::WaitUntil([&] { return VisibleBalloon(app) != nullptr; }, 2000));
+        CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 2000));
     }
 
     // The popup menu opens on the icon's context-menu request; Escape closes it and the program goes on.
