@@ -1,5 +1,6 @@
 #pragma once
 // The bundle of system operations handed to the core. The window shell passes the real ones, tests pass fakes.
+#include "platform/CodePages.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
@@ -14,6 +15,7 @@ struct Platform {
     Launcher& launcher;
     FileSystem& files;
     Environment& environment;
+    CodePages& codePages;
 };
 
 }  // namespace zelta::platform

@@ -10,6 +10,7 @@
 #include "app/win32/ApplicationWindow_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/MainWindow_win32.h"
+#include "platform/win32/CodePages_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
 #include "platform/win32/Launcher_win32.h"
@@ -52,7 +53,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zelta::platform::Win32Launcher launcher;
     zelta::platform::Win32FileSystem files;
     zelta::platform::Win32Environment environment;
-    zelta::platform::Platform platform{registry, systemInfo, launcher, files, environment};
+    zelta::platform::Win32CodePages codePages;
+    zelta::platform::Platform platform{registry, systemInfo, launcher, files, environment, codePages};
     NoticeRelay notices;
     zelta::MainForm main(platform, notices);
     zelta::FormController controller(main);

@@ -12,6 +12,18 @@ if(MINGW)
   target_link_options(zdriver PRIVATE -static)
 endif()
 
+# Stand-ins for system programs, copied into each case's helpers folder: they record how they were started.
+foreach(helper IN ITEMS netsh Quillet)
+  add_executable(helper_${helper} ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/recorder.cpp)
+  set_target_properties(helper_${helper} PROPERTIES OUTPUT_NAME ${helper}
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
+  target_compile_definitions(helper_${helper} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  if(MINGW)
+    target_link_options(helper_${helper} PRIVATE -static)
+  endif()
+  add_dependencies(zdriver helper_${helper})
+endforeach()
+
 foreach(scenario_file IN LISTS scenario_sources)
   get_filename_component(scenario ${scenario_file} NAME_WE)
   add_test(NAME e2e.${scenario}

@@ -42,6 +42,8 @@ artifacts="$case_dir/artifacts"
 mkdir -p "$app_dir" "$artifacts"
 cp "$zelta" "$app_dir/Zelta.exe"
 cp "$driver" "$case_dir/zdriver.exe"
+# The stand-ins for system programs, for scenarios that place them where the program looks.
+cp -r "$(dirname "$driver")/helpers" "$case_dir/helpers"
 
 start_xvfb
 wineserver -p >/dev/null 2>&1 </dev/null

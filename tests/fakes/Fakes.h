@@ -109,6 +109,18 @@ public:
     }
 };
 
+// The identity, as on a system whose two code pages agree; characters listed in missingInConsole have no counterpart
+// in the console code page.
+class FakeCodePages : public platform::CodePages {
+public:
+    std::string missingInConsole;
+    std::optional<std::string> AnsiToConsole(const std::string& text) override {
+        if (text.find_first_of(missingInConsole) != std::string::npos) return std::nullopt;
+        return text;
+    }
+    std::string ConsoleToAnsi(const std::string& text) override { return text; }
+};
+
 struct Notice {
     std::string message;
     std::string header;
@@ -136,7 +148,8 @@ struct FakeApp {
     FakeFileSystem files;
     FakeEnvironment environment;
     FakeNotifier notifier;
-    platform::Platform platform{registry, systemInfo, launcher, files, environment};
+    FakeCodePages codePages;
+    platform::Platform platform{registry, systemInfo, launcher, files, environment, codePages};
     MainForm main{platform, notifier};
     FormController controller{main};
     int closeRequests = 0;

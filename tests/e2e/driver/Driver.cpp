@@ -126,6 +126,10 @@ bool SetReadOnly(const std::string& path, bool readOnly) {
     return SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL) != FALSE;
 }
 
+bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder) {
+    return CopyFileA((ctx.helpersDir + exeName).c_str(), (folder + exeName).c_str(), FALSE) != FALSE;
+}
+
 int RunAndWait(const std::string& commandLine, int timeoutMs) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     ctx.artifactsDir = argv[3];
     if (ctx.appDir.back() != '\\') ctx.appDir += '\\';
     if (ctx.artifactsDir.back() != '\\') ctx.artifactsDir += '\\';
+    ctx.helpersDir = ctx.artifactsDir + "..\\helpers\\";
     scenario(ctx);
     if (ctx.checks == 0) e2e::Check(ctx, false, "the scenario made no check");
     std::printf("%d passed, %d failed\n", ctx.checks - ctx.failures, ctx.failures);

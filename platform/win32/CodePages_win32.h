@@ -1,0 +1,13 @@
+#pragma once
+// The code-page conversions of the running system.
+#include "platform/CodePages.h"
+
+namespace zelta::platform {
+
+class Win32CodePages : public CodePages {
+public:
+    std::optional<std::string> AnsiToConsole(const std::string& text) override;
+    std::string ConsoleToAnsi(const std::string& text) override;
+};
+
+}  // namespace zelta::platform

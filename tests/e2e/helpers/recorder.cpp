@@ -1,0 +1,104 @@
+// A stand-in for a system program (built as netsh.exe and as Quillet.exe): it records how it was started, in
+// files named after itself in its current folder, so that a test can check exactly what reached it.
+//   <name>.log        one line per start: the arguments after the program name, as UTF-8
+//   <name>.start.log  one line per start: the current folder and the show mode it was asked for
+// When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
+// line and exits with 1, as a failing command would.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
+// The command line without the program's own name, as the system handed it over.
+std::wstring Arguments() {
+    const wchar_t* line = GetCommandLineW();
+    bool quoted = false;
+    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
+        if (*line == L'"') quoted = !quoted;
+        ++line;
+    }
+    while (*line == L' ' || *line == L'\t') ++line;
+    return line;
+}
+
+std::wstring OwnName() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    const auto dot = name.rfind(L'.');
+    return dot == std::wstring::npos ? name : name.substr(0, dot);
+}
+
+void Append(const std::wstring& file, const std::string& line) {
+    HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return;
+    const std::string bytes = line + "\r\n";
+    DWORD written = 0;
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(handle);
+}
+
+std::string ReadAll(const std::wstring& file, bool& exists) {
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    exists = handle != INVALID_HANDLE_VALUE;
+    if (!exists) return {};
+    std::string bytes(65536, '\0');
+    DWORD read = 0;
+    ReadFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(handle);
+    bytes.resize(read);
+    return bytes;
+}
+
+std::string Line(const std::string& text, int index) {
+    std::size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        start = text.find('\n', start);
+        if (start == std::string::npos) return {};
+        ++start;
+    }
+    std::string line = text.substr(start, text.find('\n', start) - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+int main() {
+    const std::wstring name = OwnName();
+    const std::string arguments = Utf8(Arguments());
+    Append(name + L".log", arguments);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    GetStartupInfoW(&startup);
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+    Append(name + L".start.log", "folder=" + Utf8(folder) + " show=" + std::to_string(show));
+
+    bool failOnRequest = false;
+    const std::string fail = ReadAll(name + L"-fail.txt", failOnRequest);
+    const std::string match = Line(fail, 0);
+    if (failOnRequest && (match.empty() || arguments.find(match) != std::string::npos)) {
+        const std::string message = Line(fail, 1) + "\r\n";
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), message.data(), static_cast<DWORD>(message.size()), &written,
+                  nullptr);
+        return 1;
+    }
+    return 0;
+}
