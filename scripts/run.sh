@@ -20,6 +20,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   make_prefix "$WINEPREFIX" "$run_dir/opened-addresses.log"
 fi
 cp "$root/build/mingw/Zelta.exe" "$run_dir/Zelta.exe"   # its settings file Zelta.ini stays beside it
+if [ ! -f "$WINEPREFIX/.demo-adapters" ]; then
+  add_demo_adapters "$WINEPREFIX" && touch "$WINEPREFIX/.demo-adapters"
+fi
 
 virtual=0
 if [ -z "${DISPLAY:-}" ] || ! timeout 5 xdpyinfo >/dev/null 2>&1; then

@@ -19,6 +19,29 @@ make_prefix() {
   WINEPREFIX="$prefix" wineserver -w
 }
 
+# add_demo_adapters PREFIX: two adapters as Windows lists them in the registry, so that the run command shows the
+# whole flow (pick an adapter, save a profile, apply it). Wine's own netsh changes nothing on this machine.
+add_demo_adapters() {
+  local adapters='HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters\Adapters'
+  local network='HKLM\SYSTEM\CurrentControlSet\Control\Network\{4D36E972-E325-11CE-BFC1-08002BE10318}'
+  local interfaces='HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters\Interfaces'
+  local key name
+  for pair in '{8A1D2C40-0001-4E5B-9C1A-1D2E3F405060}=Local Area Connection' \
+              '{8A1D2C40-0002-4E5B-9C1A-1D2E3F405060}=Wireless Network Connection'; do
+    key="${pair%%=*}" name="${pair#*=}"
+    WINEPREFIX="$1" wine reg add "$adapters\\$key" /f >/dev/null 2>&1 || return 1
+    WINEPREFIX="$1" wine reg add "$network\\$key\\Connection" /v Name /d "$name" /f >/dev/null 2>&1 || return 1
+  done
+  key='{8A1D2C40-0001-4E5B-9C1A-1D2E3F405060}'
+  WINEPREFIX="$1" wine reg add "$interfaces\\$key" /v IPAddress /t REG_MULTI_SZ /d 192.168.1.20 /f >/dev/null 2>&1
+  WINEPREFIX="$1" wine reg add "$interfaces\\$key" /v SubnetMask /t REG_MULTI_SZ /d 255.255.255.0 /f >/dev/null 2>&1
+  WINEPREFIX="$1" wine reg add "$interfaces\\$key" /v DefaultGateway /t REG_MULTI_SZ /d 192.168.1.1 /f >/dev/null 2>&1
+  WINEPREFIX="$1" wine reg add "$interfaces\\$key" /v NameServer /d 192.168.1.1,192.168.1.2 /f >/dev/null 2>&1
+  WINEPREFIX="$1" wine reg add "$interfaces\\{8A1D2C40-0002-4E5B-9C1A-1D2E3F405060}" /v EnableDHCP /t REG_DWORD \
+    /d 1 /f >/dev/null 2>&1
+  WINEPREFIX="$1" wineserver -w
+}
+
 # start_xvfb: starts a virtual display on a free number and exports DISPLAY; XVFB_PID names the server.
 start_xvfb() {
   local fdfile
