@@ -5,6 +5,7 @@
 
 #include "app/model/Ipv4Text.h"
 #include "app/model/ZeltaError.h"
+#include "proxy/ProxyTarget.h"
 
 namespace zelta::apply {
 
@@ -45,6 +46,13 @@ void CheckCommandInputs(const profiles::NetworkProfile& profile, int number, pla
     for (const auto& [key, value] : addresses) {
         if (!value->empty() && !IsDottedQuad(*value)) {
             Refuse(profile, number, std::string("its ") + key + " \"" + *value + "\" is not an IPv4 address");
+        }
+    }
+    // The browser proxy is written only when the profile may close the browsers; a proxy they could not read is
+    // refused before any browser is closed.
+    if (profiles::FlagFromText(profile.useProxy, false) && profiles::FlagFromText(profile.killBrowsers, false)) {
+        if (const auto problem = proxy::ProxyTargetProblem(profile.proxyIp, profile.proxyPort)) {
+            Refuse(profile, number, "its " + *problem);
         }
     }
 }

@@ -3,7 +3,9 @@
 #include "platform/CodePages.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/InternetSettings.h"
 #include "platform/Launcher.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
 
@@ -16,6 +18,8 @@ struct Platform {
     FileSystem& files;
     Environment& environment;
     CodePages& codePages;
+    Processes& processes;
+    InternetSettings& internetSettings;
 };
 
 }  // namespace zelta::platform

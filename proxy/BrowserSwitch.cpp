@@ -1,9 +1,46 @@
 #include "proxy/BrowserSwitch.h"
 
+#include "app/model/Form1.h"
+#include "proxy/BrowserProcesses.h"
+#include "proxy/FirefoxPrefs.h"
+#include "proxy/ProxyTarget.h"
+#include "proxy/SystemProxy.h"
+#include "tools/Launchers.h"
+
 namespace zelta::proxy {
 
-// The proxy writers are not built yet: neither switch changes anything so far.
-void SwitchBrowserProxy(MainForm&, const std::string&, const std::string&) {}
-void SwitchProxyOff(MainForm&) {}
+namespace {
+
+// Ends the browser when it runs; true when it was running, so that it is started again.
+bool CloseBrowser(platform::Processes& processes, const std::string& exeName) {
+    if (FindProcessId(processes, exeName) == kNoProcess) return false;
+    // Searched again: the id to end is the one running now.
+    KillProcess(processes, exeName, FindProcessId(processes, exeName));
+    return true;
+}
+
+}  // namespace
+
+void SwitchBrowserProxy(MainForm& main, const std::string& address, const std::string& port) {
+    // A proxy no browser could read is refused before anything is closed or written.
+    CheckProxyTarget(address, port);
+    platform::Platform& platform = main.platform;
+    // Termination is asked for, not waited for: the writes follow at once.
+    const bool internetExplorerWasRunning = CloseBrowser(platform.processes, kInternetExplorerExe);
+    const bool firefoxWasRunning = CloseBrowser(platform.processes, kFirefoxExe);
+    WriteProxyServer(platform, address + ":" + port);
+    WriteProxyEnable(platform, 1);
+    WriteFirefoxProxy(platform, address, port, kManualProxyType);
+    if (internetExplorerWasRunning) platform.launcher.ShellOpen(kInternetExplorerExe, "", platform::ShowMode::Normal);
+    if (firefoxWasRunning) tools::OpenUrl(main, kMakerWebAddress);
+}
+
+void SwitchProxyOff(MainForm& main) {
+    platform::Platform& platform = main.platform;
+    WriteProxyEnable(platform, 0);
+    // A running Firefox holds its preferences in memory and writes them back when it ends, and it may not be
+    // closed without the profile's permission: its file is changed only while it is not running.
+    if (FindProcessId(platform.processes, kFirefoxExe) == kNoProcess) SwitchFirefoxManualProxyOff(platform);
+}
 
 }  // namespace zelta::proxy

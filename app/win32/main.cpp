@@ -13,7 +13,9 @@
 #include "platform/win32/CodePages_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
+#include "platform/win32/InternetSettings_win32.h"
 #include "platform/win32/Launcher_win32.h"
+#include "platform/win32/Processes_win32.h"
 #include "platform/win32/Registry_win32.h"
 #include "platform/win32/SystemInfo_win32.h"
 
@@ -54,7 +56,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zelta::platform::Win32FileSystem files;
     zelta::platform::Win32Environment environment;
     zelta::platform::Win32CodePages codePages;
-    zelta::platform::Platform platform{registry, systemInfo, launcher, files, environment, codePages};
+    zelta::platform::Win32Processes processes;
+    zelta::platform::Win32InternetSettings internetSettings;
+    zelta::platform::Platform platform{registry,    systemInfo, launcher,  files,
+                                       environment, codePages,  processes, internetSettings};
     NoticeRelay notices;
     zelta::MainForm main(platform, notices);
     zelta::FormController controller(main);

@@ -23,6 +23,15 @@ foreach(helper IN ITEMS netsh Quillet)
   endif()
   add_dependencies(zdriver helper_${helper})
 endforeach()
+# A browser that stays running until it is terminated and records each start.
+add_executable(helper_firefox WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/browser.cpp)
+set_target_properties(helper_firefox PROPERTIES OUTPUT_NAME firefox
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
+target_compile_definitions(helper_firefox PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+if(MINGW)
+  target_link_options(helper_firefox PRIVATE -static)
+endif()
+add_dependencies(zdriver helper_firefox)
 
 foreach(scenario_file IN LISTS scenario_sources)
   get_filename_component(scenario ${scenario_file} NAME_WE)

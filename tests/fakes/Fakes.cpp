@@ -23,7 +23,7 @@ public:
         return it->second;
     }
     bool SetValue(const std::string& name, const RegistryValue& value) override {
-        if (!writable_) return false;
+        if (!writable_ || key_.refuseSet) return false;
         key_.values[name] = value;
         return true;
     }
@@ -73,6 +73,10 @@ void FakeRegistry::SetMultiString(RegistryRoot root, const std::string& keyPath,
 
 void FakeRegistry::DenyWriteAccess(RegistryRoot root, const std::string& path) {
     Ensure(FullPath(root, path)).denyWrite = true;
+}
+
+void FakeRegistry::RefuseValueWrites(RegistryRoot root, const std::string& path) {
+    Ensure(FullPath(root, path)).refuseSet = true;
 }
 
 std::optional<RegistryValue> FakeRegistry::Value(RegistryRoot root, const std::string& keyPath,

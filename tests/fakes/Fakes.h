@@ -1,5 +1,7 @@
 #pragma once
 // In-memory stand-ins for the system operations, and a main window model wired to them.
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -26,6 +28,8 @@ public:
                         const std::vector<std::string>& entries);
     // Keys that refuse an open with write access, as HKLM keys do for a user without administrator rights.
     void DenyWriteAccess(platform::RegistryRoot root, const std::string& path);
+    // Keys that open for writing but refuse to set any value.
+    void RefuseValueWrites(platform::RegistryRoot root, const std::string& path);
     std::optional<platform::RegistryValue> Value(platform::RegistryRoot root, const std::string& keyPath,
                                                  const std::string& name) const;
 
@@ -39,6 +43,7 @@ public:
         std::vector<std::string> subKeys;
         std::map<std::string, platform::RegistryValue> values;
         bool denyWrite = false;
+        bool refuseSet = false;
     };
     std::map<std::string, Key> keys;
 
@@ -122,6 +127,36 @@ public:
     std::string ConsoleToAnsi(const std::string& text) override { return text; }
 };
 
+// A process list; terminating a process takes it off the list, as the system does once it has ended.
+class FakeProcesses : public platform::Processes {
+public:
+    std::vector<platform::ProcessEntry> running;
+    std::vector<std::uint32_t> terminated;  // every terminate asked for, in order, successful or not
+    int snapshots = 0;
+    // Runs at each terminate, before the process leaves the list: lets a test see what was already done then.
+    std::function<void(std::uint32_t)> onTerminate;
+
+    std::vector<platform::ProcessEntry> Snapshot() override {
+        ++snapshots;
+        return running;
+    }
+    bool Terminate(std::uint32_t id) override {
+        terminated.push_back(id);
+        if (onTerminate) onTerminate(id);
+        const auto it = std::find_if(running.begin(), running.end(),
+                                     [id](const platform::ProcessEntry& entry) { return entry.id == id; });
+        if (it == running.end()) return false;
+        running.erase(it);
+        return true;
+    }
+};
+
+class FakeInternetSettings : public platform::InternetSettings {
+public:
+    int notices = 0;
+    void NotifySettingsChanged() override { ++notices; }
+};
+
 struct Notice {
     std::string message;
     std::string header;
@@ -150,7 +185,10 @@ struct FakeApp {
     FakeEnvironment environment;
     FakeNotifier notifier;
     FakeCodePages codePages;
-    platform::Platform platform{registry, systemInfo, launcher, files, environment, codePages};
+    FakeProcesses processes;
+    FakeInternetSettings internetSettings;
+    platform::Platform platform{registry,    systemInfo, launcher,  files,
+                                environment, codePages,  processes, internetSettings};
     MainForm main{platform, notifier};
     FormController controller{main};
     int closeRequests = 0;

@@ -1,0 +1,13 @@
+#pragma once
+// The running processes, through the Tool Help snapshot and the process functions.
+#include "platform/Processes.h"
+
+namespace zelta::platform {
+
+class Win32Processes : public Processes {
+public:
+    std::vector<ProcessEntry> Snapshot() override;
+    bool Terminate(std::uint32_t id) override;
+};
+
+}  // namespace zelta::platform

@@ -1,0 +1,51 @@
+// A stand-in for a browser (built as firefox.exe): it records each start, with its arguments as UTF-8, as one line
+// of <name>.log in its own folder, and then runs without a window until it is terminated, so that a process
+// snapshot lists it for as long as a browser would run.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
+// The command line without the program's own name.
+std::wstring Arguments() {
+    const wchar_t* line = GetCommandLineW();
+    bool quoted = false;
+    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
+        if (*line == L'"') quoted = !quoted;
+        ++line;
+    }
+    while (*line == L' ' || *line == L'\t') ++line;
+    return line;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring log = path;
+    const auto dot = log.rfind(L'.');
+    if (dot != std::wstring::npos) log.resize(dot);
+    log += L".log";
+
+    HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        const std::string line = "started " + Utf8(Arguments()) + "\r\n";
+        DWORD written = 0;
+        WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    // Runs until terminated, as a browser the user left open.
+    for (;;) Sleep(INFINITE);
+}

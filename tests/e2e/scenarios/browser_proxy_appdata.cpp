@@ -1,0 +1,79 @@
+// The browser proxy where "TEMP" has no XP layout: the profile list is found under "APPDATA", and Firefox's
+// preferences keep their byte-order mark. Without Firefox installed, a proxy profile still writes the system proxy
+// and runs its adapter commands.
+#include "tests/e2e/scenarios/BrowserProxy.h"
+
+using namespace browser_proxy;
+
+namespace {
+
+const std::string kAppData = "C:\\users\\root\\AppData\\Roaming";
+const std::string kProfileFolder = kAppData + "\\Mozilla\\Firefox\\Profiles\\q7w8e9r0.default-release";
+
+const std::string kPrefsBefore =
+    "\xEF\xBB\xBF// Mozilla User Preferences\r\n"
+    "user_pref(\"network.proxy.http\", \"192.168.9.9\");\r\n"
+    "user_pref(\"network.proxy.http_port\", 3128);\r\n"
+    "user_pref(\"network.proxy.share_proxy_settings\", false);\r\n"
+    "user_pref(\"network.proxy.type\", 0);\r\n"
+    "user_pref(\"zzz.last\", true);";
+const std::string kPrefsAfter =
+    "\xEF\xBB\xBF// Mozilla User Preferences\r\n"
+    "user_pref(\"network.proxy.http\", \"10.0.0.7\");\r\n"
+    "user_pref(\"network.proxy.http_port\", 3128);\r\n"
+    "user_pref(\"network.proxy.share_proxy_settings\", true);\r\n"
+    "user_pref(\"network.proxy.type\", 1);\r\n"
+    "user_pref(\"zzz.last\", true);\r\n";
+
+}  // namespace
+
+E2E_SCENARIO(browser_proxy_appdata) {
+    const std::string prefs = kProfileFolder + "\\prefs.js";
+    MakeFolders(kProfileFolder);
+    CHECK(ctx, e2e::WriteFileBytes(kAppData + "\\Mozilla\\Firefox\\profiles.ini",
+                                   "[Install4F96D1932A9F858E]\r\nDefault=Profiles/q7w8e9r0.default-release\r\n\r\n"
+                                   "[Profile0]\r\nName=default-release\r\nIsRelative=1\r\n"
+                                   "Path=Profiles/q7w8e9r0.default-release\r\nDefault=1\r\n"));
+    CHECK(ctx, e2e::WriteFileBytes(prefs, kPrefsBefore));
+    e2e::RegAdd(ctx, "\"" + kInternetSettings + "\" /v ProxyEnable /t REG_DWORD /d 0");
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
+                                   SettingsFile({{"Proxy - LAN", "10.0.0.7", "3128", "1", "1"},
+                                                 {"Other proxy - LAN", "10.0.0.8", "8081", "1", "1"}})));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, InstallFirefox(ctx));
+    HANDLE firefox = StartFirefox(ctx);
+    if (!firefox) return;
+
+    // The prefix's own folders: "TEMP" without "\LOCALS~1\Temp", "APPDATA" as given.
+    CHECK(ctx, SetEnvironmentVariableA("APPDATA", kAppData.c_str()) != FALSE);
+    char temp[MAX_PATH] = {};
+    GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+    CHECK(ctx, std::string(temp).find("\\LOCALS~1\\Temp") == std::string::npos);
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+
+    CHECK(ctx, Apply(app, 0));
+    CHECK(ctx, WaitForSingleObject(firefox, 20000) == WAIT_OBJECT_0);
+    CloseHandle(firefox);
+    CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.7:3128"));
+    CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
+    CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
+    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 2; }, 30000));
+    CHECK(ctx, e2e::WaitUntil([&] { return FileLines(kFirefoxLog).size() == 2; }, 20000));
+    const auto starts = FileLines(kFirefoxLog);
+    if (starts.size() == 2) CHECK_EQ(ctx, starts[1], "started " + kMakerAddress);
+
+    // Firefox uninstalled: the system proxy is still written and the commands still run; nothing is started.
+    CHECK(ctx, EndProcesses("firefox.exe"));
+    CHECK(ctx, e2e::WaitUntil([&] { return DeleteFileA((kFirefoxFolder + "firefox.exe").c_str()) != FALSE; }, 10000));
+    CHECK(ctx, Apply(app, 1));
+    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 4; }, 30000));
+    CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.8:8081"));
+    CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
+    CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
+    CHECK(ctx, FileLines(kFirefoxLog).size() == 2);
+    CHECK(ctx, !e2e::FileExists(ctx.artifactsDir + "..\\opened-addresses.log"));
+
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}

@@ -1,0 +1,189 @@
+// Finding and ending browsers, and the switch's order: browsers closed, proxy written, browsers started again.
+#include <gtest/gtest.h>
+
+#include "app/model/Form1.h"
+#include "app/model/ZeltaError.h"
+#include "proxy/BrowserProcesses.h"
+#include "proxy/BrowserSwitch.h"
+#include "proxy/FirefoxPrefs.h"
+#include "proxy/SystemProxy.h"
+#include "tests/fakes/Fakes.h"
+#include "tools/Launchers.h"
+
+namespace zelta::proxy {
+namespace {
+
+using fakes::LaunchRecord;
+using platform::ProcessEntry;
+using platform::RegistryRoot;
+
+TEST(BrowserProcesses, FindMatchesTheWholeNameExactlyAndTakesTheLastMatch) {
+    fakes::FakeProcesses processes;
+    EXPECT_EQ(FindProcessId(processes, "firefox.exe"), kNoProcess);
+    processes.running = {{"[System Process]", 0}, {"firefox.exe", 100}, {"IEXPLORE.EXE", 200},
+                         {"explorer.exe", 300},   {"firefox.exe", 400}, {"C:\\x\\iexplore.exe", 500}};
+    EXPECT_EQ(FindProcessId(processes, "firefox.exe"), 400);
+    EXPECT_EQ(FindProcessId(processes, "iexplore.exe"), kNoProcess);
+    EXPECT_EQ(FindProcessId(processes, "IEXPLORE.EXE"), 200);
+    EXPECT_EQ(FindProcessId(processes, "[System Process]"), 0);
+}
+
+TEST(BrowserProcesses, KillEndsTheGivenIdWhenTheNameRunsInAnyLetterCase) {
+    const struct {
+        const char* running;
+        bool ended;
+    } cases[] = {{"FireFox.EXE", true},
+                 {"C:\\Program Files\\Mozilla Firefox\\FIREFOX.exe", true},
+                 {"D:firefox.exe", true},
+                 {"firefox.exe.bak", false},
+                 {"xfirefox.exe", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.running);
+        fakes::FakeProcesses processes;
+        processes.running = {{c.running, 10}, {"other.exe", 77}};
+        KillProcess(processes, "firefox.exe", 77);
+        EXPECT_EQ(processes.terminated, c.ended ? std::vector<std::uint32_t>{77} : std::vector<std::uint32_t>{});
+    }
+}
+
+struct Switch : ::testing::Test {
+    fakes::FakeApp app;
+    const std::string prefs = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\Profiles\\p.default\\prefs.js";
+    const std::string prefsContent = "user_pref(\"network.proxy.type\", 1);\r\nuser_pref(\"a\", 1);\r\n";
+    const std::string firefoxCommand = std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress;
+
+    void SetUp() override {
+        app.registry.AddKey(RegistryRoot::CurrentUser, kInternetSettingsKey);
+        app.registry.SetString(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyServer", "1.1.1.1:1");
+        app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
+        app.files.files["C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\profiles.ini"] =
+            "[Profile0]\r\nPath=Profiles/p.default\r\n";
+        app.files.files[prefs] = prefsContent;
+        app.files.files[tools::kFirefoxPath] = "";
+    }
+    std::string ProxyServer() {
+        const auto value = app.registry.Value(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyServer");
+        return value ? value->data : "<none>";
+    }
+    std::string ProxyEnable() {
+        const auto value = app.registry.Value(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyEnable");
+        return value ? value->data : "<none>";
+    }
+    std::vector<std::string> LaunchTargets() {
+        std::vector<std::string> targets;
+        for (const LaunchRecord& launch : app.launcher.launches) targets.push_back(launch.target);
+        return targets;
+    }
+};
+
+TEST_F(Switch, ClosesInternetExplorerThenFirefoxBeforeWritingAndStartsThemAgainInThatOrder) {
+    app.processes.running = {{"firefox.exe", 40}, {"iexplore.exe", 20}, {"explorer.exe", 8}};
+    std::vector<std::string> proxyAtTermination;
+    app.processes.onTerminate = [&](std::uint32_t) { proxyAtTermination.push_back(ProxyServer()); };
+
+    SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
+
+    EXPECT_EQ(app.processes.terminated, (std::vector<std::uint32_t>{20, 40}));
+    EXPECT_EQ(proxyAtTermination, (std::vector<std::string>(2, std::string("1.1.1.1:1\0", 10))));
+    EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+    EXPECT_EQ(ProxyEnable(), std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(app.files.files[prefs], RewriteProxyContent(prefsContent, "10.0.0.1", "8080", 1));
+    ASSERT_EQ(app.launcher.launches.size(), 2u);
+    EXPECT_EQ(app.launcher.launches[0].kind, LaunchRecord::Kind::ShellOpen);
+    EXPECT_EQ(app.launcher.launches[0].target, "iexplore.exe");
+    EXPECT_EQ(app.launcher.launches[0].parameters, "");
+    EXPECT_EQ(app.launcher.launches[0].mode, platform::ShowMode::Normal);
+    EXPECT_EQ(app.launcher.launches[1].kind, LaunchRecord::Kind::CommandLine);
+    EXPECT_EQ(app.launcher.launches[1].target, firefoxCommand);
+    EXPECT_GE(app.internetSettings.notices, 1);
+}
+
+TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
+    const struct {
+        const char* name;
+        std::vector<ProcessEntry> running;
+        std::vector<std::uint32_t> terminated;
+        std::vector<std::string> launches;
+    } cases[] = {
+        {"nothing running", {{"explorer.exe", 8}}, {}, {}},
+        {"only Firefox", {{"firefox.exe", 40}}, {40}, {firefoxCommand}},
+        {"letter case differs: not found", {{"Firefox.exe", 40}, {"IExplore.exe", 20}}, {}, {}},
+        {"two Firefox: the last one ended, one start",
+         {{"firefox.exe", 40}, {"firefox.exe", 44}},
+         {44},
+         {firefoxCommand}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.processes.running = c.running;
+        app.processes.terminated.clear();
+        app.launcher.launches.clear();
+        app.files.files[prefs] = prefsContent;
+        SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
+        EXPECT_EQ(app.processes.terminated, c.terminated);
+        EXPECT_EQ(LaunchTargets(), c.launches);
+        EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+        EXPECT_EQ(app.files.files[prefs], RewriteProxyContent(prefsContent, "10.0.0.1", "8080", 1));
+    }
+}
+
+TEST_F(Switch, WithoutFirefoxTheSystemProxyIsStillWritten) {
+    app.files.files.erase(tools::kFirefoxPath);
+    app.processes.running = {{"firefox.exe", 40}};  // a copy from elsewhere still counts as running
+    SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
+    EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+    EXPECT_EQ(app.files.files[prefs], prefsContent);
+    EXPECT_EQ(app.files.replaceCalls, 0);
+    EXPECT_EQ(LaunchTargets(), (std::vector<std::string>{kMakerWebAddress}));  // to the shell
+
+    app.files.files[tools::kFirefoxPath] = "";
+    app.files.files.erase(prefs);
+    EXPECT_NO_THROW(SwitchBrowserProxy(app.main, "10.0.0.2", "8080"));
+    EXPECT_EQ(app.files.files.count(prefs), 0u);
+    EXPECT_EQ(ProxyServer(), std::string("10.0.0.2:8080\0", 14));
+}
+
+TEST_F(Switch, ARefusedProxyChangesNothing) {
+    app.processes.running = {{"firefox.exe", 40}, {"iexplore.exe", 20}};
+    const auto registryBefore = app.registry.keys.at(std::string("HKCU\\") + kInternetSettingsKey).values;
+    for (const auto& [address, port] : std::vector<std::pair<std::string, std::string>>{
+             {"10.0.0.1", ""}, {"10.0.0.1", "0"}, {"10.0.0.1", "8080;"}, {"10.0.0", "8080"}, {"0.0.0.0", "123456"}}) {
+        SCOPED_TRACE(address + ":" + port);
+        EXPECT_THROW(SwitchBrowserProxy(app.main, address, port), ZeltaError);
+    }
+    EXPECT_EQ(app.processes.snapshots, 0);
+    EXPECT_TRUE(app.processes.terminated.empty());
+    EXPECT_EQ(app.registry.keys.at(std::string("HKCU\\") + kInternetSettingsKey).values.size(), registryBefore.size());
+    EXPECT_EQ(ProxyServer(), std::string("1.1.1.1:1\0", 10));
+    EXPECT_EQ(app.files.replaceCalls, 0);
+    EXPECT_TRUE(app.launcher.launches.empty());
+    EXPECT_EQ(app.internetSettings.notices, 0);
+}
+
+TEST_F(Switch, AFailedWriteLeavesTheClosedBrowsersClosed) {
+    app.processes.running = {{"firefox.exe", 40}, {"iexplore.exe", 20}};
+    app.registry.RefuseValueWrites(RegistryRoot::CurrentUser, kInternetSettingsKey);
+    EXPECT_THROW(SwitchBrowserProxy(app.main, "10.0.0.1", "8080"), ZeltaError);
+    EXPECT_EQ(app.processes.terminated, (std::vector<std::uint32_t>{20, 40}));
+    EXPECT_EQ(app.files.files[prefs], prefsContent);
+    EXPECT_TRUE(app.launcher.launches.empty());
+}
+
+TEST_F(Switch, OffSwitchesTheSystemProxyOffAndFirefoxsManualProxyWhileItIsNotRunning) {
+    SwitchProxyOff(app.main);
+    EXPECT_EQ(ProxyEnable(), std::string(4, '\0'));
+    EXPECT_EQ(ProxyServer(), std::string("1.1.1.1:1\0", 10));
+    EXPECT_GE(app.internetSettings.notices, 1);
+    EXPECT_EQ(app.files.files[prefs], "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n");
+
+    // A running Firefox is neither closed nor has its file changed under it.
+    app.files.files[prefs] = prefsContent;
+    app.processes.running = {{"firefox.exe", 40}};
+    SwitchProxyOff(app.main);
+    EXPECT_EQ(app.files.files[prefs], prefsContent);
+    EXPECT_TRUE(app.processes.terminated.empty());
+    EXPECT_TRUE(app.launcher.launches.empty());
+}
+
+}  // namespace
+}  // namespace zelta::proxy
