@@ -1,9 +1,50 @@
 #include "apply/ActivationFlow.h"
 
+#include "apply/ApplyProfile.h"
+#include "apply/CommandSafety.h"
+
 namespace zelta::apply {
 
-// Applying a profile is not built yet: activation does nothing so far.
-void ActivateProfile(MainForm&, const std::string&, int) {}
+namespace {
+
+// The entry of a profile that is no longer in the menu (it was deleted) is simply not there to change.
+void SetTrayEntryEnabled(TrayMenu& menu, int number, bool enabled) {
+    const int position = TrayMenu::ProfilePosition(number);
+    if (position >= 0 && position < menu.Count()) menu.SetEnabled(position, enabled);
+}
+
+}  // namespace
+
+void ActivateProfile(MainForm& main, const std::string& name, int number) {
+    AppState& s = main.state;
+    Form1& f = main.form;
+
+    // The settings file is read once here; the applied record goes back in the same edit.
+    profiles::SettingsFile settingsFile(main.platform);
+    profiles::SettingsFile::Edit settings = settingsFile.BeginEdit();
+    const int count = settings.Document().ReadNumber(profiles::kSettingsSection, profiles::kProfileCountKey, 0);
+    if (number < 1 || number > count) {
+        // Commands for an empty adapter name would run and the window would still announce an activation.
+        main.Notice(kNoSuchProfileNotice);
+        return;
+    }
+    const profiles::NetworkProfile profile = profiles::ReadNetworkProfile(settings.Document(), number);
+    // Before anything is recorded, written or started.
+    CheckCommandInputs(profile, number, main.platform.codePages);
+
+    main.platform.launcher.RunCommandLine(kPingConsoleCommand, platform::ShowMode::Normal);
+    s.ActivatedFlag = true;
+    s.ActivatingNumber = number;
+    ApplyProfile(main, number, profile, settings);
+
+    SetTrayEntryEnabled(main.trayMenu, s.LastAppliedNumber, true);
+    SetTrayEntryEnabled(main.trayMenu, number, false);
+    s.LastAppliedNumber = number;
+    f.Button_ApplyProfile.SetEnabled(false);
+    f.Caption.SetText(name + kActivatedSuffix);
+    f.L_ProfileActivated.SetText(kActivatedLabelPrefix + name);
+    main.Notice(f.Caption.Text());
+}
 
 void Button_ApplyProfileClick(MainForm& main) {
     ActivateProfile(main, main.state.CurrentProfileName, main.state.SelectedProfileIndex + 1);

@@ -6,6 +6,13 @@
 
 namespace zelta::apply {
 
+inline const char kPingConsoleCommand[] = "cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t";
+inline const char kActivatedSuffix[] = " is activated !";
+inline const char kActivatedLabelPrefix[] = "Profile Activated: ";
+inline const char kNoSuchProfileNotice[] = "There is no stored profile to apply: save or choose one first !";
+
+// Opens the ping console, applies profile number and records it as the active one in the window, the tray menu
+// and a notice. name is how the window names the profile; it is shown, never parsed.
 void ActivateProfile(MainForm& main, const std::string& name, int number);
 void Button_ApplyProfileClick(MainForm& main);
 

@@ -49,14 +49,17 @@ bool SurvivesSplit(const std::string& name, const std::string& adapter) {
 
 void RecordAppliedProfile(SettingsFile& settings, int number, int previousNumber) {
     SettingsFile::Edit edit = settings.BeginEdit();
-    SettingsDocument& document = edit.Document();
+    MarkAppliedProfile(edit.Document(), number, previousNumber);
+    edit.Commit();
+}
+
+void MarkAppliedProfile(SettingsDocument& document, int number, int previousNumber) {
     document.WriteNumber(kSettingsSection, kLastAppliedKey, number);
     const int count = document.ReadNumber(kSettingsSection, kProfileCountKey, 0);
     if (previousNumber >= 1 && previousNumber <= count) {
         document.WriteFlag(ProfileSection(previousNumber), kProfileAppliedKey, false);
     }
     if (number >= 1 && number <= count) document.WriteFlag(ProfileSection(number), kProfileAppliedKey, true);
-    edit.Commit();
 }
 
 }  // namespace zelta::profiles

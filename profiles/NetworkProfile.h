@@ -66,5 +66,7 @@ bool SurvivesSplit(const std::string& name, const std::string& adapter);
 // previous profile's mark cleared when previousNumber names a stored profile, then the new profile's mark set.
 // Marks go only into profiles the file holds, so no section is created that names no profile.
 void RecordAppliedProfile(SettingsFile& settings, int number, int previousNumber);
+// The same three writes into a document that an edit holds, for callers that read the file already.
+void MarkAppliedProfile(SettingsDocument& settings, int number, int previousNumber);
 
 }  // namespace zelta::profiles

@@ -94,6 +94,7 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(RegistryRoot root, 
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path, std::string& reason) {
+    ++readCalls;
     const auto it = files.find(path);
     if (it == files.end()) {
         reason = "The system cannot find the file specified";

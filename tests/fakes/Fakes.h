@@ -92,6 +92,7 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable;
+    int readCalls = 0;
     int replaceCalls = 0;
 
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }

@@ -1,0 +1,279 @@
+// Applying a stored profile through the whole activation flow over the fake system: the batch file and its start,
+// the settings file's record, the window, the tray menu and the notice, and every refusal.
+#include <gtest/gtest.h>
+
+#include "app/model/ZeltaError.h"
+#include "apply/ActivationFlow.h"
+#include "apply/ApplyProfile.h"
+#include "profiles/SettingsDocument.h"
+#include "tests/fakes/Fakes.h"
+
+namespace zelta::apply {
+namespace {
+
+using platform::ShowMode;
+using Kind = fakes::LaunchRecord::Kind;
+
+const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
+
+std::string Block(int number, const std::string& name, const std::string& ip, const std::string& useIp,
+                  const std::string& useDns, const std::string& applied) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
+           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
+           "proxy_port=\r\nuse_ip=" + useIp + "\r\nuse_dns=" + useDns +
+           "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=" + applied + "\r\n";
+}
+
+// Two profiles, none applied yet: the file a user has after saving two profiles.
+std::string TwoProfiles(const std::string& header = "[Zelta Settings]\r\n#_profiles=2\r\n",
+                        const std::string& applied1 = "0") {
+    return header + Block(1, "Office - Local Area Connection", "192.168.1.20", "user", "user", applied1) +
+           Block(2, "Home - Wireless Network Connection", "0.0.0.0", "dhcp", "dhcp", "0");
+}
+
+const char kOfficeBatch[] =
+    "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 mask=255.255.255.0 "
+    "gateway=192.168.1.1 gwmetric=1\r\n"
+    "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1\r\n"
+    "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2\r\n";
+
+struct Activation : ::testing::Test {
+    fakes::FakeApp app;
+    Form1& f = app.form();
+    AppState& s = app.state();
+
+    void Start(const std::string& settings) {
+        app.files.files[kIni] = settings;
+        app.controller.FormCreate();
+        app.launcher.launches.clear();
+        app.files.readCalls = 0;
+        app.files.replaceCalls = 0;
+    }
+    std::string& Ini() { return app.files.files[kIni]; }
+    bool HasBatch() { return app.files.files.count(kBatchFileName) > 0; }
+    std::string Batch() { return app.files.files[kBatchFileName]; }
+    std::string Value(const std::string& section, const std::string& key) {
+        return profiles::SettingsDocument::Parse(Ini()).ReadText(section, key, "<none>");
+    }
+    bool TrayEnabled(int number) { return app.main.trayMenu.At(TrayMenu::ProfilePosition(number)).enabled; }
+    // Everything a refused activation must leave as it was.
+    void ExpectNothingChanged(const std::string& settingsBefore) {
+        EXPECT_EQ(Ini(), settingsBefore);
+        EXPECT_FALSE(HasBatch());
+        EXPECT_TRUE(app.launcher.launches.empty());
+        EXPECT_EQ(app.files.replaceCalls, 0);
+        EXPECT_FALSE(s.ActivatedFlag);
+        EXPECT_TRUE(f.Button_ApplyProfile.Enabled());
+        EXPECT_EQ(f.L_ProfileActivated.Text(), "");
+    }
+};
+
+TEST_F(Activation, TrayEntryAppliesTheProfileAndRecordsItEverywhere) {
+    Start(TwoProfiles());
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+
+    EXPECT_EQ(Batch(), kOfficeBatch);
+    ASSERT_EQ(app.launcher.launches.size(), 2u);
+    EXPECT_EQ(app.launcher.launches[0].kind, Kind::CommandLine);
+    EXPECT_EQ(app.launcher.launches[0].target, "cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t");
+    EXPECT_EQ(app.launcher.launches[0].mode, ShowMode::Normal);
+    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellOpen);
+    EXPECT_EQ(app.launcher.launches[1].target, "execute.bat");
+    EXPECT_EQ(app.launcher.launches[1].parameters, "");
+    EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Normal);
+
+    // The first apply writes last_pai and the one mark, nothing else.
+    EXPECT_EQ(Ini(), TwoProfiles("[Zelta Settings]\r\n#_profiles=2\r\nlast_pai=1\r\n", "1"));
+    EXPECT_EQ(app.files.readCalls, 1);
+    EXPECT_EQ(app.files.replaceCalls, 2);  // the settings file once, the batch file once
+
+    EXPECT_EQ(f.LE_NewProfile.Text(), "Office");
+    EXPECT_EQ(f.LE_NIC.Text(), "Local Area Connection");
+    EXPECT_TRUE(f.Button_Save.Enabled());  // the name's change handler ran (an adapter is chosen)
+    EXPECT_TRUE(s.ActivatedFlag);
+    EXPECT_EQ(s.ActivatingNumber, 1);
+    EXPECT_EQ(s.LastAppliedNumber, 1);
+    EXPECT_FALSE(TrayEnabled(1));
+    EXPECT_TRUE(TrayEnabled(2));
+    EXPECT_FALSE(f.Button_ApplyProfile.Enabled());
+    EXPECT_EQ(f.Caption.Text(), "Office - Local Area Connection is activated !");
+    EXPECT_EQ(f.L_ProfileActivated.Text(), "Profile Activated: Office - Local Area Connection");
+    ASSERT_EQ(app.notifier.notices.size(), 1u);
+    EXPECT_EQ(app.notifier.notices[0].message, "Office - Local Area Connection is activated !");
+    EXPECT_EQ(app.notifier.notices[0].header, "Vok Tarvex");
+    EXPECT_EQ(app.notifier.notices[0].timeMs, 5000u);
+}
+
+TEST_F(Activation, SecondProfileAfterTheFirstMovesTheMarkAndTheGreyedEntry) {
+    Start(TwoProfiles());
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
+    EXPECT_TRUE(TrayEnabled(1));
+    EXPECT_FALSE(TrayEnabled(2));
+    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "2");
+    EXPECT_EQ(Value("Profile1", "profile_applied"), "0");
+    EXPECT_EQ(Value("Profile2", "profile_applied"), "1");
+    EXPECT_EQ(Batch(), "netsh int ipv4 set address name=\"Wireless Network Connection\" source=dhcp\r\n"
+                       "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
+    // Two activations, two ping consoles.
+    int consoles = 0;
+    for (const auto& launch : app.launcher.launches) consoles += launch.kind == Kind::CommandLine;
+    EXPECT_EQ(consoles, 2);
+}
+
+TEST_F(Activation, ReapplyingTheAppliedProfileKeepsItsMarkAndItsGreyedEntry) {
+    Start(TwoProfiles());
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
+    EXPECT_EQ(Value("Profile2", "profile_applied"), "1");
+    EXPECT_EQ(Value("Profile1", "profile_applied"), "0");
+    EXPECT_FALSE(TrayEnabled(2));
+    EXPECT_EQ(app.notifier.notices.size(), 2u);
+}
+
+TEST_F(Activation, ApplyButtonActsOnTheClickedProfileOrOnProfileOneWithTheNameHeldThen) {
+    Start(TwoProfiles());
+    f.Button_ApplyProfile.Click();  // right after start: profile 1, and no name yet
+    EXPECT_EQ(Batch(), kOfficeBatch);
+    EXPECT_EQ(f.Caption.Text(), " is activated !");
+    EXPECT_EQ(f.L_ProfileActivated.Text(), "Profile Activated: ");
+
+    f.XPBar_Profiles.ClickItem(1);
+    EXPECT_TRUE(f.Button_ApplyProfile.Enabled());
+    f.Button_ApplyProfile.Click();
+    EXPECT_EQ(f.Caption.Text(), "Home - Wireless Network Connection is activated !");
+    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "2");
+}
+
+TEST_F(Activation, TheWindowsXpFormHasFourLines) {
+    app.systemInfo.version = platform::OsVersionInfo{5, 1, 2600, true, "Service Pack 3"};
+    Start(TwoProfiles());
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    EXPECT_EQ(Batch(),
+              "netsh int ip set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+              "mask=255.255.255.0\r\n"
+              "netsh int ip set address name=\"Local Area Connection\" source=static gateway=192.168.1.1 gwmetric=1\r\n"
+              "netsh int ip set dns name=\"Local Area Connection\" source=static addr=192.168.1.1\r\n"
+              "netsh int ip add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2\r\n");
+}
+
+TEST_F(Activation, WithTheCompanionPresentOnlyItIsStartedHidden) {
+    Start(TwoProfiles());
+    app.files.files[kCompanionFileName] = "MZ";
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    ASSERT_EQ(app.launcher.launches.size(), 2u);
+    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellOpen);
+    EXPECT_EQ(app.launcher.launches[1].target, "Quillet.exe");
+    EXPECT_EQ(app.launcher.launches[1].parameters, "");
+    EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Hidden);
+    EXPECT_EQ(Batch(), kOfficeBatch);  // the companion runs the same batch
+}
+
+TEST_F(Activation, PercentSignsInTheAdapterNameAreDoubledInTheBatch) {
+    std::string settings = TwoProfiles();
+    settings.replace(settings.find("Office - Local Area Connection"), 30, "Office - LAN 50%");
+    Start(settings);
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    EXPECT_EQ(Batch().substr(0, 51), "netsh int ipv4 set address name=\"LAN 50%%\" source=s");
+    EXPECT_EQ(f.LE_NIC.Text(), "LAN 50%");
+}
+
+struct UnsafeText {
+    const char* good;
+    const char* bad;
+};
+struct UnsafeActivation : Activation, ::testing::WithParamInterface<UnsafeText> {};
+
+TEST_P(UnsafeActivation, RefusesTheWholeActivationBeforeAnythingHappens) {
+    std::string settings = TwoProfiles();
+    settings.replace(settings.find(GetParam().good), std::string(GetParam().good).size(), GetParam().bad);
+    app.codePages.missingInConsole = "\x80";
+    Start(settings);
+    try {
+        app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+        ADD_FAILURE() << "accepted";
+    } catch (const ZeltaError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot apply profile 1 (", 0), 0u) << error.what();
+    }
+    ExpectNothingChanged(settings);
+    EXPECT_TRUE(TrayEnabled(1));
+    EXPECT_EQ(s.LastAppliedNumber, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredTexts, UnsafeActivation,
+                         ::testing::Values(UnsafeText{"IP=192.168.1.20", "IP=192.168.1.20 & format C:"},
+                                           UnsafeText{"DNS2=8.8.4.4", "DNS2=8.8.4.4\"&calc&\""},
+                                           UnsafeText{"Office - Local Area Connection", "Office - LAN\" & calc"},
+                                           UnsafeText{"Office - Local Area Connection", "Office - LAN\x01"},
+                                           UnsafeText{"Office - Local Area Connection", "Office - LAN \x80"},
+                                           UnsafeText{"Office - Local Area Connection", ""}));
+
+TEST_F(Activation, NoStoredProfileMeansANoticeAndNothingElse) {
+    Start("");
+    f.Button_ApplyProfile.Click();
+    ExpectNothingChanged("");
+    EXPECT_EQ(app.notifier.Messages(), std::vector<std::string>{kNoSuchProfileNotice});
+
+    Start(TwoProfiles());
+    app.notifier.notices.clear();
+    ActivateProfile(app.main, "ghost", 3);
+    ExpectNothingChanged(TwoProfiles());
+    EXPECT_EQ(app.notifier.Messages(), std::vector<std::string>{kNoSuchProfileNotice});
+}
+
+TEST_F(Activation, AfterTheAppliedHighestProfileWasDeletedTheNextActivationCompletes) {
+    Start(TwoProfiles());
+    f.XPBar_Profiles.ClickItem(1);  // loaded while not applied: Delete stays enabled
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
+    ASSERT_TRUE(f.Button_Delete.Enabled());
+    f.Button_Delete.Click();
+    ASSERT_EQ(app.main.trayMenu.Count(), TrayMenu::ProfilePosition(1) + 1);
+
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    EXPECT_EQ(s.LastAppliedNumber, 1);
+    EXPECT_FALSE(TrayEnabled(1));
+    EXPECT_EQ(f.Caption.Text(), "Office - Local Area Connection is activated !");
+    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "1");
+
+    // Even a number that names no entry at all (a file edited by hand while the program ran) ends nothing.
+    s.LastAppliedNumber = 9;
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    EXPECT_EQ(s.LastAppliedNumber, 1);
+}
+
+TEST_F(Activation, AnUnwritableSettingsFileEndsTheFlowAfterThePingConsole) {
+    Start(TwoProfiles());
+    app.files.readOnly.insert(kIni);
+    try {
+        app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+        ADD_FAILURE() << "no error";
+    } catch (const ZeltaError& error) {
+        EXPECT_EQ(std::string(error.what()), std::string("Unable to write to ") + kIni);
+    }
+    EXPECT_EQ(Ini(), TwoProfiles());
+    EXPECT_FALSE(HasBatch());
+    ASSERT_EQ(app.launcher.launches.size(), 1u);  // the ping console only
+    EXPECT_TRUE(s.ActivatedFlag);
+    EXPECT_EQ(s.ActivatingNumber, 1);
+    EXPECT_EQ(s.LastAppliedNumber, 0);
+    EXPECT_TRUE(TrayEnabled(1));
+    EXPECT_TRUE(f.Button_ApplyProfile.Enabled());
+    EXPECT_TRUE(app.notifier.notices.empty());
+}
+
+TEST_F(Activation, ABatchFileThatCannotBeCreatedStopsBeforeAnythingStarts) {
+    Start(TwoProfiles());
+    app.files.readOnly.insert(kBatchFileName);
+    try {
+        app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+        ADD_FAILURE() << "no error";
+    } catch (const ZeltaError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file \"execute.bat\". Access is denied");
+    }
+    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "1");  // the record was written before
+    ASSERT_EQ(app.launcher.launches.size(), 1u);
+    EXPECT_EQ(s.LastAppliedNumber, 0);
+}
+
+}  // namespace
+}  // namespace zelta::apply

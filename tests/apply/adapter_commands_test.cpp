@@ -1,0 +1,153 @@
+// The adapter commands and the batch text: the command forms for each Windows version, and what may reach them.
+#include <gtest/gtest.h>
+
+#include "app/model/Ipv4Text.h"
+#include "app/model/ZeltaError.h"
+#include "apply/AdapterCommands.h"
+#include "apply/CommandSafety.h"
+#include "tests/fakes/Fakes.h"
+
+namespace zelta::apply {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+profiles::NetworkProfile Office() {
+    profiles::NetworkProfile p;
+    p.profileName = "Office - Local Area Connection";
+    p.useIp = "user";
+    p.useDns = "user";
+    p.ip = "192.168.1.20";
+    p.sm = "255.255.255.0";
+    p.gw = "192.168.1.1";
+    p.dns1 = "192.168.1.1";
+    p.dns2 = "8.8.4.4";
+    return p;
+}
+
+TEST(AdapterCommands, TheStaticFormsOfVistaAndOfXp) {
+    EXPECT_EQ(BuildAdapterCommands(Office(), 6, 1),
+              (Lines{"netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+                     "mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
+                     "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1",
+                     "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2"}));
+    EXPECT_EQ(BuildAdapterCommands(Office(), 5, 1),
+              (Lines{"netsh int ip set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+                     "mask=255.255.255.0",
+                     "netsh int ip set address name=\"Local Area Connection\" source=static gateway=192.168.1.1 "
+                     "gwmetric=1",
+                     "netsh int ip set dns name=\"Local Area Connection\" source=static addr=192.168.1.1",
+                     "netsh int ip add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2"}));
+    // Windows 10 reports 10.0: still the Vista form.
+    EXPECT_EQ(BuildAdapterCommands(Office(), 10, 0).size(), 3u);
+}
+
+TEST(AdapterCommands, DhcpIsExactlyLowerCaseDhcp) {
+    profiles::NetworkProfile p = Office();
+    p.useIp = "dhcp";
+    p.useDns = "dhcp";
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 1),
+              (Lines{"netsh int ipv4 set address name=\"Local Area Connection\" source=dhcp",
+                     "netsh int ipv4 set dns name=\"Local Area Connection\" source=dhcp"}));
+    EXPECT_EQ(BuildAdapterCommands(p, 5, 1)[0], "netsh int ip set address name=\"Local Area Connection\" source=dhcp");
+    p.useIp = "DHCP";
+    p.useDns = "Dhcp";
+    const Lines upper = BuildAdapterCommands(p, 6, 1);
+    ASSERT_EQ(upper.size(), 3u);
+    EXPECT_NE(upper[0].find("source=static addr=192.168.1.20"), std::string::npos);
+}
+
+TEST(AdapterCommands, EmptyValuesLeaveTheirKeywordsBare) {
+    profiles::NetworkProfile p = Office();
+    p.useDns = "";
+    p.dns1 = "";
+    p.dns2 = "";
+    p.gw = "";
+    const Lines lines = BuildAdapterCommands(p, 6, 1);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+                        "mask=255.255.255.0 gateway= gwmetric=1");
+    EXPECT_EQ(lines[1], "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=");
+    EXPECT_EQ(lines[2], "netsh int ipv4 add dns name=\"Local Area Connection\" addr= index=2");
+}
+
+TEST(AdapterCommands, TheAdapterComesFromTheFirstDashBlank) {
+    profiles::NetworkProfile p = Office();
+    p.profileName = "Local Area Connection";  // no separator: all but the first character
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 1)[1], "netsh int ipv4 set dns name=\"ocal Area Connection\" source=static "
+                                                "addr=192.168.1.1");
+    p.profileName = "Up- down - LAN";  // the name's own "- " wins
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 1)[1], "netsh int ipv4 set dns name=\"down - LAN\" source=static "
+                                                "addr=192.168.1.1");
+}
+
+TEST(BatchText, EveryLineEndsWithCrLfAndPercentSignsAreDoubled) {
+    EXPECT_EQ(ComposeBatchText({"a", "b c"}), "a\r\nb c\r\n");
+    EXPECT_EQ(ComposeBatchText({"name=\"50% off\" x=%%"}), "name=\"50%% off\" x=%%%%\r\n");
+    EXPECT_EQ(ComposeBatchText({}), "");
+}
+
+TEST(DottedQuad, AcceptsFourNumbersUpTo255AndNothingElse) {
+    for (const char* good : {"0.0.0.0", "192.168.1.20", "255.255.255.255", "010.1.1.1"}) {
+        EXPECT_TRUE(IsDottedQuad(good)) << good;
+    }
+    for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1.2.3.4 ", " 1.2.3.4", "1..3.4", "1.2.3.",
+                            "1.2.3.4&calc", "0001.1.1.1", "a.b.c.d", "1.2.3.-4", "1.2.3.4\r\nx"}) {
+        EXPECT_FALSE(IsDottedQuad(bad)) << bad;
+    }
+}
+
+struct UnsafeCase {
+    const char* what;
+    void (*spoil)(profiles::NetworkProfile&);
+    const char* keyInMessage;
+};
+
+TEST(CommandSafety, RefusesWhatCouldBreakOutOfACommandAndNamesTheKey) {
+    const UnsafeCase cases[] = {
+        {"command after an address", [](profiles::NetworkProfile& p) { p.ip = "1.2.3.4 & del C:\\x"; }, "its IP"},
+        {"mask", [](profiles::NetworkProfile& p) { p.sm = "255.255.255.0|x"; }, "its SM"},
+        {"gateway", [](profiles::NetworkProfile& p) { p.gw = "300.1.1.1"; }, "its GW"},
+        {"first DNS", [](profiles::NetworkProfile& p) { p.dns1 = "dns.example"; }, "its DNS1"},
+        {"second DNS", [](profiles::NetworkProfile& p) { p.dns2 = "8.8.4.4\"x"; }, "its DNS2"},
+        {"quote in the adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\" & calc & \""; },
+         "profile_name"},
+        {"line break in the adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\rcalc"; },
+         "profile_name"},
+        {"no adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - "; }, "profile_name"},
+        {"empty name", [](profiles::NetworkProfile& p) { p.profileName = ""; }, "profile_name"},
+        {"not in the console code page", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\x80"; },
+         "profile_name"},
+    };
+    fakes::FakeCodePages codePages;
+    codePages.missingInConsole = "\x80";
+    for (const UnsafeCase& c : cases) {
+        profiles::NetworkProfile p = Office();
+        c.spoil(p);
+        try {
+            CheckCommandInputs(p, 7, codePages);
+            ADD_FAILURE() << c.what << " was accepted";
+        } catch (const ZeltaError& error) {
+            const std::string text = error.what();
+            EXPECT_NE(text.find("profile 7"), std::string::npos) << text;
+            EXPECT_NE(text.find(c.keyInMessage), std::string::npos) << c.what << ": " << text;
+        }
+    }
+}
+
+TEST(CommandSafety, AcceptsEmptyAddressesUnusedAddressesAndOrdinaryNames) {
+    fakes::FakeCodePages codePages;
+    profiles::NetworkProfile p = Office();
+    p.profileName = "Caf\xe9 - Connexion au r\xe9seau local 50% & co";
+    p.dns2 = "";
+    EXPECT_NO_THROW(CheckCommandInputs(p, 1, codePages));
+    // Addresses of a DHCP part never reach a command, so they are not judged.
+    p.useIp = "dhcp";
+    p.useDns = "dhcp";
+    p.ip = "garbage & calc";
+    p.dns1 = "garbage";
+    EXPECT_NO_THROW(CheckCommandInputs(p, 1, codePages));
+}
+
+}  // namespace
+}  // namespace zelta::apply
