@@ -1,8 +1,8 @@
 // A stand-in for a system program (built as netsh.exe and as Quillet.exe): it records how it was started, in
 // files named after itself in its current folder, so that a test can check exactly what reached it.
 //   <name>.log        one line per start: the arguments after the program name, as UTF-8
-//   <name>.start.log  one line per start: the current folder, the show mode it was asked for and its console
-//                     window ("console=shown", "console=hidden", or "console=none" when it has none)
+//   <name>.start.log  one line per start: the current folder and the show mode it was asked for
+//   <name>.console.log one line per start: its console window, "shown", "hidden", or "none" when it has none
 // When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
 // line and exits with 1, as a failing command would.
 #include <windows.h>
@@ -89,10 +89,9 @@ int main() {
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
+    Append(name + L".start.log", "folder=" + Utf8(folder) + " show=" + std::to_string(show));
     HWND console = GetConsoleWindow();
-    const char* consoleState = !console ? "none" : IsWindowVisible(console) ? "shown" : "hidden";
-    Append(name + L".start.log",
-           "folder=" + Utf8(folder) + " show=" + std::to_string(show) + " console=" + consoleState);
+    Append(name + L".console.log", !console ? "none" : IsWindowVisible(console) ? "shown" : "hidden");
 
     bool failOnRequest = false;
     const std::string fail = ReadAll(name + L"-fail.txt", failOnRequest);
