@@ -31,3 +31,19 @@ endif()
 # The resource script pulls in the manifest, icon and pictures: a change to any of them rebuilds it.
 file(GLOB asset_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/*)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/assets/Zelta.rc PROPERTIES OBJECT_DEPENDS "${asset_files}")
+
+# Quillet.exe, the companion: runs the adapter commands of execute.bat without a window. A GUI program, so that it
+# never has a console of its own; linked statically like Zelta.exe.
+file(GLOB companion_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/companion/win32/*.cpp)
+add_executable(Quillet WIN32 ${companion_win32_sources} ${CMAKE_SOURCE_DIR}/companion/win32/Quillet.rc)
+target_link_libraries(Quillet PRIVATE zelta_companion zelta_win32_platform user32 kernel32)
+target_compile_definitions(Quillet PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+if(MSVC)
+  target_link_options(Quillet PRIVATE /MANIFEST:NO)
+  set_property(TARGET Quillet PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded")
+elseif(MINGW)
+  target_link_options(Quillet PRIVATE -static -s -Wl,--gc-sections)
+  target_compile_options(Quillet PRIVATE -ffunction-sections -fdata-sections)
+endif()
+set_source_files_properties(${CMAKE_SOURCE_DIR}/companion/win32/Quillet.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/companion/win32/Quillet.manifest;${CMAKE_SOURCE_DIR}/assets/Zelta.ico;${CMAKE_SOURCE_DIR}/assets/version.h")

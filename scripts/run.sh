@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Zelta.exe and runs it under Wine, in a private network namespace, from the project's own Wine prefix.
+# Builds Zelta.exe (with its companion Quillet.exe) and runs it under Wine, in a private network namespace, from the project's own Wine prefix.
 # On the user's display when there is one; otherwise on a virtual display, where it saves a screenshot.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -23,6 +23,8 @@ cp "$root/build/mingw/Zelta.exe" "$run_dir/Zelta.exe"   # its settings file Zelt
 if [ ! -f "$WINEPREFIX/.demo-adapters" ]; then
   add_demo_adapters "$WINEPREFIX" && touch "$WINEPREFIX/.demo-adapters"
 fi
+# The companion beside it, as a user's folder holds it: applying a profile runs the commands without a console.
+cp "$root/build/mingw/Quillet.exe" "$run_dir/Quillet.exe"
 
 virtual=0
 if [ -z "${DISPLAY:-}" ] || ! timeout 5 xdpyinfo >/dev/null 2>&1; then

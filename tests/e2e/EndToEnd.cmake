@@ -33,10 +33,13 @@ if(MINGW)
 endif()
 add_dependencies(zdriver helper_firefox)
 
+# The real companion, for the scenarios that apply profiles with it.
+add_dependencies(zdriver Quillet)
+
 foreach(scenario_file IN LISTS scenario_sources)
   get_filename_component(scenario ${scenario_file} NAME_WE)
   add_test(NAME e2e.${scenario}
            COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run_scenario.sh ${scenario} $<TARGET_FILE:Zelta>
-                   $<TARGET_FILE:zdriver> ${CMAKE_BINARY_DIR}/e2e)
+                   $<TARGET_FILE:zdriver> ${CMAKE_BINARY_DIR}/e2e $<TARGET_FILE:Quillet>)
   set_tests_properties(e2e.${scenario} PROPERTIES TIMEOUT 240)
 endforeach()

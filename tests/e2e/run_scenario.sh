@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# run_scenario.sh SCENARIO ZELTA_EXE DRIVER_EXE WORK_DIR
+# run_scenario.sh SCENARIO ZELTA_EXE DRIVER_EXE WORK_DIR QUILLET_EXE
 # Runs one end-to-end scenario: a copy of a booted Wine prefix, a virtual display and the program in a folder of
 # its own, all inside a private network namespace. Everything the scenario started ends with it.
 set -euo pipefail
-scenario="$1" zelta="$2" driver="$3" work="$4"
+scenario="$1" zelta="$2" driver="$3" work="$4" quillet="$5"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 
 if [ "${ZELTA_IN_PRIVATE_NETWORK:-}" != 1 ]; then
@@ -44,6 +44,9 @@ cp "$zelta" "$app_dir/Zelta.exe"
 cp "$driver" "$case_dir/zdriver.exe"
 # The stand-ins for system programs, for scenarios that place them where the program looks.
 cp -r "$(dirname "$driver")/helpers" "$case_dir/helpers"
+# The real companion, for scenarios that place it beside the program (the helpers hold a stand-in of that name).
+mkdir -p "$case_dir/companion"
+cp "$quillet" "$case_dir/companion/Quillet.exe"
 
 start_xvfb
 wineserver -p >/dev/null 2>&1 </dev/null

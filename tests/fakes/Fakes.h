@@ -10,6 +10,7 @@
 
 #include "app/FormController.h"
 #include "app/model/MainForm.h"
+#include "platform/CommandRunner.h"
 #include "platform/Platform.h"
 
 namespace zelta::fakes {
@@ -155,6 +156,28 @@ class FakeInternetSettings : public platform::InternetSettings {
 public:
     int notices = 0;
     void NotifySettingsChanged() override { ++notices; }
+};
+
+// Commands that "run" by answering from a table: each started command is recorded; a command line found in
+// results gets that result, any other ends with exit code 0 and no output.
+class FakeCommandRunner : public platform::CommandRunner {
+public:
+    struct Start {
+        std::string program;
+        std::string commandLine;
+        unsigned timeoutMs;
+    };
+    std::string currentFolder = "C:\\Tools\\Zelta";
+    std::map<std::string, platform::CommandResult> results;
+    std::vector<Start> starts;
+
+    platform::CommandResult Run(const std::string& program, const std::string& commandLine,
+                                unsigned timeoutMs) override {
+        starts.push_back({program, commandLine, timeoutMs});
+        const auto it = results.find(commandLine);
+        return it == results.end() ? platform::CommandResult{} : it->second;
+    }
+    std::string CurrentFolder() override { return currentFolder; }
 };
 
 struct Notice {

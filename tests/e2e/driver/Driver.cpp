@@ -130,6 +130,10 @@ bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::stri
     return CopyFileA((ctx.helpersDir + exeName).c_str(), (folder + exeName).c_str(), FALSE) != FALSE;
 }
 
+bool PlaceCompanion(const Context& ctx, const std::string& folder) {
+    return CopyFileA((ctx.companionDir + "Quillet.exe").c_str(), (folder + "Quillet.exe").c_str(), FALSE) != FALSE;
+}
+
 int RunAndWait(const std::string& commandLine, int timeoutMs) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);

@@ -14,6 +14,7 @@ struct Context {
     std::string appDir;        // the program's folder, with a trailing backslash
     std::string artifactsDir;  // where screenshots go, with a trailing backslash
     std::string helpersDir;    // the stand-ins for system programs (netsh.exe, Quillet.exe), trailing backslash
+    std::string companionDir;  // the real Quillet.exe, with a trailing backslash
     int checks = 0;
     int failures = 0;
 };
@@ -49,6 +50,8 @@ bool FileExists(const std::string& path);
 bool SetReadOnly(const std::string& path, bool readOnly);
 // Copies the stand-in program exeName from the helpers folder into folder (with its trailing backslash).
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder);
+// Copies the real companion Quillet.exe into folder (with its trailing backslash).
+bool PlaceCompanion(const Context& ctx, const std::string& folder);
 // Starts a command line and waits for it; its exit code, or -1 when it did not start or end in time.
 int RunAndWait(const std::string& commandLine, int timeoutMs);
 // Wine's reg.exe: prepares registry keys and values as an administrator would.

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     if (ctx.appDir.back() != '\\') ctx.appDir += '\\';
     if (ctx.artifactsDir.back() != '\\') ctx.artifactsDir += '\\';
     ctx.helpersDir = ctx.artifactsDir + "..\\helpers\\";
+    ctx.companionDir = ctx.artifactsDir + "..\\companion\\";
     scenario(ctx);
     if (ctx.checks == 0) e2e::Check(ctx, false, "the scenario made no check");
     std::printf("%d passed, %d failed\n", ctx.checks - ctx.failures, ctx.failures);

@@ -2,6 +2,7 @@
 // files named after itself in its current folder, so that a test can check exactly what reached it.
 //   <name>.log        one line per start: the arguments after the program name, as UTF-8
 //   <name>.start.log  one line per start: the current folder and the show mode it was asked for
+//   <name>.console.log one line per start: its console window, "shown", "hidden", or "none" when it has none
 // When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
 // line and exits with 1, as a failing command would.
 #include <windows.h>
@@ -89,6 +90,8 @@ int main() {
     GetCurrentDirectoryW(MAX_PATH, folder);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
     Append(name + L".start.log", "folder=" + Utf8(folder) + " show=" + std::to_string(show));
+    HWND console = GetConsoleWindow();
+    Append(name + L".console.log", !console ? "none" : IsWindowVisible(console) ? "shown" : "hidden");
 
     bool failOnRequest = false;
     const std::string fail = ReadAll(name + L"-fail.txt", failOnRequest);

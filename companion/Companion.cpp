@@ -1,0 +1,206 @@
+#include "companion/Companion.h"
+
+#include <cstdio>
+
+#include "companion/BatchFile.h"
+#include "companion/ProgramSearch.h"
+
+namespace zelta::companion {
+
+using platform::CommandResult;
+
+namespace {
+
+constexpr std::size_t kMessageOutputLimit = 300;
+
+std::string ExitCodeText(std::uint32_t code) {
+    // Small codes are the programs' own; large ones are system status codes, which are read in hexadecimal.
+    if (code <= 0xFFFF) return std::to_string(code);
+    char text[16];
+    std::snprintf(text, sizeof(text), "0x%08X", static_cast<unsigned>(code));
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string::npos) lines.pop_back();
+    while (!lines.empty() && lines.front().find_first_not_of(" \t") == std::string::npos) lines.erase(lines.begin());
+    return lines;
+}
+
+// The output on one line, its lines joined by blanks, shortened for a message box.
+std::string OutputInBrief(const std::string& output) {
+    std::string brief;
+    for (const std::string& line : SplitLines(output)) {
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string::npos) continue;
+        const auto last = line.find_last_not_of(" \t");
+        if (!brief.empty()) brief += ' ';
+        brief += line.substr(first, last - first + 1);
+    }
+    if (brief.size() > kMessageOutputLimit) brief = brief.substr(0, kMessageOutputLimit) + "...";
+    return brief;
+}
+
+std::string TimeoutText() { return "had not ended after " + std::to_string(kCommandTimeoutMs / 1000) + " seconds"; }
+
+std::string WithFolder(const std::string& folder, const std::string& name) {
+    return folder.empty() || folder.back() == '\\' ? folder + name : folder + "\\" + name;
+}
+
+CommandResult NotStarted(const std::string& reason) {
+    CommandResult result;
+    result.status = CommandResult::Status::NotStarted;
+    result.reason = reason;
+    return result;
+}
+
+CommandRecord RunOne(CompanionSystem& system, const std::string& folder, const std::string& consoleLine) {
+    const PreparedCommand command = PrepareCommand(consoleLine, system.codePages);
+    CommandRecord record{command.text, command.program, {}};
+    if (!command.problem.empty()) {
+        record.result = NotStarted("Quillet.exe does not run this line: " + command.problem + ".");
+        return record;
+    }
+    const SearchPlaces places{folder, system.environment.Variable("PATH"), system.environment.Variable("PATHEXT")};
+    const auto program =
+        FindProgram(command.program, places, [&](const std::string& path) { return system.files.FileExists(path); });
+    if (!program) {
+        record.result = NotStarted("the program \"" + command.program + "\" was found neither in " + folder +
+                                   " nor in the folders of PATH.");
+        return record;
+    }
+    if (!IsStartableProgram(*program)) {
+        record.result = NotStarted(*program + " is a script, which only the command interpreter runs.");
+        return record;
+    }
+    record.result = system.runner.Run(*program, command.text, kCommandTimeoutMs);
+    record.result.output = system.codePages.ConsoleToAnsi(record.result.output);
+    return record;
+}
+
+// Writes the report; on failure, says why in a sentence that fits into a message.
+std::string WriteReport(CompanionSystem& system, const std::string& folder, const std::string& text) {
+    std::string reason;
+    if (system.files.ReplaceContents(kReportFileName, text, reason)) return {};
+    return "The report \"" + std::string(kReportFileName) + "\" could not be written in " + folder + ": " + reason;
+}
+
+CompanionResult BadBatch(CompanionSystem& system, const std::string& folder, int exitCode, const std::string& text) {
+    CompanionResult result;
+    result.exitCode = exitCode;
+    result.message = text;
+    WriteReport(system, folder, text + "\r\n");  // the message tells it already; a report that fails adds nothing
+    return result;
+}
+
+}  // namespace
+
+bool CommandRecord::Succeeded() const {
+    return result.status == CommandResult::Status::Ended && result.exitCode == 0;
+}
+
+std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records) {
+    std::string text = "Quillet.exe ran the commands of " + WithFolder(folder, kBatchFileName) + ".\r\n";
+    int succeeded = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const CommandRecord& record = records[i];
+        if (record.Succeeded()) ++succeeded;
+        text += "\r\n[" + std::to_string(i + 1) + "] " + record.text + "\r\n";
+        switch (record.result.status) {
+            case CommandResult::Status::Ended:
+                text += "    exit code " + ExitCodeText(record.result.exitCode) + "\r\n";
+                break;
+            case CommandResult::Status::NotStarted:
+                text += "    not started: " + record.result.reason + "\r\n";
+                break;
+            case CommandResult::Status::TimedOut:
+                text += "    stopped: it " + TimeoutText() + "\r\n";
+                break;
+        }
+        for (const std::string& line : SplitLines(record.result.output)) text += "    " + line + "\r\n";
+    }
+    const std::size_t failed = records.size() - static_cast<std::size_t>(succeeded);
+    text += "\r\n" + std::to_string(succeeded) + " of " + std::to_string(records.size()) + " commands succeeded, " +
+            std::to_string(failed) + " failed.\r\n";
+    return text;
+}
+
+std::string FailureMessage(const std::string& folder, const std::vector<CommandRecord>& records) {
+    std::string details;
+    std::size_t failed = 0;
+    for (const CommandRecord& record : records) {
+        if (record.Succeeded()) continue;
+        ++failed;
+        details += "\n" + record.text + "\n";
+        const std::string name = record.program.empty() ? std::string("The command") : record.program;
+        switch (record.result.status) {
+            case CommandResult::Status::Ended: {
+                const std::string said = OutputInBrief(record.result.output);
+                const std::string code = " (exit code " + ExitCodeText(record.result.exitCode) + ")";
+                details += said.empty() ? name + " failed without a word" + code + ".\n"
+                                        : name + " said: " + said + code + "\n";
+                break;
+            }
+            case CommandResult::Status::NotStarted:
+                details += "It could not be started: " + record.result.reason + "\n";
+                break;
+            case CommandResult::Status::TimedOut:
+                details += "It " + TimeoutText() + " and was stopped.\n";
+                break;
+        }
+    }
+    if (failed == 0) return {};
+    std::string message = "The network settings of the profile were not fully applied: " + std::to_string(failed) +
+                          " of " + std::to_string(records.size()) +
+                          (records.size() == 1 ? " command" : " commands") + " failed.\n" + details;
+    message += failed < records.size() ? "\nThe other commands took effect. " : "\n";
+    message += "Every command and what it printed are in \"" +
+               std::string(kReportFileName) + "\" in " + folder + ".";
+    return message;
+}
+
+CompanionResult RunCompanion(CompanionSystem& system) {
+    const std::string folder = system.runner.CurrentFolder();
+    std::string reason;
+    const auto batch = system.files.ReadFile(kBatchFileName, reason);
+    if (!batch) {
+        std::string text = system.files.FileExists(kBatchFileName)
+                               ? "Quillet.exe could not read \"" + WithFolder(folder, kBatchFileName) + "\": " + reason + "."
+                               : "Quillet.exe found no \"" + std::string(kBatchFileName) + "\" to run in " + folder + ".";
+        text += "\n\nIt runs the network commands that Vok Tarvex writes there when a profile is applied: apply "
+                "the profile in Vok Tarvex rather than starting Quillet.exe by itself.";
+        return BadBatch(system, folder, kNoBatchFile, text);
+    }
+    const std::vector<std::string> lines = BatchCommandLines(*batch);
+    if (lines.empty()) {
+        return BadBatch(system, folder, kEmptyBatchFile,
+                        "\"" + WithFolder(folder, kBatchFileName) +
+                            "\" holds no command, so no network setting was changed.");
+    }
+
+    CompanionResult result;
+    for (const std::string& line : lines) result.records.push_back(RunOne(system, folder, line));
+    const std::string reportProblem = WriteReport(system, folder, ReportText(folder, result.records));
+    result.message = FailureMessage(folder, result.records);
+    if (!result.message.empty()) {
+        result.exitCode = kCommandFailed;
+        if (!reportProblem.empty()) result.message += "\n\n" + reportProblem;
+    } else if (!reportProblem.empty()) {
+        result.exitCode = kReportNotWritten;
+        result.message = "Every network command of the profile succeeded.\n\n" + reportProblem;
+    }
+    return result;
+}
+
+}  // namespace zelta::companion

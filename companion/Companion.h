@@ -1,0 +1,58 @@
+#pragma once
+// Quillet.exe: runs the adapter commands of "execute.bat" in the current folder without any window, writes what
+// each one printed and returned into "execute.log" beside it, and has a message shown when anything went wrong.
+#include <string>
+#include <vector>
+
+#include "platform/CodePages.h"
+#include "platform/CommandRunner.h"
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
+
+namespace zelta::companion {
+
+inline constexpr const char* kBatchFileName = "execute.bat";
+inline constexpr const char* kReportFileName = "execute.log";
+inline constexpr const char* kMessageCaption = "Vok Tarvex";
+// A generous bound: changing an address can take tens of seconds, a command still running after two minutes will
+// not end by itself.
+inline constexpr unsigned kCommandTimeoutMs = 120000;
+
+// The program's exit codes.
+enum ExitCode : int {
+    kAllSucceeded = 0,
+    kCommandFailed = 1,  // a command ended with an error, could not be started, or was stopped at the bound
+    kNoBatchFile = 2,
+    kEmptyBatchFile = 3,
+    kReportNotWritten = 4,  // every command succeeded, but "execute.log" could not be written
+};
+
+struct CompanionSystem {
+    platform::FileSystem& files;
+    platform::Environment& environment;
+    platform::CodePages& codePages;
+    platform::CommandRunner& runner;
+};
+
+// One command and how it went; its output already in the ANSI code page.
+struct CommandRecord {
+    std::string text;     // the command line as it was started (or would have been)
+    std::string program;  // its first word, for naming it to the user
+    platform::CommandResult result;
+    bool Succeeded() const;
+};
+
+struct CompanionResult {
+    int exitCode = kAllSucceeded;
+    std::string message;  // the error message to show; empty when there is nothing to tell
+    std::vector<CommandRecord> records;
+};
+
+CompanionResult RunCompanion(CompanionSystem& system);
+
+// The text of "execute.log", CR LF after every line.
+std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records);
+// The message naming the failed commands; empty when all of them succeeded.
+std::string FailureMessage(const std::string& folder, const std::vector<CommandRecord>& records);
+
+}  // namespace zelta::companion

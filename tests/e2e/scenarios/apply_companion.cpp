@@ -1,0 +1,171 @@
+// Applying profiles with the real companion beside the program: the commands run hidden and reach netsh exactly
+// ("%" and "é" included), execute.log is written, nothing shows on success, one message box names the failed
+// command when netsh fails, and no console window opens but the ping console. Then without the companion: the
+// batch runs in a console window of its own, as before.
+#include <windows.h>
+
+#include <vector>
+
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/ConsoleWatch.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+// The ping console's title: "title Vok Tarvex | ping ..." keeps the blank before the bar.
+const std::string kPingConsoleTitle = "Vok Tarvex ";
+constexpr int kLateConsoleMs = 3000;
+
+// ANSI (1252) in the settings file; "ü" FC, "é" E9.
+const std::string kAnsiNic = "B\xFCro 50% \xE9";
+const std::string kUtf8Nic = "B\xC3\xBCro 50% \xC3\xA9";
+
+std::string Block(int number, const std::string& ip) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=Office" + std::to_string(number) + " - " +
+           kAnsiNic + "\r\nIP=" + ip + "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\n"
+           "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
+           "profile_applied=0\r\n";
+}
+
+std::vector<std::string> Arguments(const std::string& nic, const std::string& ip) {
+    return {"int ipv4 set address name=\"" + nic + "\" source=static addr=" + ip +
+                " mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
+            "int ipv4 set dns name=\"" + nic + "\" source=static addr=192.168.1.1",
+            "int ipv4 add dns name=\"" + nic + "\" addr=8.8.4.4 index=2"};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> FileLines(const std::string& path) { return Lines(e2e::ReadFileBytes(path).value_or("")); }
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+struct BoxSearch {
+    DWORD exceptProcess;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->exceptProcess && IsWindowVisible(window) && e2e::ClassOf(window) == "#32770" &&
+        e2e::WindowText(window) == "Vok Tarvex") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible message box captioned "Vok Tarvex" of another process than the program: the companion's.
+HWND CompanionMessageBox(const e2e::Zelta& app) {
+    BoxSearch search{app.ProcessId(), nullptr};
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MessageText(HWND box) {
+    for (HWND child : e2e::ChildrenOf(box)) {
+        if (e2e::ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) return e2e::WindowText(child);
+    }
+    return {};
+}
+
+void CheckOnlyThePingConsole(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
+    watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, kLateConsoleMs);
+    const auto others = watch.SeenExcept(kPingConsoleTitle);
+    e2e::Check(ctx, others.empty(), "no console window but the ping console: " + e2e::Describe(others));
+}
+
+}  // namespace
+
+E2E_SCENARIO(apply_companion) {
+    const std::string netshLog = ctx.appDir + "netsh.log";
+    const std::string report = ctx.appDir + "execute.log";
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
+                                   "[Zelta Settings]\r\n#_profiles=3\r\n" + Block(1, "192.168.1.20") +
+                                       Block(2, "192.168.1.21") + Block(3, "192.168.1.22")));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+
+    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    if (!app.Started()) return;
+
+    // Every command succeeds: all three reach netsh as the command interpreter would pass them, the report says
+    // so, and nothing is shown.
+    {
+        e2e::ConsoleWatch watch;
+        app.ClickBarItem(kId_XPBar_Profiles, 0);
+        app.Click(kId_Button_ApplyProfile);
+        CHECK(ctx, watch.WaitUntil([&] {
+            return Contains(e2e::ReadFileBytes(report).value_or(""), "3 of 3 commands succeeded, 0 failed.");
+        }, 30000));
+        CHECK(ctx, FileLines(netshLog) == Arguments(kUtf8Nic, "192.168.1.20"));
+        CHECK(ctx, FileLines(ctx.appDir + "netsh.console.log") == std::vector<std::string>(3, "none"));
+        CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""),
+                            "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
+        CHECK(ctx, !e2e::WaitUntil([&] { return CompanionMessageBox(app) != nullptr; }, kLateConsoleMs));
+        CheckOnlyThePingConsole(ctx, watch);
+        CHECK(ctx, !watch.Seen().empty());  // the ping console did open
+    }
+
+    // netsh fails on the second DNS server: the companion names that command and what netsh said.
+    {
+        CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "netsh-fail.txt",
+                                       "add dns\r\nThe DNS server specified is not valid.\r\n"));
+        e2e::ConsoleWatch watch;
+        app.ClickBarItem(kId_XPBar_Profiles, 1);
+        app.Click(kId_Button_ApplyProfile);
+        HWND box = nullptr;
+        CHECK(ctx, watch.WaitUntil([&] { return (box = CompanionMessageBox(app)) != nullptr; }, 30000));
+        const std::string text = box ? MessageText(box) : std::string();
+        CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
+        CHECK(ctx, Contains(text, "netsh int ipv4 add dns name=\"" + kAnsiNic + "\" addr=8.8.4.4 index=2\n"
+                                  "netsh said: The DNS server specified is not valid. (exit code 1)"));
+        CHECK(ctx, !Contains(text, "set address"));
+        e2e::SaveScreenshot(ctx, "apply-companion-failure");
+        CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
+        const auto logged = FileLines(netshLog);
+        CHECK(ctx, logged.size() == 6 &&
+                       std::vector<std::string>(logged.begin() + 3, logged.end()) == Arguments(kUtf8Nic, "192.168.1.21"));
+        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        CHECK(ctx, e2e::WaitUntil([&] { return CompanionMessageBox(app) == nullptr; }, 10000));
+        CheckOnlyThePingConsole(ctx, watch);
+    }
+
+    // Without the companion the batch opens in a console window of its own and runs there.
+    {
+        CHECK(ctx, DeleteFileA((ctx.appDir + "Quillet.exe").c_str()) != FALSE);
+        CHECK(ctx, DeleteFileA((ctx.appDir + "netsh-fail.txt").c_str()) != FALSE);
+        const std::string reportBefore = e2e::ReadFileBytes(report).value_or("");
+        e2e::ConsoleWatch watch;
+        app.ClickBarItem(kId_XPBar_Profiles, 2);
+        app.Click(kId_Button_ApplyProfile);
+        CHECK(ctx, watch.WaitUntil([&] { return FileLines(netshLog).size() == 9; }, 30000));
+        const auto logged = FileLines(netshLog);
+        CHECK(ctx, logged.size() == 9 &&
+                       std::vector<std::string>(logged.begin() + 6, logged.end()) == Arguments(kUtf8Nic, "192.168.1.22"));
+        e2e::Check(ctx, watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, 20000),
+                   "the batch had a console window: " + e2e::Describe(watch.SeenExcept(kPingConsoleTitle)));
+        CHECK_EQ(ctx, e2e::ReadFileBytes(report).value_or(""), reportBefore);  // no companion, no report
+    }
+
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}

@@ -1,0 +1,228 @@
+// The companion on its own, started as the main program starts it (the shell's "open", no parameters, no folder,
+// hidden) in a folder holding execute.bat and a netsh.exe stand-in: every command reaches netsh exactly as the
+// command interpreter would pass it ("%" and "é" included), the report is written, no window appears on success,
+// one message box names the failed command, and no console window shows at any time.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "tests/e2e/driver/ConsoleWatch.h"
+#include "tests/e2e/driver/Driver.h"
+
+namespace {
+
+// The adapter "Büro 50% é" as the main program writes it: console code page 437 ("ü" 0x81, "é" 0x82), the "%"
+// doubled, CR LF after every line.
+const std::string kOemName = "B\x81ro 50%% \x82";
+const std::string kBatch =
+    "netsh int ipv4 set address name=\"" + kOemName + "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
+    "gateway=192.168.1.1 gwmetric=1\r\n"
+    "netsh int ipv4 set dns name=\"" + kOemName + "\" source=static addr=192.168.1.1\r\n"
+    "netsh int ipv4 add dns name=\"" + kOemName + "\" addr=8.8.4.4 index=2\r\n";
+// What reaches netsh (recorded as UTF-8) and what the report holds (ANSI, 1252).
+const std::string kUtf8Name = "B\xC3\xBCro 50% \xC3\xA9";
+const std::string kAnsiName = "B\xFCro 50% \xE9";
+const std::string kArguments[] = {
+    "int ipv4 set address name=\"" + kUtf8Name + "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
+    "gateway=192.168.1.1 gwmetric=1",
+    "int ipv4 set dns name=\"" + kUtf8Name + "\" source=static addr=192.168.1.1",
+    "int ipv4 add dns name=\"" + kUtf8Name + "\" addr=8.8.4.4 index=2",
+};
+const std::string kAnsiDnsLine = "netsh int ipv4 set dns name=\"" + kAnsiName + "\" source=static addr=192.168.1.1";
+
+struct Run {
+    HANDLE process = nullptr;
+    DWORD processId = 0;
+};
+
+// As the main program does it: "Quillet.exe" from the current folder, the shell's "open", hidden.
+Run StartCompanion(e2e::Context& ctx) {
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(ctx.appDir.c_str());
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = "Quillet.exe";
+    info.nShow = SW_HIDE;
+    const bool started = ShellExecuteExA(&info) != FALSE && info.hProcess != nullptr;
+    SetCurrentDirectoryA(previous);
+    e2e::Check(ctx, started, "Quillet.exe started hidden from the program folder");
+    return {started ? info.hProcess : nullptr, started ? GetProcessId(info.hProcess) : 0};
+}
+
+// Its exit code once it has ended, or -1.
+int ExitCodeAfter(e2e::ConsoleWatch& watch, const Run& run, int timeoutMs) {
+    if (!run.process) return -1;
+    watch.WaitUntil([&] { return WaitForSingleObject(run.process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(run.process, &code);
+    return code == STILL_ACTIVE ? -1 : static_cast<int>(code);
+}
+
+struct BoxSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) && e2e::ClassOf(window) == "#32770" &&
+        e2e::WindowText(window) == "Vok Tarvex") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The companion's visible message box, or nullptr.
+HWND MessageBoxOf(const Run& run) {
+    BoxSearch search{run.processId, nullptr};
+    if (run.processId) EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MessageText(HWND box) {
+    for (HWND child : e2e::ChildrenOf(box)) {
+        if (e2e::ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) return e2e::WindowText(child);
+    }
+    return {};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A console of a program that ends at once may show up only after it has ended: the watch goes on this long after
+// the companion ended. (Absence can only be watched over a time.)
+constexpr int kLateConsoleMs = 3000;
+
+// Console windows are seen by the watch, and the stand-in tells whether it had one: either would show a console of
+// the companion's.
+void CheckTheWatchSeesConsoles(e2e::Context& ctx) {
+    e2e::ConsoleWatch watch;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION prompt{};
+    std::string line = "cmd.exe /k";
+    CHECK(ctx, CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+                              &startup, &prompt) != FALSE);
+    e2e::Check(ctx, watch.WaitUntil([&] { return !watch.Seen().empty(); }, 20000),
+               "the watch sees the console window of a command prompt");
+    if (prompt.hProcess) {
+        TerminateProcess(prompt.hProcess, 0);
+        CloseHandle(prompt.hThread);
+        CloseHandle(prompt.hProcess);
+    }
+    PROCESS_INFORMATION recorder{};
+    line = "\"" + ctx.helpersDir + "netsh.exe\" calibration";
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                       ctx.artifactsDir.c_str(), &startup, &recorder)) {
+        WaitForSingleObject(recorder.hProcess, 20000);
+        CloseHandle(recorder.hThread);
+        CloseHandle(recorder.hProcess);
+    }
+    const auto consoles = e2e::ReadFileBytes(ctx.artifactsDir + "netsh.console.log").value_or("");
+    e2e::Check(ctx, consoles == "shown\r\n" || consoles == "hidden\r\n",
+               "the stand-in started with a console of its own has a console window: " + consoles);
+    // Gone again before the companion runs.
+    CHECK(ctx, e2e::WaitUntil([&] {
+        for (const e2e::SeenConsole& console : watch.Seen()) {
+            if (IsWindow(console.window) && IsWindowVisible(console.window)) return false;
+        }
+        return true;
+    }, 20000));
+    watch.WaitUntil([] { return false; }, kLateConsoleMs);  // the stand-in's own console, if it comes late
+}
+
+void CheckNoConsoleAppeared(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
+    watch.WaitUntil([&] { return !watch.Seen().empty(); }, kLateConsoleMs);
+    e2e::Check(ctx, watch.Seen().empty(), "no console window appeared: " + e2e::Describe(watch.Seen()));
+}
+
+}  // namespace
+
+E2E_SCENARIO(companion) {
+    CheckTheWatchSeesConsoles(ctx);
+
+    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
+    const std::string log = ctx.appDir + "execute.log";
+    const std::string netshLog = ctx.appDir + "netsh.log";
+
+    // Every command succeeds: the arguments reach netsh exactly, the report is written, nothing is shown.
+    {
+        e2e::ConsoleWatch watch;
+        const Run run = StartCompanion(ctx);
+        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 60000)), "0");
+        const auto recorded = e2e::ReadFileBytes(netshLog);
+        const std::vector<std::string> arguments = recorded ? Lines(*recorded) : std::vector<std::string>{};
+        CHECK_EQ(ctx, std::to_string(arguments.size()), "3");
+        for (std::size_t i = 0; i < arguments.size() && i < 3; ++i) CHECK_EQ(ctx, arguments[i], kArguments[i]);
+        const auto starts = e2e::ReadFileBytes(ctx.appDir + "netsh.start.log");
+        CHECK(ctx, starts && Contains(*starts, "show=0"));  // started hidden
+        CHECK_EQ(ctx, e2e::ReadFileBytes(ctx.appDir + "netsh.console.log").value_or(""), "none\r\nnone\r\nnone\r\n");
+        const auto report = e2e::ReadFileBytes(log).value_or("");
+        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 0\r\n"));
+        CHECK(ctx, Contains(report, "\r\n3 of 3 commands succeeded, 0 failed.\r\n"));
+        CHECK(ctx, MessageBoxOf(run) == nullptr);
+        CheckNoConsoleAppeared(ctx, watch);
+        CloseHandle(run.process);
+    }
+
+    // netsh fails on the first DNS command: the others still run, one message box names it and what netsh said.
+    {
+        CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
+        CHECK(ctx, DeleteFileA(netshLog.c_str()) != FALSE);
+        e2e::ConsoleWatch watch;
+        const Run run = StartCompanion(ctx);
+        HWND box = nullptr;
+        CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 60000));
+        const std::string text = box ? MessageText(box) : std::string();
+        CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
+        CHECK(ctx, Contains(text, kAnsiDnsLine + "\nnetsh said: Element not found. (exit code 1)"));
+        CHECK(ctx, Contains(text, "execute.log"));
+        CHECK(ctx, !Contains(text, "add dns"));
+        e2e::SaveScreenshot(ctx, "companion-failure-message");
+        const auto recorded = e2e::ReadFileBytes(netshLog);
+        CHECK_EQ(ctx, std::to_string(recorded ? Lines(*recorded).size() : 0), "3");
+        const auto report = e2e::ReadFileBytes(log).value_or("");
+        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 1\r\n    Element not found.\r\n"));
+        CHECK(ctx, Contains(report, "\r\n2 of 3 commands succeeded, 1 failed.\r\n"));
+        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "1");
+        CheckNoConsoleAppeared(ctx, watch);
+        CloseHandle(run.process);
+    }
+
+    // No batch file: the companion says so and ends with its own exit code.
+    {
+        CHECK(ctx, DeleteFileA((ctx.appDir + "execute.bat").c_str()) != FALSE);
+        e2e::ConsoleWatch watch;
+        const Run run = StartCompanion(ctx);
+        HWND box = nullptr;
+        CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 30000));
+        CHECK(ctx, Contains(box ? MessageText(box) : std::string(), "found no \"execute.bat\" to run in"));
+        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "2");
+        CloseHandle(run.process);
+    }
+}
