@@ -1,12 +1,6 @@
 #include "app/WindowPlacement.h"
 
-#include <algorithm>
-
 namespace zelta {
-
-namespace {
-int FitInto(int wanted, int length, int low, int high) { return std::max(low, std::min(wanted, high - length)); }
-}  // namespace
 
 int ScaleToDpi(int designPixels, int dpi) {
     const long long product = static_cast<long long>(designPixels) * dpi;
@@ -15,10 +9,10 @@ int ScaleToDpi(int designPixels, int dpi) {
 }
 
 ScreenPoint OpeningPosition(int designLeft, int designTop, int dpi, int width, int height, const ScreenRect& workArea) {
-    ScreenPoint position;
-    position.x = FitInto(ScaleToDpi(designLeft, dpi), width, workArea.left, workArea.right);
-    position.y = FitInto(ScaleToDpi(designTop, dpi), height, workArea.top, workArea.bottom);
-    return position;
+    const int left = ScaleToDpi(designLeft, dpi);
+    const int top = ScaleToDpi(designTop, dpi);
+    const ScreenRect placed = MoveIntoArea({left, top, left + width, top + height}, workArea);
+    return {placed.left, placed.top};
 }
 
 }  // namespace zelta

@@ -2,21 +2,9 @@
 // Where the main window opens: at its design position, scaled to the display's dots per inch, unless that would put
 // part of it outside the work area of its monitor; then it moves just enough to fit. Pure arithmetic, so the rule is
 // tested without a window.
+#include "app/ScreenGeometry.h"
 
 namespace zelta {
-
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
-// Left, top inclusive; right, bottom exclusive, as window rectangles are.
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 // A length designed at 96 dots per inch, at `dpi`; halves round away from zero, as the system's MulDiv does, so
 // that every size and position of the window is scaled the same way.
