@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/ScreenGeometry.h"
+
 namespace zelta {
 
 // What the balloon window must do after an event, in the order of the fields.
@@ -53,27 +55,6 @@ private:
 enum class NoticeAnimation { None, Slide, Fade };
 NoticeAnimation ChooseNoticeAnimation(bool tooltipAnimationOn, bool tooltipFadeOn);
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Contains(const ScreenRect& r) const {
-        return r.left >= left && r.top >= top && r.right <= right && r.bottom <= bottom;
-    }
-    bool operator==(const ScreenRect& r) const {
-        return left == r.left && top == r.top && right == r.right && bottom == r.bottom;
-    }
-    bool operator!=(const ScreenRect& r) const { return !(*this == r); }
-};
-
 // The point the balloon's stem touches: the middle of the bottom edge of the main window's client area, given in
 // screen coordinates.
 ScreenPoint StemAnchor(const ScreenRect& clientOnScreen);
@@ -83,8 +64,5 @@ ScreenPoint StemAnchor(const ScreenRect& clientOnScreen);
 // it extends to the right of the point when it fits, else to the left; then it is moved as far as needed to lie
 // wholly in the work area (its top-left corner wins when it is larger than the area).
 ScreenRect PlaceBalloon(ScreenPoint anchor, int width, int height, const ScreenRect& workArea, int stemInset);
-
-// Moves a rectangle as little as possible so that it lies wholly in the area (top-left wins when it cannot).
-ScreenRect MoveIntoArea(const ScreenRect& rect, const ScreenRect& area);
 
 }  // namespace zelta

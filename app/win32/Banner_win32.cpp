@@ -25,9 +25,44 @@ private:
     T* ptr_ = nullptr;
 };
 
+UniqueBitmap CreateTopDownBitmap(int width, int height, void** pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, pixels, nullptr, 0));
+    if (!*pixels) return {};
+    return bitmap;
+}
+
+// The imaging component's own scaler gives only the nearest pixel under Wine; the halftone stretch of the graphics
+// device interface averages everywhere.
+UniqueBitmap ScaleBitmap(HBITMAP source, int sourceWidth, int sourceHeight, int width, int height) {
+    void* pixels = nullptr;
+    UniqueBitmap scaled = CreateTopDownBitmap(width, height, &pixels);
+    UniqueMemoryDc from(CreateCompatibleDC(nullptr));
+    UniqueMemoryDc to(CreateCompatibleDC(nullptr));
+    if (!scaled || !from || !to) return {};
+    bool ok = false;
+    {
+        ScopedSelection fromSource(from.get(), source);
+        ScopedSelection toScaled(to.get(), scaled.get());
+        SetStretchBltMode(to.get(), HALFTONE);
+        SetBrushOrgEx(to.get(), 0, 0, nullptr);  // required after choosing the halftone mode
+        ok = StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, sourceWidth, sourceHeight, SRCCOPY) != FALSE;
+        GdiFlush();
+    }
+    if (!ok) return {};
+    return scaled;
+}
+
 }  // namespace
 
-UniqueBitmap LoadBannerBitmap(HINSTANCE instance, int resourceId) {
+UniqueBitmap LoadBannerBitmap(HINSTANCE instance, int resourceId, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
     HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
     if (!resource) return {};
     HGLOBAL loaded = LoadResource(instance, resource);
@@ -51,23 +86,17 @@ UniqueBitmap LoadBannerBitmap(HINSTANCE instance, int resourceId) {
         FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.get(), converted.put()))) {
         return {};
     }
-    UINT width = 0;
-    UINT height = 0;
-    if (FAILED(converted->GetSize(&width, &height)) || width == 0 || height == 0) return {};
+    UINT sourceWidth = 0;
+    UINT sourceHeight = 0;
+    if (FAILED(converted->GetSize(&sourceWidth, &sourceHeight)) || sourceWidth == 0 || sourceHeight == 0) return {};
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (!bitmap || !pixels) return {};
-    const UINT stride = width * 4;
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(pixels)))) return {};
-    return bitmap;
+    UniqueBitmap decoded = CreateTopDownBitmap(static_cast<int>(sourceWidth), static_cast<int>(sourceHeight), &pixels);
+    if (!decoded) return {};
+    const UINT stride = sourceWidth * 4;
+    if (FAILED(converted->CopyPixels(nullptr, stride, stride * sourceHeight, static_cast<BYTE*>(pixels)))) return {};
+    if (static_cast<int>(sourceWidth) == width && static_cast<int>(sourceHeight) == height) return decoded;
+    return ScaleBitmap(decoded.get(), static_cast<int>(sourceWidth), static_cast<int>(sourceHeight), width, height);
 }
 
 }  // namespace zelta::win32

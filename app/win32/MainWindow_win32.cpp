@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
+#include "app/WindowPlacement.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/Hints_win32.h"
@@ -18,10 +21,39 @@ constexpr char kFormClass[] = "TForm1";
 constexpr char kPanelClass[] = "TPanel";
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 513;
+constexpr int kBannerHeight = 117;
 constexpr int kDesignLeft = 478;
 constexpr int kDesignTop = 114;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr int kEditLabelOffset = 500;  // a labelled edit's caption label has the edit's id + this
+
+// The program is system-aware (its manifest says so): it is laid out once, at the session's dots per inch.
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+// The outer size of the window whose client area is the design size at that scaling.
+SIZE FrameSize(int dpi) {
+    RECT frame{0, 0, ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi)};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The work area of the monitor that holds most of the rectangle, or the nearest one.
+ScreenRect WorkAreaAt(const RECT& rect) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    RECT work{};
+    if (GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        work = monitor.rcWork;
+    } else {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    }
+    return ScreenRect{work.left, work.top, work.right, work.bottom};
+}
 }  // namespace
 
 void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
@@ -51,16 +83,12 @@ void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
 MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main,
                        FormController& controller)
     : instance_(instance), application_(application), main_(main), controller_(controller) {
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    if (dpi_ <= 0) dpi_ = 96;
-
-    RECT frame{0, 0, S(kClientWidth), S(kClientHeight)};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, main_.form.Caption.Text().c_str(), kFormStyle,
-                            S(kDesignLeft), S(kDesignTop), frame.right - frame.left, frame.bottom - frame.top,
-                            application_.Hwnd(), nullptr, instance, this);
+    dpi_ = SystemDpi();
+    const SIZE frame = FrameSize(dpi_);
+    const RECT designed{S(kDesignLeft), S(kDesignTop), S(kDesignLeft) + frame.cx, S(kDesignTop) + frame.cy};
+    const ScreenPoint at = OpeningPosition(kDesignLeft, kDesignTop, dpi_, frame.cx, frame.cy, WorkAreaAt(designed));
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, main_.form.Caption.Text().c_str(), kFormStyle, at.x,
+                            at.y, frame.cx, frame.cy, application_.Hwnd(), nullptr, instance, this);
     main_.closeMainWindow = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
     application_.onMinimiseRequest = [this] { HideToTray(); };
     application_.onRestoreRequest = [this] { Restore(); };
@@ -77,6 +105,8 @@ MainWindow::~MainWindow() {
 }
 
 Notifier& MainWindow::Notices() { return *balloon_; }
+
+int MainWindow::S(int value) const { return ScaleToDpi(value, dpi_); }
 
 void MainWindow::CreateFonts() {
     NONCLIENTMETRICSA metrics{};
@@ -131,7 +161,7 @@ void MainWindow::CreateControls() {
     SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, S(400));
 
     // The banner and its five white labels. Presses on them fall through to the window and move it.
-    banner_ = LoadBannerBitmap(instance_, IDR_BANNER);
+    banner_ = LoadBannerBitmap(instance_, IDR_BANNER, S(kClientWidth), S(kBannerHeight));
     if (banner_) bannerBrush_.reset(CreatePatternBrush(banner_.get()));
     CreateControl(f.L_ProfileActivated, hwnd_, "STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 12, 76, 330, 24);
     CreateControl(f.L_PCName, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 10, 440, 17);
@@ -142,7 +172,8 @@ void MainWindow::CreateControls() {
                      windows_[kId_L_CPU], windows_[kId_L_RAM]};
     SendMessageA(windows_[kId_L_PCName], WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     SendMessageA(windows_[kId_L_ProfileActivated], WM_SETFONT, reinterpret_cast<WPARAM>(largeBoldFont_.get()), FALSE);
-    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth, 117);
+    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth,
+                               kBannerHeight);
     SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     HWND status = CreateControl(f.StatusBar1, hwnd_, STATUSCLASSNAMEA, 0, 0, 0, 0, 0);
@@ -153,15 +184,16 @@ void MainWindow::CreateControls() {
     SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     ShowInWindow(f.StatusBar1, ControlProperty::Panels);
 
-    const int panelTop = S(117);
+    const int panelTop = S(kBannerHeight);
     const int panelHeight = S(kClientHeight) - panelTop - statusHeight;
     panelLeft_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                                  panelTop, S(185), panelHeight, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Left)), instance_, nullptr);
     windows_[kId_Panel_Left] = panelLeft_;
-    // No clipping of children here: the group boxes are transparent and the panel paints beneath them.
+    // No clipping of children here: the group boxes are transparent and the panel paints beneath them. It takes
+    // the rest of the width, so that the two scaled widths never add up to more than the client area.
     panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE,
-                                  S(185), panelTop, S(515), panelHeight, hwnd_,
+                                  S(185), panelTop, S(kClientWidth) - S(185), panelHeight, hwnd_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Right)), instance_, nullptr);
     windows_[kId_Panel_Right] = panelRight_;
 
@@ -403,6 +435,15 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, L
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETMINMAXINFO) {
+        // At a high scaling on a small screen the window is larger than the screen; it keeps its size all the same.
+        // The first of these messages comes before WM_NCCREATE, so the size is worked out here, not kept.
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        const SIZE frame = FrameSize(SystemDpi());
+        limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, frame.cx);
+        limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, frame.cy);
+        return 0;
+    }
     if (message == WM_NCCREATE) {
         auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
@@ -460,16 +501,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlID != static_cast<UINT>(kId_Image1)) break;
-            if (banner_) {
-                HDC memory = CreateCompatibleDC(item->hDC);
-                HGDIOBJ previous = SelectObject(memory, banner_.get());
-                BITMAP info{};
-                GetObject(banner_.get(), sizeof(info), &info);
-                SetStretchBltMode(item->hDC, HALFTONE);
-                StretchBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory, 0, 0, info.bmWidth,
-                           info.bmHeight, SRCCOPY);
-                SelectObject(memory, previous);
-                DeleteDC(memory);
+            UniqueMemoryDc memory(banner_ ? CreateCompatibleDC(item->hDC) : nullptr);
+            if (memory) {
+                // Already at the banner's size: the labels' brush shows the same pixels at the same places.
+                ScopedSelection picture(memory.get(), banner_.get());
+                BitBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory.get(), 0, 0, SRCCOPY);
             } else {
                 FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
             }

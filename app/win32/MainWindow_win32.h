@@ -57,7 +57,7 @@ private:
     void HideToTray();
     void Restore();
     void OnTrayMenu(POINT position);
-    int S(int value) const { return MulDiv(value, dpi_, 96); }
+    int S(int value) const;  // a design length at the session's scaling
 
     HINSTANCE instance_;
     ApplicationWindow& application_;

@@ -38,9 +38,29 @@ struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectDeleter>;
+using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcDeleter>;  // from CreateCompatibleDC
 using UniqueFont = UniqueHandle<HFONT, GdiObjectDeleter>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectDeleter>;
 using UniqueIcon = UniqueHandle<HICON, IconDeleter>;
+
+// Selects a GDI object into a device context for one scope and puts the previous one back.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~ScopedSelection() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 }  // namespace zelta::win32

@@ -218,6 +218,50 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     return path;
 }
 
+Picture CaptureScreen(const RECT& rect) {
+    Picture picture;
+    picture.width = rect.right - rect.left;
+    picture.height = rect.bottom - rect.top;
+    if (picture.width <= 0 || picture.height <= 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(picture.width) * picture.height; ++i) {
+            picture.pixels.push_back(pixels[i] & 0xFFFFFFu);
+        }
+        SelectObject(memory, previous);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (picture.pixels.empty()) return {};
+    return picture;
+}
+
+bool SetDesktopSize(int width, int height) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (ChangeDisplaySettingsExA(nullptr, &mode, nullptr, 0, nullptr) != DISP_CHANGE_SUCCESSFUL) return false;
+    return WaitUntil([&] { return GetSystemMetrics(SM_CXSCREEN) == width && GetSystemMetrics(SM_CYSCREEN) == height; },
+                     10000);
+}
+
 Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags) : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);

@@ -3,6 +3,7 @@
 // Windows messages, and checks what a user and the files see. Every wait has a deadline; none is a fixed sleep.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -59,6 +60,18 @@ void RegAdd(Context& ctx, const std::string& arguments);
 std::string RegQuery(const std::string& key, const std::string& value);
 // A picture of the whole screen, as BMP, in the artifacts folder.
 std::string SaveScreenshot(Context& ctx, const std::string& name);
+
+// Pixels as 0x00RRGGBB, row by row from the top.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+// What the screen shows in that rectangle (screen coordinates, inside the desktop).
+Picture CaptureScreen(const RECT& rect);
+// Resizes Wine's virtual desktop (for this session only) and waits until the system reports the new size.
+bool SetDesktopSize(int width, int height);
 
 // The program under test, started from its folder (its working directory) and found by its process.
 class Zelta {

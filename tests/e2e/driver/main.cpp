@@ -20,11 +20,13 @@ int TakeRunScreenshot(const std::string& file) {
     Sleep(1500);  // let the banner and the first captions paint: this is a picture for people, not a check
     e2e::SaveScreenshot(ctx, file);
     PostMessageA(main, WM_CLOSE, 0, 0);
-    return ctx.failures;
+    return ctx.failures == 0 ? 0 : 1;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Positions, sizes and screen pixels are compared in physical pixels at every display scaling.
+    SetProcessDPIAware();
     if (argc == 3 && std::string(argv[1]) == "--screenshot") return TakeRunScreenshot(argv[2]);
     if (argc != 4) {
         std::printf("usage: zdriver SCENARIO APP_FOLDER ARTIFACTS_FOLDER\n");
