@@ -98,6 +98,9 @@ bool WriteAll(HANDLE file, const std::string& content) {
     return true;
 }
 
+constexpr ULONGLONG kBusyTargetWaitMs = 3000;
+constexpr DWORD kBusyTargetRetryMs = 50;
+
 }  // namespace
 
 bool Win32FileSystem::FileExists(const std::string& path) {
@@ -150,8 +153,15 @@ bool Win32FileSystem::ReplaceContents(const std::string& path, const std::string
     if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get())) return Fail(reason, GetLastError());
     if (!file.Close()) return Fail(reason, GetLastError());
 
-    if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return Fail(reason, GetLastError());
+    // Another program may hold the target open for a moment (the command interpreter still finishing the previous
+    // batch file, a virus scanner): such a replacement is tried again for a short while before it is given up.
+    const ULONGLONG deadline = GetTickCount64() + kBusyTargetWaitMs;
+    while (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        const bool busy =
+            error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+        if (!busy || GetTickCount64() >= deadline) return Fail(reason, error);
+        Sleep(kBusyTargetRetryMs);
     }
     temporary.Keep();
     return true;

@@ -14,7 +14,7 @@ namespace e2e {
 struct Context {
     std::string appDir;        // the program's folder, with a trailing backslash
     std::string artifactsDir;  // where screenshots go, with a trailing backslash
-    std::string helpersDir;    // the stand-ins for system programs (netsh.exe, Quillet.exe), trailing backslash
+    std::string helpersDir;    // the stand-ins for system programs (netsh.exe, Quillet.exe, firefox.exe), trailing backslash
     std::string companionDir;  // the real Quillet.exe, with a trailing backslash
     int checks = 0;
     int failures = 0;

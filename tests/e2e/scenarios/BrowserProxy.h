@@ -2,6 +2,7 @@
 // What the browser proxy scenarios share: a stand-in Firefox installed where the program looks for it, its start
 // log, the process list, the user's Internet settings as the registry tool shows them, and a settings file of
 // profiles to apply.
+#include <cstdio>
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -154,7 +155,10 @@ inline std::string SettingsFile(const std::vector<Profile>& profiles) {
 inline bool Apply(e2e::Zelta& app, int index) {
     app.ClickBarItem(zelta::kId_XPBar_Profiles, index);
     app.Click(zelta::kId_Button_ApplyProfile);
-    return app.FindProcessWindow("#32770") == nullptr;
+    if (app.FindProcessWindow("#32770") == nullptr) return true;
+    const auto report = app.TakeErrorReport(1000);
+    std::printf("unexpected message: %s\n", report.value_or("?").c_str());
+    return false;
 }
 
 // The adapter commands that reached the netsh stand-in of the program folder.
