@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/KernelHandle_win32.h"
+#include "platform/win32/SystemErrorText_win32.h"
+
 namespace zelta::platform {
 
 namespace {
@@ -14,47 +17,6 @@ constexpr std::size_t kOutputLimit = 64 * 1024;
 constexpr DWORD kPollMs = 20;
 // How long a stopped command may take to go away before it is given up.
 constexpr DWORD kEndWaitMs = 5000;
-
-// A kernel handle, closed exactly once; move-only.
-class Handle {
-public:
-    Handle() = default;
-    explicit Handle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~Handle() { Reset(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    Handle& operator=(Handle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset() {
-        if (handle_) CloseHandle(std::exchange(handle_, nullptr));
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
-
-std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text;
-    if (length > 0 && buffer != nullptr) text.assign(buffer, length);
-    if (buffer != nullptr) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.')) {
-        text.pop_back();
-    }
-    if (text.empty()) text = "system error " + std::to_string(code);
-    return text;
-}
 
 CommandResult NotStarted(DWORD code) {
     CommandResult result;
@@ -88,12 +50,12 @@ CommandResult Win32CommandRunner::Run(const std::string& program, const std::str
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return NotStarted(GetLastError());
-    const Handle pipe(readEnd);
-    Handle childOutput(writeEnd);
+    const KernelHandle pipe(readEnd);
+    KernelHandle childOutput(writeEnd);
     // Only the child's ends are inherited.
     SetHandleInformation(pipe.Get(), HANDLE_FLAG_INHERIT, 0);
-    Handle childInput(CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    KernelHandle childInput(CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -111,14 +73,14 @@ CommandResult Win32CommandRunner::Run(const std::string& program, const std::str
                         nullptr, nullptr, &startup, &created)) {
         return NotStarted(GetLastError());
     }
-    const Handle process(created.hProcess);
-    const Handle thread(created.hThread);
+    const KernelHandle process(created.hProcess);
+    const KernelHandle thread(created.hThread);
     // The parent's copies go, so the pipe reports its end once the command and its children are done with it.
     childOutput.Reset();
     childInput.Reset();
 
     // A process already in a job of its own may refuse a second one; it is then ended alone.
-    Handle job(CreateJobObjectA(nullptr, nullptr));
+    KernelHandle job(CreateJobObjectA(nullptr, nullptr));
     if (job && !AssignProcessToJobObject(job.Get(), process.Get())) job.Reset();
     ResumeThread(thread.Get());
 

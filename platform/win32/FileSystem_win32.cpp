@@ -3,39 +3,12 @@
 #include <utility>
 
 #include "platform/win32/FileSystem_win32.h"
+#include "platform/win32/KernelHandle_win32.h"
+#include "platform/win32/SystemErrorText_win32.h"
 
 namespace zelta::platform {
 
 namespace {
-
-// A file handle, closed exactly once; INVALID_HANDLE_VALUE means none.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    FileHandle& operator=(FileHandle&& other) noexcept {
-        if (this != &other) {
-            Close();
-            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-        }
-        return *this;
-    }
-
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    // False when closing failed, which for a file just written can mean lost data.
-    bool Close() {
-        if (!Valid()) return true;
-        const BOOL closed = CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE));
-        return closed != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 // The temporary file of a replacement: deleted on every path unless it was renamed into place.
 class TemporaryFile {
@@ -54,22 +27,6 @@ private:
     std::string path_;
     bool kept_ = false;
 };
-
-// The system's text for an error code, without its trailing line break and full stop.
-std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text;
-    if (length > 0 && buffer != nullptr) text.assign(buffer, length);
-    if (buffer != nullptr) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.')) {
-        text.pop_back();
-    }
-    if (text.empty()) text = "System error " + std::to_string(code);
-    return text;
-}
 
 bool Fail(std::string& reason, DWORD code) {
     reason = SystemErrorText(code);
@@ -109,9 +66,9 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 }
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path, std::string& reason) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
+    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         reason = SystemErrorText(GetLastError());
         return std::nullopt;
     }
@@ -147,9 +104,9 @@ bool Win32FileSystem::ReplaceContents(const std::string& path, const std::string
     if (GetTempFileNameA(FolderOf(path).c_str(), "zel", 0, temporaryName) == 0) return Fail(reason, GetLastError());
     TemporaryFile temporary(temporaryName);
 
-    FileHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return Fail(reason, GetLastError());
+    KernelHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Fail(reason, GetLastError());
     if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get())) return Fail(reason, GetLastError());
     if (!file.Close()) return Fail(reason, GetLastError());
 

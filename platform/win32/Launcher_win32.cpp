@@ -4,35 +4,13 @@
 
 #include <vector>
 
+#include "platform/win32/KernelHandle_win32.h"
+
 namespace zelta::platform {
 
 namespace {
 
 int ShowCommand(ShowMode mode) { return mode == ShowMode::Hidden ? SW_HIDE : SW_SHOWNORMAL; }
-
-// A kernel handle that closes with its owner; move-only so that it is closed exactly once.
-class UniqueHandle {
-public:
-    explicit UniqueHandle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~UniqueHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            if (handle_) CloseHandle(handle_);
-            handle_ = other.handle_;
-            other.handle_ = nullptr;
-        }
-        return *this;
-    }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 // Runs the window messages that have arrived. False when the program is being asked to quit; the quit message
 // is posted again so that the main message loop still sees it.
@@ -68,15 +46,15 @@ bool Win32Launcher::RunCommandLineAndWait(const std::string& commandLine, ShowMo
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &created)) {
         return false;
     }
-    const UniqueHandle process(created.hProcess);
-    const UniqueHandle thread(created.hThread);
+    const KernelHandle process(created.hProcess);
+    const KernelHandle thread(created.hThread);
 
     // Messages keep flowing while we wait, so the window repaints and its caption animation runs on.
     const ULONGLONG deadline = GetTickCount64() + maxWaitMs;
     for (;;) {
         const ULONGLONG now = GetTickCount64();
         const DWORD remaining = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
-        HANDLE waitFor = process.get();
+        HANDLE waitFor = process.Get();
         const DWORD result = MsgWaitForMultipleObjects(1, &waitFor, FALSE, remaining, QS_ALLINPUT);
         if (result == WAIT_OBJECT_0) return true;
         if (result != WAIT_OBJECT_0 + 1) return false;  // the time ran out, or the wait itself failed

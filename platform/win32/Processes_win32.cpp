@@ -7,35 +7,11 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/win32/KernelHandle_win32.h"
+
 namespace zelta::platform {
 
 namespace {
-
-// A kernel handle closed exactly once. Snapshots fail with INVALID_HANDLE_VALUE, OpenProcess with nullptr: both
-// count as no handle.
-class KernelHandle {
-public:
-    explicit KernelHandle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~KernelHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
-    KernelHandle(KernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    KernelHandle& operator=(KernelHandle&& other) noexcept {
-        if (this != &other) {
-            if (handle_) CloseHandle(handle_);
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    HANDLE handle_;
-};
 
 }  // namespace
 

@@ -126,6 +126,24 @@ bool SetReadOnly(const std::string& path, bool readOnly) {
     return SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL) != FALSE;
 }
 
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> FileLines(const std::string& path) { return TextLines(ReadFileBytes(path).value_or("")); }
+
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder) {
     return CopyFileA((ctx.helpersDir + exeName).c_str(), (folder + exeName).c_str(), FALSE) != FALSE;
 }

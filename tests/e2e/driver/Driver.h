@@ -48,6 +48,10 @@ std::vector<HWND> ChildrenOf(HWND parent);  // direct children, in z-order
 std::optional<std::string> ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The text's lines: LF ends a line, a CR before it is dropped, a last line without LF counts.
+std::vector<std::string> TextLines(const std::string& text);
+// The lines of a file; none when it is missing.
+std::vector<std::string> FileLines(const std::string& path);
 bool SetReadOnly(const std::string& path, bool readOnly);
 // Copies the stand-in program exeName from the helpers folder into folder (with its trailing backslash).
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder);

@@ -27,23 +27,7 @@ inline void MakeFolders(const std::string& path) {
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
-inline std::vector<std::string> FileLines(const std::string& path) {
-    std::vector<std::string> lines;
-    const auto bytes = e2e::ReadFileBytes(path);
-    if (!bytes) return lines;
-    std::string line;
-    for (char c : *bytes) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
+using e2e::FileLines;
 
 // The ids of the running processes with exactly that executable name.
 inline std::vector<DWORD> RunningProcesses(const std::string& exeName) {

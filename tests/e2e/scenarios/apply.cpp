@@ -13,23 +13,6 @@ using namespace zelta;
 
 namespace {
 
-std::vector<std::string> SplitCrLf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-std::vector<std::string> FileLines(const std::string& path) { return SplitCrLf(e2e::ReadFileBytes(path).value_or("")); }
-
 std::string Block(int number, const std::string& name, const std::string& ip, const std::string& use) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
            "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
@@ -113,8 +96,8 @@ E2E_SCENARIO(apply) {
     const std::vector<std::string> maisonArgs = {
         "int ipv4 set address name=\"Connexion au r\xC3\xA9seau local\" source=dhcp",
         "int ipv4 set dns name=\"Connexion au r\xC3\xA9seau local\" source=dhcp"};
-    CHECK(ctx, e2e::WaitUntil([&] { return FileLines(netshLog).size() >= 2; }, 20000));
-    CHECK(ctx, FileLines(netshLog) == maisonArgs);
+    CHECK(ctx, e2e::WaitUntil([&] { return e2e::FileLines(netshLog).size() >= 2; }, 20000));
+    CHECK(ctx, e2e::FileLines(netshLog) == maisonArgs);
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), "Profile Activated: Maison - " + kFrenchAdapter);
     CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Maison"));
     CHECK_EQ(ctx, app.Text(kId_LE_NIC), kFrenchAdapter);
@@ -136,9 +119,9 @@ E2E_SCENARIO(apply) {
     app.Click(kId_Button_ApplyProfile);
     const std::string labBatch = StaticLines("LAN 50%%", "10.0.0.7");
     CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), labBatch);
-    CHECK(ctx, e2e::WaitUntil([&] { return FileLines(netshLog).size() >= 5; }, 20000));
-    const std::vector<std::string> logged = FileLines(netshLog);
-    const std::vector<std::string> labLines = SplitCrLf(StaticLines("LAN 50%", "10.0.0.7"));
+    CHECK(ctx, e2e::WaitUntil([&] { return e2e::FileLines(netshLog).size() >= 5; }, 20000));
+    const std::vector<std::string> logged = e2e::FileLines(netshLog);
+    const std::vector<std::string> labLines = e2e::TextLines(StaticLines("LAN 50%", "10.0.0.7"));
     CHECK(ctx, logged.size() == 5);
     for (std::size_t i = 0; i < labLines.size() && 2 + i < logged.size(); ++i) {
         CHECK_EQ(ctx, logged[2 + i], Arguments(labLines[i]));
@@ -168,13 +151,13 @@ E2E_SCENARIO(apply) {
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.Click(kId_Button_ApplyProfile);
     CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), StaticLines("Local Area Connection", "192.168.1.20"));
-    CHECK(ctx, e2e::WaitUntil([&] { return !FileLines(ctx.appDir + "Quillet.start.log").empty(); }, 20000));
-    const auto starts = FileLines(ctx.appDir + "Quillet.start.log");
+    CHECK(ctx, e2e::WaitUntil([&] { return !e2e::FileLines(ctx.appDir + "Quillet.start.log").empty(); }, 20000));
+    const auto starts = e2e::FileLines(ctx.appDir + "Quillet.start.log");
     std::string folder = ctx.appDir.substr(0, ctx.appDir.size() - 1);
     CHECK(ctx, starts.size() == 1);
     if (!starts.empty()) CHECK_EQ(ctx, starts[0], "folder=" + folder + " show=0");
-    CHECK(ctx, FileLines(ctx.appDir + "Quillet.log") == std::vector<std::string>{""});
-    CHECK(ctx, FileLines(netshLog).size() == 5);
+    CHECK(ctx, e2e::FileLines(ctx.appDir + "Quillet.log") == std::vector<std::string>{""});
+    CHECK(ctx, e2e::FileLines(netshLog).size() == 5);
     // One ping console per activation, each left open for the user.
     CHECK(ctx, e2e::WaitUntil([&] { return PingConsoles(app).size() == 3; }, 20000));
 

@@ -36,24 +36,6 @@ std::vector<std::string> Arguments(const std::string& nic, const std::string& ip
             "int ipv4 add dns name=\"" + nic + "\" addr=8.8.4.4 index=2"};
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> FileLines(const std::string& path) { return Lines(e2e::ReadFileBytes(path).value_or("")); }
-
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 struct BoxSearch {
@@ -116,8 +98,8 @@ E2E_SCENARIO(apply_companion) {
         CHECK(ctx, watch.WaitUntil([&] {
             return Contains(e2e::ReadFileBytes(report).value_or(""), "3 of 3 commands succeeded, 0 failed.");
         }, 30000));
-        CHECK(ctx, FileLines(netshLog) == Arguments(kUtf8Nic, "192.168.1.20"));
-        CHECK(ctx, FileLines(ctx.appDir + "netsh.console.log") == std::vector<std::string>(3, "none"));
+        CHECK(ctx, e2e::FileLines(netshLog) == Arguments(kUtf8Nic, "192.168.1.20"));
+        CHECK(ctx, e2e::FileLines(ctx.appDir + "netsh.console.log") == std::vector<std::string>(3, "none"));
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""),
                             "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
         CHECK(ctx, !e2e::WaitUntil([&] { return CompanionMessageBox(app) != nullptr; }, kLateConsoleMs));
@@ -141,7 +123,7 @@ E2E_SCENARIO(apply_companion) {
         CHECK(ctx, !Contains(text, "set address"));
         e2e::SaveScreenshot(ctx, "apply-companion-failure");
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
-        const auto logged = FileLines(netshLog);
+        const auto logged = e2e::FileLines(netshLog);
         CHECK(ctx, logged.size() == 6 &&
                        std::vector<std::string>(logged.begin() + 3, logged.end()) == Arguments(kUtf8Nic, "192.168.1.21"));
         if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -157,8 +139,8 @@ E2E_SCENARIO(apply_companion) {
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 2);
         app.Click(kId_Button_ApplyProfile);
-        CHECK(ctx, watch.WaitUntil([&] { return FileLines(netshLog).size() == 9; }, 30000));
-        const auto logged = FileLines(netshLog);
+        CHECK(ctx, watch.WaitUntil([&] { return e2e::FileLines(netshLog).size() == 9; }, 30000));
+        const auto logged = e2e::FileLines(netshLog);
         CHECK(ctx, logged.size() == 9 &&
                        std::vector<std::string>(logged.begin() + 6, logged.end()) == Arguments(kUtf8Nic, "192.168.1.22"));
         e2e::Check(ctx, watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, 20000),

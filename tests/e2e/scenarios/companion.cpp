@@ -92,22 +92,6 @@ std::string MessageText(HWND box) {
     return {};
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
-
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // A console of a program that ends at once may show up only after it has ended: the watch goes on this long after
@@ -174,7 +158,7 @@ E2E_SCENARIO(companion) {
         const Run run = StartCompanion(ctx);
         CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 60000)), "0");
         const auto recorded = e2e::ReadFileBytes(netshLog);
-        const std::vector<std::string> arguments = recorded ? Lines(*recorded) : std::vector<std::string>{};
+        const std::vector<std::string> arguments = recorded ? e2e::TextLines(*recorded) : std::vector<std::string>{};
         CHECK_EQ(ctx, std::to_string(arguments.size()), "3");
         for (std::size_t i = 0; i < arguments.size() && i < 3; ++i) CHECK_EQ(ctx, arguments[i], kArguments[i]);
         const auto starts = e2e::ReadFileBytes(ctx.appDir + "netsh.start.log");
@@ -203,7 +187,7 @@ E2E_SCENARIO(companion) {
         CHECK(ctx, !Contains(text, "add dns"));
         e2e::SaveScreenshot(ctx, "companion-failure-message");
         const auto recorded = e2e::ReadFileBytes(netshLog);
-        CHECK_EQ(ctx, std::to_string(recorded ? Lines(*recorded).size() : 0), "3");
+        CHECK_EQ(ctx, std::to_string(recorded ? e2e::TextLines(*recorded).size() : 0), "3");
         const auto report = e2e::ReadFileBytes(log).value_or("");
         CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 1\r\n    Element not found.\r\n"));
         CHECK(ctx, Contains(report, "\r\n2 of 3 commands succeeded, 1 failed.\r\n"));

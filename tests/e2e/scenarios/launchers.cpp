@@ -56,21 +56,7 @@ void CloseAll(const std::vector<HWND>& windows) {
 
 // The addresses the prefix's browser launcher was given, one a line.
 std::vector<std::string> OpenedAddresses(const e2e::Context& ctx) {
-    std::vector<std::string> lines;
-    const auto log = e2e::ReadFileBytes(ctx.artifactsDir + "..\\opened-addresses.log");
-    if (!log) return lines;
-    std::string line;
-    for (char c : *log) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
+    return e2e::FileLines(ctx.artifactsDir + "..\\opened-addresses.log");
 }
 
 void PostKey(HWND window, WPARAM key) {
