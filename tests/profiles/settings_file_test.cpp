@@ -14,7 +14,8 @@ const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 
 struct SettingsFileTest : ::testing::Test {
     fakes::FakeFileSystem files;
-    SettingsFile settings{files, kPath};
+    fakes::FakeCodePages codePages;
+    SettingsFile settings{files, codePages, kPath};
     void Store(const std::string& content) { files.files[kPath] = content; }
     const std::string& Stored() { return files.files.at(kPath); }
 };
