@@ -1,6 +1,7 @@
 // Settings files that a user edited or holds open: a file saved as UTF-8 with a byte-order mark is listed and
-// written back in UTF-8, mark included; a count of 100000 lists 20 profiles and the window appears at once; a file
-// another program holds locked shows no profile, a save reports "Unable to write to <path>" and the file stays.
+// written back in UTF-8, mark included, and one holding a character ANSI lacks is never written; a count of 100000
+// lists 20 profiles and the window appears at once; a file another program holds locked shows no profile, a save
+// reports "Unable to write to <path>" and the file stays.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -43,6 +44,27 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
              kMark + "[Zelta Settings]\r\n#_profiles=2\r\n" + Block(1, kCafe, "8080") + Block(2, kGarcon, "8080"));
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 2);
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
+
+// "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
+void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
+    const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
+    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    app.SetText(kId_LE_Port, "8080");
+    app.PostClick(kId_Button_Save);
+    const auto report = app.TakeErrorReport(10000);
+    CHECK(ctx, report.has_value());
+    if (report) {
+        CHECK_EQ(ctx, *report,
+                 "Vok Tarvex|Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks.");
+    }
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
 }
@@ -104,6 +126,7 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
 E2E_SCENARIO(profiles_hand_edited) {
     const std::string ini = ctx.appDir + "Zelta.ini";
     Utf8File(ctx, ini);
+    Utf8BeyondAnsi(ctx, ini);
     HugeCount(ctx, ini);
     LockedFile(ctx, ini);
 }

@@ -63,6 +63,9 @@ std::vector<OracleFile> Files() {
         {"utf-8 mark",
          "\xEF\xBB\xBF[Zelta Settings]\r\n#_profiles=1\r\n[Profile1]\r\nprofile_name=Caf\xC3\xA9 - "
          "N\xC3\xBC\r\nIP=1.1.1.1\r\n"},
+        {"utf-8 beyond ansi",
+         "\xEF\xBB\xBF[P]\r\nmacron=M\xC4\x81ori\r\ncjk=\xE4\xB8\xAD\xE6\x96\x87\r\n"
+         "euro=\xE2\x82\xAC\r\nbad=\xFF\xFE\r\n"},
         {"ansi", "[Zelta Settings]\r\n#_profiles=1\r\n[Profile1]\r\nprofile_name=Caf\xE9 - LAN\r\n"},
         {"empty", ""},
         {"mark only", "\xEF\xBB\xBF"},
