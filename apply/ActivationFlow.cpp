@@ -22,7 +22,7 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
     // The settings file is read once here; the applied record goes back in the same edit.
     profiles::SettingsFile settingsFile(main.platform);
     profiles::SettingsFile::Edit settings = settingsFile.BeginEdit();
-    const int count = settings.Document().ReadNumber(profiles::kSettingsSection, profiles::kProfileCountKey, 0);
+    const int count = profiles::StoredProfileCount(settings.Document());
     if (number < 1 || number > count) {
         // Commands for an empty adapter name would run and the window would still announce an activation.
         main.Notice(kNoSuchProfileNotice);

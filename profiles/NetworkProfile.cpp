@@ -1,5 +1,7 @@
 #include "profiles/NetworkProfile.h"
 
+#include "app/model/AppState.h"
+
 namespace zelta::profiles {
 
 const std::array<ProfileKey, 13> kProfileKeys = {{
@@ -19,6 +21,15 @@ const std::array<ProfileKey, 13> kProfileKeys = {{
 }};
 
 std::string ProfileSection(int number) { return "Profile" + std::to_string(number); }
+
+int ClampProfileCount(long long count) {
+    if (count < 0) return 0;
+    return count > kMaxProfiles ? kMaxProfiles : static_cast<int>(count);
+}
+
+int StoredProfileCount(const SettingsDocument& settings) {
+    return ClampProfileCount(settings.ReadNumber(kSettingsSection, kProfileCountKey, 0));
+}
 
 NetworkProfile ReadNetworkProfile(const SettingsDocument& settings, int number) {
     NetworkProfile profile;
@@ -55,7 +66,7 @@ void RecordAppliedProfile(SettingsFile& settings, int number, int previousNumber
 
 void MarkAppliedProfile(SettingsDocument& document, int number, int previousNumber) {
     document.WriteNumber(kSettingsSection, kLastAppliedKey, number);
-    const int count = document.ReadNumber(kSettingsSection, kProfileCountKey, 0);
+    const int count = StoredProfileCount(document);
     if (previousNumber >= 1 && previousNumber <= count) {
         document.WriteFlag(ProfileSection(previousNumber), kProfileAppliedKey, false);
     }

@@ -41,6 +41,11 @@ struct ProfileKey {
 // The keys of a profile section in the order the file keeps them.
 extern const std::array<ProfileKey, 13> kProfileKeys;
 
+// A profile number runs from 1 to 20: a hand-edited count is read as at most 20, and a negative one as none.
+int ClampProfileCount(long long count);
+// "#_profiles" of the settings section, default 0, clamped.
+int StoredProfileCount(const SettingsDocument& settings);
+
 // Every missing key reads as empty text.
 NetworkProfile ReadNetworkProfile(const SettingsDocument& settings, int number);
 // Writes the thirteen keys in file order.

@@ -40,7 +40,8 @@ int AppliedNumberAfterDeletion(int applied, int deleted) {
 
 bool RemoveProfileBlock(std::vector<std::string>& lines, int number) {
     if (lines.size() < 2) throw ZeltaError(ListIndexError(1));
-    const int count = StrToInt(ValueOfLine(lines[1]));
+    // The list held at most 20 profiles, however large a hand-edited count is.
+    const int count = ClampProfileCount(StrToInt(ValueOfLine(lines[1])));
     const std::string header = Header(number);
     std::size_t position = 0;
     while (position + 1 < lines.size() && lines[position] != header) ++position;
@@ -49,7 +50,7 @@ bool RemoveProfileBlock(std::vector<std::string>& lines, int number) {
     const std::size_t blockEnd = std::min(lines.size(), position + kProfileBlockLines);
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(position),
                 lines.begin() + static_cast<std::ptrdiff_t>(blockEnd));
-    lines[1] = std::string(kProfileCountKey) + "=" + std::to_string(static_cast<long long>(count) - 1);
+    lines[1] = std::string(kProfileCountKey) + "=" + std::to_string(count > 0 ? count - 1 : 0);
     for (long long j = 0; j < static_cast<long long>(count) - number; ++j) {
         const std::size_t at = position + static_cast<std::size_t>(kProfileBlockLines * j);
         if (at >= lines.size()) break;

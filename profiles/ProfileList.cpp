@@ -48,7 +48,8 @@ void RenumberTrayEntriesFrom(TrayMenu& menu, int position) {
 
 void LoadProfileList(MainForm& main) {
     const SettingsDocument settings = SettingsFile(main.platform).Read();
-    const int count = settings.ReadNumber(kSettingsSection, kProfileCountKey, 0);
+    // A hand-edited count far above the limit would otherwise make that many list items and tray entries.
+    const int count = StoredProfileCount(settings);
     main.state.LastAppliedNumber = settings.ReadNumber(kSettingsSection, kLastAppliedKey, 0);
     for (int number = 1; number <= count; ++number) {
         const std::string section = ProfileSection(number);

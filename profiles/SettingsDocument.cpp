@@ -28,11 +28,12 @@ bool SameName(const std::string& a, const std::string& b) {
     return true;
 }
 
-// The section name of a header line; nullopt for any other line.
+// The section name of a header line, up to the line's last "]" as the system's own reader takes it (so "[a]b]"
+// names "a]b"); nullopt for any other line.
 std::optional<std::string> SectionNameOf(const std::string& line) {
     const std::string trimmed = Trim(line);
     if (trimmed.empty() || trimmed[0] != '[') return std::nullopt;
-    const auto close = trimmed.find(']');
+    const auto close = trimmed.rfind(']');
     if (close == std::string::npos) return std::nullopt;
     return Trim(trimmed.substr(1, close - 1));
 }
@@ -90,8 +91,8 @@ std::size_t SettingsDocument::SectionEnd(std::size_t header) const {
 std::optional<std::size_t> SettingsDocument::FindKey(std::size_t header, const std::string& key) const {
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        const auto equals = lines_[i].find('=');
-        if (equals != std::string::npos && SameName(Trim(lines_[i].substr(0, equals)), key)) return i;
+        // A line without "=" names a key that has no value: it hides a later line of the same key.
+        if (SameName(Trim(lines_[i].substr(0, lines_[i].find('='))), key)) return i;
     }
     return std::nullopt;
 }
@@ -102,7 +103,9 @@ std::optional<std::string> SettingsDocument::Value(const std::string& section, c
     const auto line = FindKey(*header, key);
     if (!line) return std::nullopt;
     const std::string& text = lines_[*line];
-    return Trim(text.substr(text.find('=') + 1));
+    const auto equals = text.find('=');
+    if (equals == std::string::npos) return std::nullopt;
+    return Trim(text.substr(equals + 1));
 }
 
 std::string SettingsDocument::ReadText(const std::string& section, const std::string& key,

@@ -4,8 +4,9 @@
 // Matching: section and key names are compared without regard to ASCII letter case, as Windows' own INI
 // functions do; the first matching section and, inside it, the first matching key win. Blanks and tabs around
 // a section name, a key and a value are ignored when reading; quotes are kept as part of the value. A line is a
-// section header when it starts (after blanks) with "[" and holds a "]"; any other line with "=" is a key line.
-// There are no comment lines: "#_profiles" is an ordinary key.
+// section header when it starts (after blanks) with "[" and holds a "]", the name running to the last "]"; any
+// other line is a key line, and one without "=" names a key without a value, which reads as missing and hides a
+// later line of the same key. There are no comment lines: "#_profiles" is an ordinary key.
 #include <optional>
 #include <string>
 #include <vector>

@@ -104,7 +104,12 @@ std::string GetFirefoxPrefsPath(platform::Platform& platform) {
         std::string reason;
         const auto profileList = platform.files.ReadFile(folder + "profiles.ini", reason);
         if (!profileList) continue;
-        const std::string prefs = PrefsPathFromProfileList(*profileList, folder);
+        // Read as the system's own INI reader reads it: a UTF-8 list with its mark in ANSI.
+        bool exact = false;
+        const std::string text = StartsWithByteOrderMark(*profileList)
+                                     ? platform.codePages.Utf8ToAnsiText(profileList->substr(3), exact)
+                                     : *profileList;
+        const std::string prefs = PrefsPathFromProfileList(text, folder);
         if (!prefs.empty()) return prefs;
     }
     return {};

@@ -26,7 +26,9 @@ std::optional<std::string> FromWide(const std::wstring& wide, UINT codePage, boo
     const int size = static_cast<int>(wide.size());
     const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, &usedDefault);
+    // UTF-8 takes no default-character report; asking for one fails the call.
+    const int length =
+        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, exact ? &usedDefault : nullptr);
     if (length <= 0 || (exact && usedDefault)) return std::nullopt;
     std::string text(static_cast<std::size_t>(length), '\0');
     if (WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr) != length) {
@@ -50,6 +52,24 @@ std::string Win32CodePages::ConsoleToAnsi(const std::string& text) {
     // A stray byte costs one character, not the whole text.
     const auto wide = ToWide(text, CP_OEMCP, false);
     return wide ? FromWide(*wide, CP_ACP, false).value_or(std::string()) : std::string();
+}
+
+std::string Win32CodePages::Utf8ToAnsiText(const std::string& utf8, bool& exact) {
+    // As the system's profile reader does: stray bytes and missing characters are replaced, not refused.
+    const auto strictWide = ToWide(utf8, CP_UTF8);
+    const auto wide = strictWide ? strictWide : ToWide(utf8, CP_UTF8, false);
+    if (!wide) {
+        exact = utf8.empty();
+        return std::string();
+    }
+    std::string ansi = FromWide(*wide, CP_ACP, false).value_or(std::string());
+    exact = strictWide.has_value() && ToWide(ansi, CP_ACP, false) == wide;
+    return ansi;
+}
+
+std::string Win32CodePages::AnsiTextToUtf8(const std::string& text) {
+    const auto wide = ToWide(text, CP_ACP, false);
+    return wide ? FromWide(*wide, CP_UTF8, false).value_or(std::string()) : std::string();
 }
 
 }  // namespace zelta::platform

@@ -2,6 +2,8 @@
 // the settings file's record, the window, the tray menu and the notice, and every refusal.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/model/ZeltaError.h"
 #include "apply/ActivationFlow.h"
 #include "apply/ApplyProfile.h"
@@ -20,8 +22,9 @@ std::string Block(int number, const std::string& name, const std::string& ip, co
                   const std::string& useDns, const std::string& applied) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
            "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=" + useIp + "\r\nuse_dns=" + useDns +
-           "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=" + applied + "\r\n";
+           "proxy_port=\r\nuse_ip=" +
+           useIp + "\r\nuse_dns=" + useDns + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=" + applied +
+           "\r\n";
 }
 
 // Two profiles, none applied yet: the file a user has after saving two profiles.
@@ -113,8 +116,9 @@ TEST_F(Activation, SecondProfileAfterTheFirstMovesTheMarkAndTheGreyedEntry) {
     EXPECT_EQ(Value("Zelta Settings", "last_pai"), "2");
     EXPECT_EQ(Value("Profile1", "profile_applied"), "0");
     EXPECT_EQ(Value("Profile2", "profile_applied"), "1");
-    EXPECT_EQ(Batch(), "netsh int ipv4 set address name=\"Wireless Network Connection\" source=dhcp\r\n"
-                       "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
+    EXPECT_EQ(Batch(),
+              "netsh int ipv4 set address name=\"Wireless Network Connection\" source=dhcp\r\n"
+              "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
     // Two activations, two ping consoles.
     int consoles = 0;
     for (const auto& launch : app.launcher.launches) consoles += launch.kind == Kind::CommandLine;
@@ -273,6 +277,71 @@ TEST_F(Activation, ABatchFileThatCannotBeCreatedStopsBeforeAnythingStarts) {
     EXPECT_EQ(Value("Zelta Settings", "last_pai"), "1");  // the record was written before
     ASSERT_EQ(app.launcher.launches.size(), 1u);
     EXPECT_EQ(s.LastAppliedNumber, 0);
+}
+
+// The settings file and the working folder in their broken forms, met by an activation of profile 1.
+TEST(HostileActivation, EachFormEndsAsItsRowSays) {
+    const std::string ini = kIni;
+    const std::string mark = "\xEF\xBB\xBF";
+    std::string euro = TwoProfiles();
+    euro.replace(euro.find("Home"), 4, "\xE2\x82\xAC");  // no ANSI counterpart in the fake's code page
+    const struct {
+        const char* form;
+        std::string settings;
+        std::function<void(fakes::FakeApp&)> breakIt;
+        std::string error;      // empty: the activation completes
+        std::size_t launches;   // programs started: the ping console, then the batch
+        bool settingsAsBefore;  // the settings file byte for byte as it was
+    } rows[] = {
+        {"a UTF-8 settings file with its mark", mark + TwoProfiles(), [](fakes::FakeApp&) {}, "", 2, false},
+        {"a read-only settings file", TwoProfiles(), [&](fakes::FakeApp& a) { a.files.readOnly.insert(ini); },
+         "Unable to write to " + ini, 1, true},
+        {"a full disk under the settings file", TwoProfiles(), [&](fakes::FakeApp& a) { a.files.diskFull.insert(ini); },
+         "Unable to write to " + ini, 1, true},
+        {"a settings file locked since start-up", TwoProfiles(),
+         [&](fakes::FakeApp& a) { a.files.unreadable.insert(ini); }, "Unable to write to " + ini, 0, true},
+        {"a settings file gone since start-up: the no-profile notice", TwoProfiles(),
+         [&](fakes::FakeApp& a) { a.files.files.erase(ini); }, "", 0, true},
+        {"UTF-8 that ANSI cannot hold", mark + euro, [](fakes::FakeApp&) {},
+         "Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks", 1, true},
+        {"a working folder where execute.bat cannot be written", TwoProfiles(),
+         [](fakes::FakeApp& a) { a.files.readOnly.insert(kBatchFileName); },
+         "Cannot create file \"execute.bat\". Access is denied", 1, false},
+        {"a full disk under execute.bat", TwoProfiles(),
+         [](fakes::FakeApp& a) { a.files.diskFull.insert(kBatchFileName); },
+         "Cannot create file \"execute.bat\". There is not enough space on the disk", 1, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.form);
+        fakes::FakeApp app;
+        app.files.files[ini] = row.settings;
+        app.controller.FormCreate();
+        row.breakIt(app);
+        const auto before = app.files.files.count(ini) ? app.files.files[ini] : std::string("<none>");
+        std::string error;
+        try {
+            app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+        } catch (const ZeltaError& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error, row.error);
+        EXPECT_EQ(app.launcher.launches.size(), row.launches);
+        const auto after = app.files.files.count(ini) ? app.files.files[ini] : std::string("<none>");
+        EXPECT_EQ(after == before, row.settingsAsBefore);
+        if (!row.error.empty()) {
+            // Nothing recorded as applied, and the program model runs on: the profile still loads.
+            EXPECT_EQ(app.state().LastAppliedNumber, 0);
+            EXPECT_TRUE(app.main.trayMenu.At(TrayMenu::ProfilePosition(1)).enabled);
+            app.form().XPBar_Profiles.ClickItem(1);
+            EXPECT_EQ(app.form().LE_ProfileID.Text(), "       2");
+        } else if (row.launches == 0) {
+            EXPECT_EQ(app.notifier.Messages(), std::vector<std::string>{kNoSuchProfileNotice});
+            EXPECT_FALSE(app.files.files.count(kBatchFileName));
+        } else {
+            EXPECT_EQ(after.compare(0, 3, mark) == 0, row.settings.compare(0, 3, mark) == 0);
+            EXPECT_EQ(profiles::SettingsFile(app.platform).ReadText("Zelta Settings", "last_pai"), "1");
+        }
+    }
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 // 0x82 in the console code page and 0xE9 in ANSI, "ü" 0x81 and 0xFC. A missed or doubled conversion shows.
 #include <string>
 
-#include "platform/CodePages.h"
+#include "tests/fakes/Fakes.h"
 
 namespace zelta::companion::testing {
 
-class SampleCodePages : public platform::CodePages {
+class SampleCodePages : public fakes::FakeCodePages {
 public:
     std::optional<std::string> AnsiToConsole(const std::string& text) override {
         return Map(text, "\xE9\xFC", "\x82\x81");

@@ -117,8 +117,51 @@ bool FakeFileSystem::ReplaceContents(const std::string& path, const std::string&
         reason = "Access is denied";
         return false;
     }
+    if (diskFull.count(path)) {
+        reason = "There is not enough space on the disk";
+        return false;
+    }
     files[path] = content;
     return true;
+}
+
+std::string FakeCodePages::Utf8ToAnsiText(const std::string& utf8, bool& exact) {
+    exact = true;
+    std::string ansi;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            ansi += utf8[i++];
+            continue;
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        bool wellFormed = length > 0 && i + length <= utf8.size();
+        for (std::size_t k = 1; wellFormed && k < length; ++k) {
+            wellFormed = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
+        }
+        if (wellFormed && length == 2 && lead <= 0xC3) {
+            ansi += static_cast<char>(((lead & 0x03) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
+        } else {
+            ansi += '?';
+            exact = false;
+        }
+        i += wellFormed ? length : 1;
+    }
+    return ansi;
+}
+
+std::string FakeCodePages::AnsiTextToUtf8(const std::string& text) {
+    std::string utf8;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
 }
 
 }  // namespace zelta::fakes

@@ -97,6 +97,7 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable;
+    std::set<std::string> diskFull;  // paths whose replacement runs out of space
     int readCalls = 0;
     int replaceCalls = 0;
 
@@ -117,7 +118,8 @@ public:
 };
 
 // The identity, as on a system whose two code pages agree; characters listed in missingInConsole have no counterpart
-// in the console code page.
+// in the console code page. The ANSI code page is Latin-1, so "\xE9" is "\xC3\xA9" in UTF-8, and a UTF-8
+// character above U+00FF (or a byte that is no UTF-8) reads as "?".
 class FakeCodePages : public platform::CodePages {
 public:
     std::string missingInConsole;
@@ -126,6 +128,8 @@ public:
         return text;
     }
     std::string ConsoleToAnsi(const std::string& text) override { return text; }
+    std::string Utf8ToAnsiText(const std::string& utf8, bool& exact) override;
+    std::string AnsiTextToUtf8(const std::string& text) override;
 };
 
 // A process list; terminating a process takes it off the list, as the system does once it has ended.

@@ -45,7 +45,8 @@ TEST(ProfileName, OnlyNamesThatSplitBackAreAccepted) {
 
 struct AppliedRecord : ::testing::Test {
     fakes::FakeFileSystem files;
-    SettingsFile settings{files, "C:\\Z.ini"};
+    fakes::FakeCodePages codePages;
+    SettingsFile settings{files, codePages, "C:\\Z.ini"};
     void Store(const std::vector<std::string>& lines) { files.files["C:\\Z.ini"] = JoinLines(lines); }
     std::vector<std::string> Lines() { return SplitLines(files.files.at("C:\\Z.ini")); }
 };

@@ -14,7 +14,8 @@ const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 
 struct SettingsFileTest : ::testing::Test {
     fakes::FakeFileSystem files;
-    SettingsFile settings{files, kPath};
+    fakes::FakeCodePages codePages;
+    SettingsFile settings{files, codePages, kPath};
     void Store(const std::string& content) { files.files[kPath] = content; }
     const std::string& Stored() { return files.files.at(kPath); }
 };
@@ -73,6 +74,27 @@ TEST_F(SettingsFileTest, TheFirstMatchingSectionAndKeyWin) {
     Store("[P]\r\nk=1\r\nk=2\r\n[P]\r\nk=3\r\nj=4\r\n");
     EXPECT_EQ(settings.ReadText("P", "k"), "1");
     EXPECT_EQ(settings.ReadText("P", "j"), "");
+}
+
+TEST_F(SettingsFileTest, HandEditedLinesReadAsTheSystemsOwnReaderReadsThem) {
+    Store("[a]b]\r\nk=1\r\n[c=2\r\nhidden\r\nHidden=3\r\n=4\r\n[d] tail\r\nk=5\r\n");
+    const struct {
+        const char* section;
+        const char* key;
+        const char* expected;
+    } cases[] = {
+        {"a]b", "k", "1"},       // the name runs to the line's last "]"
+        {"a", "k", "<none>"},
+        {"a]b", "[c", "2"},      // an unclosed bracket is no header but a key line
+        {"a]b", "hidden", "<none>"},  // a line without "=" names a key without a value, and hides the later one
+        {"d", "k", "5"},         // text after the "]" is ignored
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(settings.Read().ReadText(c.section, c.key, "<none>"), c.expected) << c.section << " " << c.key;
+    }
+    // A write to a key without a value gives it one in its place.
+    settings.WriteText("a]b", "hidden", "6");
+    EXPECT_EQ(SplitLines(Stored())[3], "hidden=6");
 }
 
 TEST_F(SettingsFileTest, LongValuesAreCutAt2047Characters) {

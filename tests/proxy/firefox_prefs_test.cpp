@@ -215,6 +215,50 @@ TEST_F(PrefsPath, EmptyWithoutFirefoxOrWithoutAProfile) {
     EXPECT_EQ(Path(), "");
 }
 
+TEST_F(PrefsPath, EachFormOfTheProfileListAndTheEnvironmentFindsWhatItsRowSays) {
+    const std::string xpTemp = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
+    const std::string xpList = xpFolder + "profiles.ini";
+    const std::string appDataList = appDataFolder + "profiles.ini";
+    const std::string xpPrefs = xpFolder + "Profiles\\xp.default\\prefs.js";
+    const std::string appDataPrefs = appDataFolder + "Profiles\\b.default\\prefs.js";
+    const std::string fallback = "[Profile0]\r\nPath=Profiles/b.default\r\n";
+    const struct {
+        const char* form;
+        std::optional<std::string> xpContent;  // nullopt: no list in the XP folder
+        bool xpUnreadable;
+        const char* temp;
+        const char* appData;
+        std::string expected;  // the preferences file found; empty: Firefox's proxy is left alone
+    } rows[] = {
+        {"the XP list", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, xpTemp.c_str(), "", xpPrefs},
+        {"an XP list with a UTF-8 mark", "\xEF\xBB\xBF[Profile0]\r\nPath=Profiles/xp.default\r\n", false,
+         xpTemp.c_str(), "", xpPrefs},
+        {"an XP list in UTF-8 with a mark", "\xEF\xBB\xBF[Profile0]\r\nPath=Profiles/\xC3\xA9.default\r\n", false,
+         xpTemp.c_str(), "", xpFolder + "Profiles\\\xE9.default\\prefs.js"},
+        {"no XP list, no APPDATA", std::nullopt, false, xpTemp.c_str(), "", ""},
+        {"an empty XP list, no APPDATA", "", false, xpTemp.c_str(), "", ""},
+        {"an XP list without Profile0", "[Profile1]\r\nPath=Profiles/xp.default\r\n", false, xpTemp.c_str(),
+         "C:\\Users\\anna\\AppData\\Roaming", appDataPrefs},
+        {"an unreadable XP list", "[Profile0]\r\nPath=Profiles/xp.default\r\n", true, xpTemp.c_str(),
+         "C:\\Users\\anna\\AppData\\Roaming", appDataPrefs},
+        {"no TEMP", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, "", "C:\\Users\\anna\\AppData\\Roaming",
+         appDataPrefs},
+        {"no TEMP, no APPDATA", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, "", "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.form);
+        fakes::FakeApp fresh;
+        fresh.files.files[tools::kFirefoxPath] = "";
+        fresh.files.files[appDataList] = fallback;
+        if (row.xpContent) fresh.files.files[xpList] = *row.xpContent;
+        if (row.xpUnreadable) fresh.files.unreadable.insert(xpList);
+        if (*row.temp) fresh.environment.variables["TEMP"] = row.temp;
+        if (*row.appData) fresh.environment.variables["APPDATA"] = row.appData;
+        EXPECT_EQ(GetFirefoxPrefsPath(fresh.platform), row.expected);
+        EXPECT_EQ(fresh.files.replaceCalls, 0);
+    }
+}
+
 struct WriteFirefox : PrefsPath {
     std::string prefs;
     void SetUp() override {

@@ -1,0 +1,132 @@
+// Settings files that a user edited or holds open: a file saved as UTF-8 with a byte-order mark is listed and
+// written back in UTF-8, mark included, and one holding a character ANSI lacks is never written; a count of 100000
+// lists 20 profiles and the window appears at once; a file another program holds locked shows no profile, a save
+// reports "Unable to write to <path>" and the file stays.
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+const std::string kMark = "\xEF\xBB\xBF";
+
+std::string Block(int number, const std::string& name, const std::string& port) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
+           "\r\nIP=10.0.0.1\r\nSM=255.0.0.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.53\r\nDNS2=0.0.0.0\r\n"
+           "proxy_IP=10.0.0.8\r\nproxy_port=" +
+           port + "\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+}
+
+// "é" and "ç" as a UTF-8 editor stores them.
+const std::string kCafe = "Caf\xC3\xA9 - Local Area Connection";
+const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
+
+void Utf8File(e2e::Context& ctx, const std::string& ini) {
+    CHECK(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    const auto items = app.BarItems(kId_XPBar_Profiles);
+    CHECK(ctx, items.size() == 1);
+    if (items.size() == 1) CHECK_EQ(ctx, items[0], std::string("Caf\xE9 - Local Area Connection"));
+
+    // Overwriting changes the one value, and the file stays UTF-8 with its mark.
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Caf\xE9"));
+    app.SetText(kId_LE_Port, "8080");
+    app.Click(kId_Button_Save);
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
+             kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "8080"));
+
+    // A new profile lands after it, in UTF-8 too, and no second settings section appears.
+    app.SetText(kId_LE_NewProfile, "Gar\xE7on");
+    app.Click(kId_Button_Save);
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
+             kMark + "[Zelta Settings]\r\n#_profiles=2\r\n" + Block(1, kCafe, "8080") + Block(2, kGarcon, "8080"));
+    CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 2);
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
+
+// "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
+void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
+    const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
+    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    app.SetText(kId_LE_Port, "8080");
+    app.PostClick(kId_Button_Save);
+    const auto report = app.TakeErrorReport(10000);
+    CHECK(ctx, report.has_value());
+    if (report) {
+        CHECK_EQ(ctx, *report,
+                 "Vok Tarvex|Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks.");
+    }
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
+
+void HugeCount(e2e::Context& ctx, const std::string& ini) {
+    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
+    e2e::Zelta app(ctx);  // waits for the window with its own deadline
+    if (!app.Started()) return;
+    CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
+    CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 20 / 20"));
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
+
+// The file open in another program that shares it with nobody.
+class Lock {
+public:
+    explicit Lock(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~Lock() {
+        if (Held()) CloseHandle(handle_);
+    }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+void LockedFile(e2e::Context& ctx, const std::string& ini) {
+    const std::string content = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "");
+    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    {
+        Lock lock(ini);
+        CHECK(ctx, lock.Held());
+        e2e::Zelta app(ctx);
+        if (!app.Started()) return;
+        CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
+        app.SetText(kId_LE_NewProfile, "B");
+        app.SetText(kId_LE_NIC, "LAN");
+        app.PostClick(kId_Button_Save);
+        const auto report = app.TakeErrorReport(10000);
+        CHECK(ctx, report.has_value());
+        if (report) CHECK_EQ(ctx, *report, "Vok Tarvex|Unable to write to " + ini + ".");
+        CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
+        // The program runs on.
+        app.Click(kId_CB_UseIP);
+        CHECK(ctx, !app.Enabled(kId_IPA_IP));
+        app.Close();
+        CHECK(ctx, app.WaitForExit(10000));
+    }
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
+}
+
+}  // namespace
+
+E2E_SCENARIO(profiles_hand_edited) {
+    const std::string ini = ctx.appDir + "Zelta.ini";
+    Utf8File(ctx, ini);
+    Utf8BeyondAnsi(ctx, ini);
+    HugeCount(ctx, ini);
+    LockedFile(ctx, ini);
+}
