@@ -62,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const auto places = Places();
     const auto& [section, key] = places[provider.ConsumeIntegralInRange<std::size_t>(0, places.size() - 1)];
     const std::size_t sourceLine = provider.ConsumeIntegral<unsigned short>();
+    const int profileNumber = provider.ConsumeIntegralInRange(1, 20);
+    const int applied = provider.ConsumeIntegralInRange(0, 21);
+    const int previous = provider.ConsumeIntegralInRange(0, 21);
     const std::string content = provider.ConsumeRemainingBytesAsString();
 
     CheckLines(content);
@@ -101,6 +104,35 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         FUZZ_CHECK(std::equal(lines.begin() + common, lines.end(), after.begin() + common + 1));
     } else {
         FUZZ_CHECK(common == lines.size() && after[common] == "[" + section + "]");
+    }
+
+    // A whole profile reads back as written, each value as a read gives it.
+    NetworkProfile profile;
+    for (std::size_t i = 0; i < kProfileKeys.size(); ++i) {
+        profile.*kProfileKeys[i].field = lines.empty() ? std::string() : lines[(sourceLine + i) % lines.size()];
+    }
+    SettingsDocument saved = document;
+    WriteNetworkProfile(saved, profileNumber, profile);
+    const NetworkProfile read = ReadNetworkProfile(saved, profileNumber);
+    for (const ProfileKey& each : kProfileKeys) {
+        FUZZ_CHECK(read.*each.field == Trim(profile.*each.field).substr(0, kMaxValueLength));
+    }
+
+    // Marking the applied profile: "last_pai" names it, its mark is set and the previous one's cleared when the
+    // file holds them, and no mark goes where the file holds no profile.
+    SettingsDocument marked = document;
+    MarkAppliedProfile(marked, applied, previous);
+    const int count = document.ReadNumber(kSettingsSection, kProfileCountKey, 0);
+    FUZZ_CHECK(marked.ReadNumber(kSettingsSection, kLastAppliedKey, -1) == applied);
+    auto mark = [](const SettingsDocument& settings, int number) {
+        return settings.Value(ProfileSection(number), kProfileAppliedKey);
+    };
+    if (applied >= 1 && applied <= count && applied <= 20) FUZZ_CHECK(mark(marked, applied) == "1");
+    if (previous >= 1 && previous <= count && previous <= 20 && previous != applied) {
+        FUZZ_CHECK(mark(marked, previous) == "0");
+    }
+    for (const int number : {applied, previous}) {
+        if (number < 1 || number > count) FUZZ_CHECK(mark(marked, number) == mark(document, number));
     }
     return 0;
 }
