@@ -20,20 +20,41 @@ using namespace zelta;
 
 namespace {
 
-// A console code page that has every byte, or none of the upper half.
+// A console code page that keeps ASCII and has every other byte, none of them, or a shifted part of them: ANSI
+// 0xA0..0xFF stand at 0x80..0xDF, ANSI 0x80..0x9F have no counterpart.
 class ConsoleCodePages : public platform::CodePages {
 public:
-    explicit ConsoleCodePages(bool asciiOnly) : asciiOnly_(asciiOnly) {}
+    enum Kind { kSame, kAsciiOnly, kShifted };
+    explicit ConsoleCodePages(Kind kind) : kind_(kind) {}
     std::optional<std::string> AnsiToConsole(const std::string& text) override {
+        std::string console;
         for (const char c : text) {
-            if (asciiOnly_ && static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80 || kind_ == kSame) {
+                console += c;
+            } else if (kind_ == kShifted && byte >= 0xA0) {
+                console += static_cast<char>(byte - 0x20);
+            } else {
+                return std::nullopt;
+            }
         }
-        return text;
+        return console;
     }
-    std::string ConsoleToAnsi(const std::string& text) override { return text; }
+    std::string ConsoleToAnsi(const std::string& text) override {
+        std::string ansi;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80 || kind_ == kSame) {
+                ansi += c;
+            } else {
+                ansi += byte < 0xE0 && kind_ == kShifted ? static_cast<char>(byte + 0x20) : '?';
+            }
+        }
+        return ansi;
+    }
 
 private:
-    bool asciiOnly_;
+    Kind kind_;
 };
 
 // Texts a hand-edited file may hold, with the well-formed ones common enough to reach the commands.
@@ -107,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     profile.proxyPort = provider.ConsumeRandomLengthString(6);
     const int major = provider.ConsumeIntegralInRange(4, 11);
     const int minor = provider.ConsumeIntegralInRange(-1, 3);
-    ConsoleCodePages codePages(provider.ConsumeBool());
+    ConsoleCodePages codePages(static_cast<ConsoleCodePages::Kind>(provider.ConsumeIntegralInRange(0, 2)));
     profile.profileName = provider.ConsumeRemainingBytesAsString();
 
     try {
@@ -120,7 +141,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::vector<std::string> lines = apply::BuildAdapterCommands(profile, major, minor);
     for (const std::string& line : lines) CheckLine(line, adapter);
 
-    const std::vector<std::string> batch = companion::BatchCommandLines(apply::ComposeBatchText(lines));
+    // Written as the apply step writes it: in the console code page, which the check made sure has the name.
+    const std::optional<std::string> bytes = codePages.AnsiToConsole(apply::ComposeBatchText(lines));
+    FUZZ_CHECK(bytes.has_value());
+    const std::vector<std::string> batch = companion::BatchCommandLines(bytes.value_or(""));
     FUZZ_CHECK(batch.size() == lines.size());
     for (std::size_t i = 0; i < lines.size() && i < batch.size(); ++i) {
         const companion::PreparedCommand command = companion::PrepareCommand(batch[i], codePages);
