@@ -36,8 +36,10 @@ std::optional<long long> ParseIntegerText(const std::string& text) {
         } else {
             return std::nullopt;
         }
+        // Checked before the step: twenty decimal digits overflow 64 bits and could wrap to a small value.
+        const auto limit = static_cast<unsigned long long>(LLONG_MAX);
+        if (value > (limit - static_cast<unsigned>(digit)) / static_cast<unsigned>(base)) return std::nullopt;
         value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (value > static_cast<unsigned long long>(LLONG_MAX)) return std::nullopt;
     }
     const long long signedValue = static_cast<long long>(value);
     return negative ? -signedValue : signedValue;
