@@ -32,6 +32,8 @@ void CheckCommandInputs(const profiles::NetworkProfile& profile, int number, pla
     if (HasUnsafeCharacter(adapter)) {
         Refuse(profile, number, "the adapter name in its profile_name holds a double quote or a control character");
     }
+    // netsh would read the backslash and the closing quote after it as one escaped quote.
+    if (adapter.back() == '\\') Refuse(profile, number, "the adapter name in its profile_name ends with a backslash");
     if (!codePages.AnsiToConsole(adapter)) {
         Refuse(profile, number, "the adapter name in its profile_name has characters the console cannot show");
     }

@@ -7,9 +7,9 @@
 namespace zelta::apply {
 
 // Throws a ZeltaError naming the profile and the offending key unless every address that the commands use is a
-// dotted quad or empty, and the adapter name is non-empty, free of double quotes and control characters, and
-// has an exact counterpart in the console code page; and, when the profile both uses a proxy and may close the
-// browsers, unless its proxy is a dotted quad with a port 1..65535.
+// dotted quad or empty, and the adapter name is non-empty, free of double quotes and control characters, does not
+// end in a backslash, and has an exact counterpart in the console code page; and, when the profile both uses a
+// proxy and may close the browsers, unless its proxy is a dotted quad with a port 1..65535.
 void CheckCommandInputs(const profiles::NetworkProfile& profile, int number, platform::CodePages& codePages);
 
 }  // namespace zelta::apply

@@ -114,6 +114,8 @@ TEST(CommandSafety, RefusesWhatCouldBreakOutOfACommandAndNamesTheKey) {
          "profile_name"},
         {"line break in the adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\rcalc"; },
          "profile_name"},
+        {"backslash before the closing quote", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\\"; },
+         "profile_name"},
         {"no adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - "; }, "profile_name"},
         {"empty name", [](profiles::NetworkProfile& p) { p.profileName = ""; }, "profile_name"},
         {"not in the console code page", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\x80"; },

@@ -138,6 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         return 0;
     }
     const std::string adapter = profiles::SplitProfileName(profile.profileName).adapter;
+    // A backslash before the closing quote would escape it for the program that reads the line.
+    FUZZ_CHECK(!adapter.empty() && adapter.back() != '\\');
     const std::vector<std::string> lines = apply::BuildAdapterCommands(profile, major, minor);
     for (const std::string& line : lines) CheckLine(line, adapter);
 
