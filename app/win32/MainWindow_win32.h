@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/AnimTitle.h"
@@ -53,7 +54,10 @@ private:
     void OnCommand(int id, int code, HWND window);
     LRESULT OnLabelColour(HDC dc, HWND label);
     void LayoutLeftPanel();
+    std::string CurrentCaption() const;
+    void ShowCaption(const std::string& caption);
     void AnimateCaption();
+    void OnVisibilityChanged(bool visible);
     void HideToTray();
     void Restore();
     void OnTrayMenu(POINT position);
