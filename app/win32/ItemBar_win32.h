@@ -49,6 +49,7 @@ private:
     HWND body_ = nullptr;
     int scrollPos_ = 0;
     std::vector<HWND> items_;
+    std::vector<BarItem> shown_;  // what each item window shows: its caption and hint
     HFONT font_;
     HFONT headerFont_;
     HWND tooltip_;
