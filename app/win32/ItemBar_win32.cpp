@@ -49,7 +49,7 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
                             10, 10, hwnd_, nullptr, instance, this);
     model_.view = [this](const Control&, ControlProperty property) {
         if (property == ControlProperty::Items) RebuildItems();
-        if (property == ControlProperty::Items || property == ControlProperty::Expanded) {
+        if ((property == ControlProperty::Items || property == ControlProperty::Expanded) && !layoutHeld_) {
             LayoutChildren();
             if (onHeightChanged) onHeightChanged();
         }

@@ -251,6 +251,11 @@ void MainWindow::CreateControls() {
     SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void MainWindow::HoldLayout(bool hold) {
+    for (auto& bar : itemBars_) bar->HoldLayout(hold);
+    if (!hold) LayoutLeftPanel();
+}
+
 void MainWindow::LayoutLeftPanel() {
     if (itemBars_.size() != 3) return;
     RECT client;

@@ -33,6 +33,9 @@ public:
     HWND Hwnd() const { return hwnd_; }
     // The notices' balloon, anchored at this window; usable once the window exists.
     Notifier& Notices();
+    // Holds the item bars' layout during a run of changes (the start-up sequence) and, when released, lays the bars
+    // out once instead of after each change.
+    void HoldLayout(bool hold);
     // Tab, Space and Enter among the controls; true when the message was consumed.
     bool PreTranslate(MSG& message);
 
