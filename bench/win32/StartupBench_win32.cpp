@@ -1,9 +1,9 @@
 // The start-up and idle benchmark, run under Wine by scripts/bench.sh:
-//   zbench.exe ZELTA_EXE BARE_EXE [--pairs N] [--idle-seconds S]
+//   zbench.exe ZELTA_EXE BARE_EXE [--also EXE] [--rounds N] [--idle-seconds S]
 // Start-up: each program is started from its own folder, from CreateProcess until its TForm1 window is visible and
-// the process waits for input; the two alternate (the order swaps every pair) so that load from other work on the
-// machine falls on both. Idle: Zelta.exe's CPU time (user + kernel) while shown, then while hidden to the tray.
-// Figures are printed, never judged.
+// the process waits for input; the programs alternate (the order turns every round) so that load from other work on
+// the machine falls on all of them. --also adds a second yardstick. Idle: Zelta.exe's CPU time (user + kernel)
+// while shown, then while hidden to the tray. Figures are printed, never judged.
 #include <windows.h>
 
 #include <algorithm>
@@ -202,30 +202,44 @@ Share IdleShare(const HostProcess& program, const HostProcess& server, double se
                  (server.CpuSeconds() - serverBefore) / wall * 100.0};
 }
 
-int Startup(const std::string& zelta, const std::string& bare, int pairs) {
-    std::vector<double> zeltaMs, bareMs, ratios;
+// Each round starts every program once, the order turning by one each round.
+int Startup(const std::string& zelta, const std::vector<std::string>& yardsticks, int rounds) {
+    std::vector<std::string> programs{zelta};
+    programs.insert(programs.end(), yardsticks.begin(), yardsticks.end());
     // One start of each first, not counted: it loads the programs and Wine's DLLs into the page cache.
-    { Program warm(zelta); }
-    { Program warm(bare); }
-    for (int pair = 0; pair < pairs; ++pair) {
-        double z = 0, b = 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool zeltaTurn = (turn == 0) == (pair % 2 == 0);
-            Program program(zeltaTurn ? zelta : bare);
+    for (const std::string& exe : programs) Program warm(exe);
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<double>> ratios(yardsticks.size());
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<double> ms(programs.size());
+        for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+            const std::size_t which = (turn + static_cast<std::size_t>(round)) % programs.size();
+            Program program(programs[which]);
             if (!program.Shown()) {
-                std::printf("  %s did not show its window\n", zeltaTurn ? "Zelta.exe" : "the bare window");
+                std::printf("  %s did not show its window\n", programs[which].c_str());
                 return 1;
             }
-            (zeltaTurn ? z : b) = program.ShownMs();
+            ms[which] = program.ShownMs();
         }
-        zeltaMs.push_back(z);
-        bareMs.push_back(b);
-        ratios.push_back(z / b);
-        std::printf("  pair %2d: Zelta.exe %6.1f ms, bare window %6.1f ms, ratio %.2f\n", pair + 1, z, b, z / b);
+        std::printf("  round %2d: Zelta.exe %6.1f ms", round + 1, ms[0]);
+        for (std::size_t i = 0; i < yardsticks.size(); ++i) {
+            times[i + 1].push_back(ms[i + 1]);
+            ratios[i].push_back(ms[0] / ms[i + 1]);
+            std::printf(", yardstick %zu %6.1f ms (ratio %.2f)", i + 1, ms[i + 1], ms[0] / ms[i + 1]);
+        }
+        times[0].push_back(ms[0]);
+        std::printf("\n");
     }
-    std::printf("Start-up to a shown, idle window (%d alternated pairs): Zelta.exe median %.0f ms, bare window "
-                "median %.0f ms, median ratio %.2f (goal: at most 1.50)\n",
-                pairs, Median(zeltaMs), Median(bareMs), Median(ratios));
+    auto fastest = [](const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); };
+    std::printf("Start-up to a shown, idle window (%d alternated rounds): Zelta.exe median %.0f ms, fastest %.0f ms\n",
+                rounds, Median(times[0]), fastest(times[0]));
+    const char* const names[] = {"a bare window", "a bare window with the manifest and common controls"};
+    for (std::size_t i = 0; i < yardsticks.size(); ++i) {
+        std::printf("  against %s: median %.0f ms, median ratio %.2f%s; fastest %.0f ms, ratio of the fastest %.2f\n",
+                    i < 2 ? names[i] : yardsticks[i].c_str(), Median(times[i + 1]), Median(ratios[i]),
+                    i == 0 ? " (goal: at most 1.50)" : "", fastest(times[i + 1]),
+                    fastest(times[0]) / fastest(times[i + 1]));
+    }
     return 0;
 }
 
@@ -279,17 +293,19 @@ int Idle(const std::string& zelta, double seconds) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zbench.exe ZELTA_EXE BARE_EXE [--pairs N] [--idle-seconds S]\n");
+        std::fprintf(stderr, "usage: zbench.exe ZELTA_EXE BARE_EXE [--also EXE] [--rounds N] [--idle-seconds S]\n");
         return 2;
     }
-    int pairs = 15;
+    std::vector<std::string> yardsticks{argv[2]};
+    int rounds = 15;
     double idleSeconds = 60;
     for (int i = 3; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--pairs") pairs = std::max(1, std::atoi(argv[i + 1]));
+        if (option == "--also") yardsticks.push_back(argv[i + 1]);
+        if (option == "--rounds") rounds = std::max(1, std::atoi(argv[i + 1]));
         if (option == "--idle-seconds") idleSeconds = std::max(1.0, std::atof(argv[i + 1]));
     }
-    int status = pairs > 0 ? Startup(argv[1], argv[2], pairs) : 0;
+    int status = Startup(argv[1], yardsticks, rounds);
     std::fflush(stdout);
     if (status == 0) status = Idle(argv[1], idleSeconds);
     return status;
