@@ -97,8 +97,7 @@ int main() {
     auto profileCount = [&] { return f.XPBar_Profiles.Count(); };
 
     std::printf("Settings-file I/O per user action (counted at the file-system interface)\n");
-    std::printf("  %-26s %8s %6s %6s %6s %13s\n", "action", "profiles", "probes", "reads", "writes",
-                "other writes");
+    std::printf("  %-26s %8s %6s %6s %6s %13s\n", "action", "profiles", "probes", "reads", "writes", "other writes");
     app.controller.FormCreate();
     Report("start-up", app.files, profileCount());
 

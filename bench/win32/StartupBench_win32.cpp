@@ -104,6 +104,7 @@ public:
     bool Shown() const { return main_ != nullptr; }
     double ShownMs() const { return shownMs_; }
     HWND Main() const { return main_; }
+
 private:
     PROCESS_INFORMATION process_{};
     double started_ = 0;
@@ -112,8 +113,8 @@ private:
 };
 
 std::string ReadSmallFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buffer[4096];
@@ -277,15 +278,17 @@ int Idle(const std::string& zelta, double seconds) {
         if (caption != seen.back()) seen.push_back(caption);
         Sleep(10);
     }
-    std::printf("Idle CPU of Zelta.exe: %.2f %% of a core hidden to the tray (%.0f s; goal: at most 0.20 %%), "
-                "%.2f %% shown (%.0f s)\n",
-                hidden.program, seconds, shown.program, shownSeconds);
+    std::printf(
+        "Idle CPU of Zelta.exe: %.2f %% of a core hidden to the tray (%.0f s; goal: at most 0.20 %%), "
+        "%.2f %% shown (%.0f s)\n",
+        hidden.program, seconds, shown.program, shownSeconds);
     if (server.Found()) {
         std::printf("  Wine's server meanwhile: %.2f %% hidden, %.2f %% shown\n", hidden.server, shown.server);
     }
-    std::printf("  caption while hidden \"%s\"; restored: %s, first caption \"%s\", %zu different captions in the "
-                "next second\n",
-                captionHidden.c_str(), restored ? "yes" : "NO", captionRestored.c_str(), seen.size());
+    std::printf(
+        "  caption while hidden \"%s\"; restored: %s, first caption \"%s\", %zu different captions in the "
+        "next second\n",
+        captionHidden.c_str(), restored ? "yes" : "NO", captionRestored.c_str(), seen.size());
     return 0;
 }
 

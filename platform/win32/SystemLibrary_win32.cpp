@@ -17,4 +17,3 @@ SystemLibrary::~SystemLibrary() {
 }
 
 }  // namespace zelta::platform
-

@@ -20,8 +20,7 @@ std::string TwentyProfiles() {
     std::string text = "[Zelta Settings]\r\n#_profiles=20\r\nlast_pai=0\r\n";
     for (int n = 1; n <= kMaxProfiles; ++n) {
         const std::string number = std::to_string(n);
-        text += "[Profile" + number + "]\r\nprofile_name=Site " + number +
-                " - LAN\r\nIP=10.0.0." + number +
+        text += "[Profile" + number + "]\r\nprofile_name=Site " + number + " - LAN\r\nIP=10.0.0." + number +
                 "\r\nSM=255.255.255.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.253\r\nDNS2=0.0.0.0\r\nproxy_IP=0.0.0.0\r\n"
                 "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
     }
@@ -48,7 +47,12 @@ TEST(SettingsFileTraffic, EveryActionReadsOnceAndReplacesAtMostOnce) {
         {"save over profile 5", [&] { f.Button_Save.Click(); }, 1, 1},
         {"load profile 20", [&] { f.XPBar_Profiles.ClickItem(19); }, 1, 0},
         {"delete profile 20", [&] { f.Button_Delete.Click(); }, 1, 1},
-        {"save a new profile", [&] { f.LE_NewProfile.SetText("Branch"); f.Button_Save.Click(); }, 1, 1},
+        {"save a new profile",
+         [&] {
+             f.LE_NewProfile.SetText("Branch");
+             f.Button_Save.Click();
+         },
+         1, 1},
         {"activate profile 3", [&] { app.controller.TrayMenuClick(TrayMenu::ProfilePosition(3)); }, 1, 2},
     };
     for (const Action& action : actions) {

@@ -122,8 +122,9 @@ void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::str
         if (caption != first) changed = caption;
         Sleep(10);  // the sampling interval of an observation window, not a wait for the program
     }
-    e2e::Check(ctx, changed.empty(), "the caption stays \"" + first + "\" " + when +
-                                         (changed.empty() ? "" : " (it became \"" + changed + "\")"));
+    e2e::Check(
+        ctx, changed.empty(),
+        "the caption stays \"" + first + "\" " + when + (changed.empty() ? "" : " (it became \"" + changed + "\")"));
 }
 
 }  // namespace
