@@ -34,4 +34,18 @@ std::string AnimTitle::Tick(const std::string& currentCaption) {
     return shown_;
 }
 
+AnimationCommand AnimTitle::VisibilityChanged(bool visible, const std::string& currentCaption) {
+    AnimationCommand command;
+    if (visible == running_) return command;
+    running_ = visible;
+    if (!visible) {
+        command.stopTimer = true;
+        return command;
+    }
+    command.startTimer = true;
+    if (everShown_) command.caption = Tick(currentCaption);
+    everShown_ = true;
+    return command;
+}
+
 }  // namespace zelta

@@ -17,7 +17,7 @@ target_compile_definitions(zelta_win32_platform PUBLIC WIN32_LEAN_AND_MEAN NOMIN
 file(GLOB win32_shell_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Zelta WIN32 ${win32_shell_sources} ${CMAKE_SOURCE_DIR}/assets/Zelta.rc)
 target_link_libraries(Zelta PRIVATE zelta_app zelta_win32_platform
-  comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 msimg32 wininet)
+  comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 msimg32)
 target_compile_definitions(Zelta PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 set_target_properties(Zelta PROPERTIES OUTPUT_NAME Zelta)
 if(MSVC)

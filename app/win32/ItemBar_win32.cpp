@@ -49,7 +49,7 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
                             10, 10, hwnd_, nullptr, instance, this);
     model_.view = [this](const Control&, ControlProperty property) {
         if (property == ControlProperty::Items) RebuildItems();
-        if (property == ControlProperty::Items || property == ControlProperty::Expanded) {
+        if ((property == ControlProperty::Items || property == ControlProperty::Expanded) && !layoutHeld_) {
             LayoutChildren();
             if (onHeightChanged) onHeightChanged();
         }
@@ -78,21 +78,39 @@ void ItemBarWindow::Place(int x, int y, int width, int height) {
 }
 
 void ItemBarWindow::RebuildItems() {
-    for (HWND item : items_) {
-        RemoveHint(tooltip_, item);
-        DestroyWindow(item);
+    // The item windows are kept and only what changed is redone: start-up adds the stored profiles one at a time,
+    // and making every item window again on each addition made twenty profiles cost two hundred windows.
+    while (items_.size() > static_cast<std::size_t>(model_.Count())) {
+        RemoveHint(tooltip_, items_.back());
+        DestroyWindow(items_.back());
+        items_.pop_back();
+        shown_.pop_back();
     }
-    items_.clear();
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
     for (int index = 0; index < model_.Count(); ++index) {
         const BarItem& item = model_.Item(index);
+        const std::string hint = model_.ShowHints() ? item.hint : std::string();
+        const auto at = static_cast<std::size_t>(index);
+        if (at < items_.size()) {
+            if (shown_[at].caption != item.caption) {
+                SetWindowTextA(items_[at], item.caption.c_str());
+                InvalidateRect(items_[at], nullptr, TRUE);
+            }
+            if (shown_[at].hint != hint) {
+                RemoveHint(tooltip_, items_[at]);
+                if (!hint.empty()) AddHint(tooltip_, items_[at], hint);
+            }
+            shown_[at] = BarItem{item.caption, hint};
+            continue;
+        }
         HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 0, 0, 10, 10,
                                       body_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + index)),
                                       instance, nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (model_.ShowHints() && !item.hint.empty()) AddHint(tooltip_, button, item.hint);
+        if (!hint.empty()) AddHint(tooltip_, button, hint);
         items_.push_back(button);
+        shown_.push_back(BarItem{item.caption, hint});
     }
 }
 
@@ -120,9 +138,16 @@ void ItemBarWindow::LayoutChildren() {
 
     int y = Scaled(kPadding) - scrollPos_;
     for (HWND item : items_) {
-        // Moved items are painted afresh: copying their old pixels would show a stale list while scrolling.
-        SetWindowPos(item, nullptr, Scaled(12), y, itemWidth, Scaled(kItemHeight),
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        // Items already in place are left alone: every addition of a profile lays the whole bar out again.
+        RECT now;
+        GetWindowRect(item, &now);
+        MapWindowPoints(nullptr, body_, reinterpret_cast<POINT*>(&now), 2);
+        if (now.left != Scaled(12) || now.top != y || now.right - now.left != itemWidth ||
+            now.bottom - now.top != Scaled(kItemHeight)) {
+            // Moved items are painted afresh: copying their old pixels would show a stale list while scrolling.
+            SetWindowPos(item, nullptr, Scaled(12), y, itemWidth, Scaled(kItemHeight),
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        }
         y += Scaled(kItemHeight);
     }
     SetScrollPos(body_, SB_VERT, scrollPos_, TRUE);

@@ -27,6 +27,9 @@ public:
 
     // Runs when the bar's height changes (folded, unfolded, items added or removed).
     std::function<void()> onHeightChanged;
+    // While held, item changes make and name the item windows but lay nothing out; whoever held the layout places
+    // the bar afterwards (Place). Start-up adds the stored profiles one at a time.
+    void HoldLayout(bool hold) { layoutHeld_ = hold; }
 
     static void RegisterWindowClass(HINSTANCE instance);
 
@@ -49,11 +52,13 @@ private:
     HWND body_ = nullptr;
     int scrollPos_ = 0;
     std::vector<HWND> items_;
+    std::vector<BarItem> shown_;  // what each item window shows: its caption and hint
     HFONT font_;
     HFONT headerFont_;
     HWND tooltip_;
     int scale96_;
     int width_ = 0;
+    bool layoutHeld_ = false;
 };
 
 }  // namespace zelta::win32

@@ -251,6 +251,11 @@ void MainWindow::CreateControls() {
     SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void MainWindow::HoldLayout(bool hold) {
+    for (auto& bar : itemBars_) bar->HoldLayout(hold);
+    if (!hold) LayoutLeftPanel();
+}
+
 void MainWindow::LayoutLeftPanel() {
     if (itemBars_.size() != 3) return;
     RECT client;
@@ -371,17 +376,31 @@ LRESULT MainWindow::OnLabelColour(HDC dc, HWND label) {
     return DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
 }
 
-void MainWindow::AnimateCaption() {
-    Control& caption = main_.form.Caption;
+std::string MainWindow::CurrentCaption() const {
     // The window's own caption decides, so a caption that another part wrote is overwritten on the next tick.
     char current[256] = {};
     GetWindowTextA(hwnd_, current, sizeof(current));
-    const std::string next = animation_.Tick(current);
+    return current;
+}
+
+void MainWindow::ShowCaption(const std::string& next) {
+    Control& caption = main_.form.Caption;
     if (next == caption.Text()) {
         SetWindowTextA(hwnd_, next.c_str());
     } else {
         caption.SetText(next);
     }
+}
+
+void MainWindow::AnimateCaption() {
+    if (animation_.Running()) ShowCaption(animation_.Tick(CurrentCaption()));
+}
+
+void MainWindow::OnVisibilityChanged(bool visible) {
+    const AnimationCommand command = animation_.VisibilityChanged(visible, CurrentCaption());
+    if (command.stopTimer) KillTimer(hwnd_, kAnimationTimerId);
+    if (command.caption) ShowCaption(*command.caption);
+    if (command.startTimer) SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
 }
 
 void MainWindow::HideToTray() {
@@ -472,7 +491,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             menuPictures_.reset(static_cast<HBITMAP>(
                 LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
             balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
-            // The tray icon is in the notification area and the caption animation armed before start-up runs.
+            // The tray icon is in the notification area before start-up runs; the caption animation starts when the
+            // window is first shown (WM_SHOWWINDOW).
             tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
             tray_->onSingleClick = [this] {
                 if (application_.Minimised() || !IsWindowVisible(hwnd_)) {
@@ -482,7 +502,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             };
             tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
-            SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -494,6 +513,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (balloon_) balloon_->OnAnchorActivated(LOWORD(wParam) != WA_INACTIVE);
             break;
         case WM_SHOWWINDOW:
+            OnVisibilityChanged(wParam != FALSE);
             if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !application_.Minimised());
             break;
         case WM_CTLCOLORSTATIC:

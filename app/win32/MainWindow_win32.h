@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/AnimTitle.h"
@@ -32,6 +33,9 @@ public:
     HWND Hwnd() const { return hwnd_; }
     // The notices' balloon, anchored at this window; usable once the window exists.
     Notifier& Notices();
+    // Holds the item bars' layout during a run of changes (the start-up sequence) and, when released, lays the bars
+    // out once instead of after each change.
+    void HoldLayout(bool hold);
     // Tab, Space and Enter among the controls; true when the message was consumed.
     bool PreTranslate(MSG& message);
 
@@ -53,7 +57,10 @@ private:
     void OnCommand(int id, int code, HWND window);
     LRESULT OnLabelColour(HDC dc, HWND label);
     void LayoutLeftPanel();
+    std::string CurrentCaption() const;
+    void ShowCaption(const std::string& caption);
     void AnimateCaption();
+    void OnVisibilityChanged(bool visible);
     void HideToTray();
     void Restore();
     void OnTrayMenu(POINT position);

@@ -71,8 +71,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     notices.target = &window.Notices();
     launcher.SetOwner(window.Hwnd());
 
-    // An error of a start-up step ends the sequence there; the window shows what was filled.
+    // An error of a start-up step ends the sequence there; the window shows what was filled. The item bars are laid
+    // out once, after it.
+    window.HoldLayout(true);
     zelta::win32::RunHandler(window.Hwnd(), [&controller] { controller.FormCreate(); });
+    window.HoldLayout(false);
 
     ShowWindow(application.Hwnd(), SW_SHOWNA);
     ShowWindow(window.Hwnd(), showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED

@@ -112,6 +112,21 @@ void CheckCaptionAnimates(e2e::Context& ctx, const e2e::Zelta& app, const std::s
                                           " different values (at least 3)");
 }
 
+// Samples the caption for about a second while the window is hidden: the animation pauses, nothing changes.
+void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::string& when) {
+    const std::string first = e2e::WindowText(app.Main());
+    std::string changed;
+    const ULONGLONG end = GetTickCount64() + 1000;
+    while (GetTickCount64() < end && changed.empty()) {
+        const std::string caption = e2e::WindowText(app.Main());
+        if (caption != first) changed = caption;
+        Sleep(10);  // the sampling interval of an observation window, not a wait for the program
+    }
+    e2e::Check(
+        ctx, changed.empty(),
+        "the caption stays \"" + first + "\" " + when + (changed.empty() ? "" : " (it became \"" + changed + "\")"));
+}
+
 }  // namespace
 
 E2E_SCENARIO(tray) {
@@ -134,8 +149,10 @@ E2E_SCENARIO(tray) {
     SingleClick(ctx, app, true, "a single click hides the program to the tray");
     CHECK(ctx, !IsWindowVisible(app.Application()));
     CHECK(ctx, NotificationAreaTips() == tipsBefore + 1);  // the icon stays while hidden
-    CheckCaptionAnimates(ctx, app, "while hidden to the tray");
+    // Nothing of the caption can be seen there: its animation pauses, and starts again with the restore.
+    CheckCaptionPaused(ctx, app, "while hidden to the tray");
     SingleClick(ctx, app, false, "a second single click restores the program");
+    CheckCaptionAnimates(ctx, app, "after the restore");
     CHECK(ctx, !IsIconic(app.Application()));
 
     // A double click does nothing, shown or hidden.

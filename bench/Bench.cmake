@@ -1,0 +1,24 @@
+# The benchmark programs (run by scripts/bench.sh, never by the tests): natively, the settings-file I/O count over
+# the in-memory system; cross-built, the start-up and idle driver and the bare windows it compares Zelta.exe with.
+if(WIN32)
+  add_executable(zbench ${CMAKE_SOURCE_DIR}/bench/win32/StartupBench_win32.cpp)
+  add_executable(zbare WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/BareWindow_win32.cpp)
+  add_executable(zbare6 WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/BareWindow_win32.cpp
+                 ${CMAKE_SOURCE_DIR}/bench/win32/BareWindowManifest.rc)
+  target_compile_definitions(zbare6 PRIVATE ZELTA_BARE_COMMON_CONTROLS)
+  target_link_libraries(zbare6 PRIVATE comctl32)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/bench/win32/BareWindowManifest.rc PROPERTIES OBJECT_DEPENDS
+                              ${CMAKE_SOURCE_DIR}/assets/Zelta.manifest)
+  foreach(program IN ITEMS zbench zbare zbare6)
+    target_compile_definitions(${program} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+    target_link_libraries(${program} PRIVATE user32 gdi32 kernel32)
+    set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    if(MINGW)
+      target_link_options(${program} PRIVATE -static -s)
+    endif()
+  endforeach()
+elseif(TARGET zelta_fakes)
+  add_executable(settings_io_bench ${CMAKE_SOURCE_DIR}/bench/settings_io_bench.cpp)
+  target_link_libraries(settings_io_bench PRIVATE zelta_app zelta_fakes)
+  set_target_properties(settings_io_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endif()
