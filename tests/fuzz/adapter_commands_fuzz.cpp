@@ -52,6 +52,12 @@ public:
         }
         return ansi;
     }
+    // Not used by the commands.
+    std::string Utf8ToAnsiText(const std::string& utf8, bool& exact) override {
+        exact = true;
+        return utf8;
+    }
+    std::string AnsiTextToUtf8(const std::string& text) override { return text; }
 
 private:
     Kind kind_;

@@ -15,6 +15,12 @@ class SameCodePages : public platform::CodePages {
 public:
     std::optional<std::string> AnsiToConsole(const std::string& text) override { return text; }
     std::string ConsoleToAnsi(const std::string& text) override { return text; }
+    // Not used by the batch reader.
+    std::string Utf8ToAnsiText(const std::string& utf8, bool& exact) override {
+        exact = true;
+        return utf8;
+    }
+    std::string AnsiTextToUtf8(const std::string& text) override { return text; }
 };
 
 std::string DoublePercentSigns(const std::string& text) {
