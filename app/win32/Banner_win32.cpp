@@ -4,26 +4,11 @@
 #include <shlwapi.h>
 #include <wincodec.h>
 
+#include "app/win32/ComPtr_win32.h"
+
 namespace zelta::win32 {
 
 namespace {
-
-template <typename T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (ptr_) ptr_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** put() { return &ptr_; }
-    T* operator->() const { return ptr_; }
-    T* get() const { return ptr_; }
-
-private:
-    T* ptr_ = nullptr;
-};
 
 UniqueBitmap CreateTopDownBitmap(int width, int height, void** pixels) {
     BITMAPINFO info{};

@@ -21,6 +21,7 @@ foreach(helper IN ITEMS netsh Quillet)
   set_target_properties(helper_${helper} PROPERTIES OUTPUT_NAME ${helper}
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
   target_compile_definitions(helper_${helper} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  target_include_directories(helper_${helper} PRIVATE ${CMAKE_SOURCE_DIR})
   if(MINGW)
     target_link_options(helper_${helper} PRIVATE -static)
   endif()
@@ -31,6 +32,7 @@ add_executable(helper_firefox WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/browse
 set_target_properties(helper_firefox PROPERTIES OUTPUT_NAME firefox
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
 target_compile_definitions(helper_firefox PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_include_directories(helper_firefox PRIVATE ${CMAKE_SOURCE_DIR})
 if(MINGW)
   target_link_options(helper_firefox PRIVATE -static)
 endif()

@@ -9,28 +9,12 @@
 
 #include <string>
 
+#include "tests/e2e/helpers/StartedWith.h"
+
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-    return bytes;
-}
-
-// The command line without the program's own name, as the system handed it over.
-std::wstring Arguments() {
-    const wchar_t* line = GetCommandLineW();
-    bool quoted = false;
-    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
-        if (*line == L'"') quoted = !quoted;
-        ++line;
-    }
-    while (*line == L' ' || *line == L'\t') ++line;
-    return line;
-}
+using helpers::Arguments;
+using helpers::Utf8;
 
 std::wstring OwnName() {
     wchar_t path[MAX_PATH] = {};

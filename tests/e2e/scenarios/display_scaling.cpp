@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "app/model/ControlIds.h"
+#include "app/win32/ComPtr_win32.h"
 #include "assets/ResourceIds.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -43,22 +44,7 @@ constexpr int kMinTextPixels = 40;
 
 int Scaled(int design, int dpi) { return MulDiv(design, dpi, 96); }
 
-template <typename T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (ptr_) ptr_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** put() { return &ptr_; }
-    T* operator->() const { return ptr_; }
-    T* get() const { return ptr_; }
-
-private:
-    T* ptr_ = nullptr;
-};
+using zelta::win32::ComPtr;
 
 // A resource of the program, as it carries it.
 std::string ResourceOf(const std::string& exePath, int id, int type) {
