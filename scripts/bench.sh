@@ -80,10 +80,11 @@ cleanup() {
 trap cleanup EXIT
 wineserver -p >/dev/null 2>&1 </dev/null
 # The desktop and its taskbar start with the first program; this warms the server before anything is timed.
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true  # inside unshare -n (re-exec above)
 echo "== Start-up and idle (Wine, virtual display, private network namespace; $profiles stored profiles)"
 status=0
 # The yardsticks: a bare window, and a bare window with the program's manifest and common controls.
+# inside unshare -n (re-exec above), like every Windows program of this script
 wine "$work/zbench.exe" "$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_windows "$work/bare/Bare.exe")" \
   --also "$(unix_to_windows "$work/bare6/Bare.exe")" --rounds "$rounds" --idle-seconds "$idle" \
   >"$work/zbench.log" 2>"$work/wine.log" </dev/null || status=$?
