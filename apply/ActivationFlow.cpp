@@ -2,6 +2,7 @@
 
 #include "apply/ApplyProfile.h"
 #include "apply/CommandSafety.h"
+#include "tools/Launchers.h"
 
 namespace zelta::apply {
 
@@ -32,7 +33,8 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
     // Before anything is recorded, written or started.
     CheckCommandInputs(profile, number, main.platform.codePages);
 
-    main.platform.launcher.RunCommandLine(kPingConsoleCommand, platform::ShowMode::Normal);
+    main.platform.launcher.RunSystemProgram(tools::kCommandInterpreter, kPingConsoleCommand,
+                                            platform::ShowMode::Normal);
     s.ActivatedFlag = true;
     s.ActivatingNumber = number;
     ApplyProfile(main, number, profile, settings);

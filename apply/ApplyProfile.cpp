@@ -6,6 +6,10 @@
 
 namespace zelta::apply {
 
+using platform::LaunchOutcome;
+using platform::ShellVerb;
+using platform::ShowMode;
+
 namespace {
 
 void RunProxyStage(MainForm& main, const profiles::NetworkProfile& profile) {
@@ -19,12 +23,36 @@ void RunProxyStage(MainForm& main, const profiles::NetworkProfile& profile) {
     // A proxy profile without the permission to close browsers changes no proxy setting.
 }
 
-void WriteBatchFile(MainForm& main, const std::vector<std::string>& lines) {
+void WriteBatchFile(MainForm& main, const std::string& path, const std::vector<std::string>& lines) {
     // The command interpreter reads a batch file in the console code page.
     const auto bytes = main.platform.codePages.AnsiToConsole(ComposeBatchText(lines));
     std::string reason = "Its text has characters the console cannot show";
-    if (!bytes || !main.platform.files.ReplaceContents(kBatchFileName, *bytes, reason)) {
-        throw ZeltaError(std::string("Cannot create file \"") + kBatchFileName + "\". " + reason);
+    if (!bytes || !main.platform.files.ReplaceContents(path, *bytes, reason)) {
+        throw ZeltaError("Cannot create file \"" + path + "\". " + reason);
+    }
+}
+
+// The program itself runs with the user's rights, so that the proxy and the browsers are the user's own: only the
+// network commands get administrator rights. The companion asks for them by itself; the batch file is opened so
+// that they are asked for, unless the program has them already.
+void StartCommands(MainForm& main, const std::string& batchPath) {
+    platform::Launcher& launcher = main.platform.launcher;
+    const std::string companionPath = main.state.ProgramDir + kCompanionFileName;
+    const bool withCompanion = main.platform.files.FileExists(companionPath);
+    const std::string started = withCompanion ? companionPath : batchPath;
+    const LaunchOutcome outcome =
+        withCompanion
+            ? launcher.ShellStart(companionPath, ShellVerb::Open, ShowMode::Hidden)
+            : launcher.ShellStart(batchPath, launcher.RunsElevated() ? ShellVerb::Open : ShellVerb::RunAsAdministrator,
+                                  ShowMode::Normal);
+    switch (outcome.status) {
+        case LaunchOutcome::Status::Started:
+            return;
+        case LaunchOutcome::Status::Declined:
+            throw ZeltaError(kPermissionRefused);
+        case LaunchOutcome::Status::Failed:
+            throw ZeltaError("The profile was not applied: \"" + started + "\" could not be started. " +
+                             outcome.reason);
     }
 }
 
@@ -36,20 +64,15 @@ void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& pr
     main.form.LE_NewProfile.SetText(parts.name);
     main.form.LE_NIC.SetText(parts.adapter);
 
-    profiles::MarkAppliedProfile(settings.Document(), number, main.state.LastAppliedNumber);
-    settings.Commit();
-
     const std::vector<std::string> lines =
         BuildAdapterCommands(profile, main.state.OSMajorVersion, main.state.OSMinorVersion);
     RunProxyStage(main, profile);
-    WriteBatchFile(main, lines);
+    const std::string batchPath = main.state.ProgramDir + kBatchFileName;
+    WriteBatchFile(main, batchPath, lines);
+    StartCommands(main, batchPath);
 
-    platform::Launcher& launcher = main.platform.launcher;
-    if (main.platform.files.FileExists(kCompanionFileName)) {
-        launcher.ShellOpen(kCompanionFileName, "", platform::ShowMode::Hidden);
-    } else {
-        launcher.ShellOpen(kBatchFileName, "", platform::ShowMode::Normal);
-    }
+    profiles::MarkAppliedProfile(settings.Document(), number, main.state.LastAppliedNumber);
+    settings.Commit();
 }
 
 }  // namespace zelta::apply

@@ -1,6 +1,6 @@
 #pragma once
-// Putting one stored profile into effect: the record of the applied profile, the adapter commands in the batch
-// file, the browser proxy when the profile allows it, and the start of the commands.
+// Putting one stored profile into effect: the adapter commands in the batch file, the browser proxy when the
+// profile allows it, the start of the commands, and then the record of the applied profile.
 #include <string>
 
 #include "app/model/MainForm.h"
@@ -11,11 +11,14 @@ namespace zelta::apply {
 
 inline const char kBatchFileName[] = "execute.bat";
 inline const char kCompanionFileName[] = "Quillet.exe";
+inline const char kPermissionRefused[] =
+    "The profile was not applied: permission to change the network settings was refused.";
 
-// profile is section "Profile" + number as settings read it at the start of the activation; the record of the
-// applied profile lands in that same edit, committed as one replacement of the settings file. The batch file
-// and the companion are named bare, so they belong to the current working folder. Returns once the commands
-// have been started; nothing waits for them. Throws the settings file's, the proxy switch's and the batch
+// profile is section "Profile" + number as settings read it at the start of the activation. The batch file and the
+// companion live in the program folder, beside the settings file, whatever folder the program was started in.
+// The record of the applied profile lands in that same edit, committed as one replacement of the settings file,
+// and only once the commands have been started: a profile is never marked as applied when it was not. Returns
+// then; nothing waits for the commands. Throws the proxy switch's, the batch file's, the start's and the settings
 // file's errors.
 void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
                   profiles::SettingsFile::Edit& settings);

@@ -16,24 +16,25 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 // runs out all the same, so a slow ipconfig still gives the user a (possibly partial) report rather than nothing.
 void Button_IPconfigClick(MainForm& main) {
     const std::string reportPath = main.state.ProgramDir + "ipconfig.txt";
-    main.platform.launcher.RunCommandLineAndWait("cmd /c ipconfig /all > " + Quoted(reportPath), ShowMode::Hidden,
-                                                 kIpconfigReportWaitMs);
-    main.platform.launcher.RunCommandLine("notepad " + Quoted(reportPath), ShowMode::Normal);
+    main.platform.launcher.RunSystemProgramAndWait(kCommandInterpreter, "cmd /c ipconfig /all > " + Quoted(reportPath),
+                                                   ShowMode::Hidden, kIpconfigReportWaitMs);
+    main.platform.launcher.RunSystemProgram(kNotepad, "notepad " + Quoted(reportPath), ShowMode::Normal);
 }
 
 // Black background, bright green text, the product's name as the console title; the prompt stays open.
 void Button_OpenCMDClick(MainForm& main) {
-    main.platform.launcher.RunCommandLine("cmd /t:0a /k title Vok Tarvex", ShowMode::Normal);
+    main.platform.launcher.RunSystemProgram(kCommandInterpreter, "cmd /t:0a /k title Vok Tarvex", ShowMode::Normal);
 }
 
 // Opens the settings file the program really reads and writes, which is named after the executable.
 void XiButton4Click(MainForm& main) {
     const std::string settingsPath = profiles::SettingsFilePathFor(main.platform.environment.ExecutablePath());
-    main.platform.launcher.RunCommandLine("notepad " + Quoted(settingsPath), ShowMode::Normal);
+    main.platform.launcher.RunSystemProgram(kNotepad, "notepad " + Quoted(settingsPath), ShowMode::Normal);
 }
 
 void XiButton1Click(MainForm& main) {
-    main.platform.launcher.RunCommandLine("rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl", ShowMode::Normal);
+    main.platform.launcher.RunSystemProgram(kRundll32, "rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl",
+                                            ShowMode::Normal);
 }
 
 void OpenUrl(MainForm& main, const std::string& address) {

@@ -8,6 +8,11 @@ namespace zelta::tools {
 
 // How long the address report waits for ipconfig to finish writing before Notepad opens the report.
 constexpr unsigned kIpconfigReportWaitMs = 5000;
+// The system programs the tools start, each from the system folder by its full path; the command lines keep the
+// bare names the user knows.
+inline const char kCommandInterpreter[] = "cmd.exe";
+inline const char kNotepad[] = "notepad.exe";
+inline const char kRundll32[] = "rundll32.exe";
 inline const char kFirefoxPath[] = "C:\\Program Files\\Mozilla Firefox\\firefox.exe";
 
 void Button_IPconfigClick(MainForm& main);

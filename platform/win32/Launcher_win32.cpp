@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/win32/KernelHandle_win32.h"
+#include "platform/win32/SystemErrorText_win32.h"
+#include "platform/win32/SystemFolder_win32.h"
 
 namespace zelta::platform {
 
@@ -27,34 +29,53 @@ bool PumpMessages() {
     return true;
 }
 
-}  // namespace
+struct StartedProcess {
+    KernelHandle process;
+    KernelHandle thread;
+};
 
-void Win32Launcher::RunCommandLine(const std::string& commandLine, ShowMode mode) {
-    // The launcher's answer is deliberately not examined: a tool that cannot start simply does not appear.
-    (void)WinExec(commandLine.c_str(), static_cast<UINT>(ShowCommand(mode)));
-}
-
-bool Win32Launcher::RunCommandLineAndWait(const std::string& commandLine, ShowMode mode, unsigned maxWaitMs) {
+// The program is taken from the system folder by its full path, and it runs there: a "ping" or "ipconfig" that the
+// command interpreter looks up by bare name is then the system's too, since it looks in its own folder first.
+StartedProcess StartCommandLine(const std::string& programPath, const std::string& folder,
+                                const std::string& commandLine, ShowMode mode) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');  // the system may write into the command line it is given
-
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(ShowCommand(mode));
     PROCESS_INFORMATION created = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &created)) {
-        return false;
+    if (!CreateProcessA(programPath.empty() ? nullptr : programPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &created)) {
+        return {};
     }
-    const KernelHandle process(created.hProcess);
-    const KernelHandle thread(created.hThread);
+    return {KernelHandle(created.hProcess), KernelHandle(created.hThread)};
+}
+
+StartedProcess StartSystemProgram(const std::string& program, const std::string& commandLine, ShowMode mode) {
+    const std::string folder = SystemFolder();
+    if (folder.empty()) return {};  // never by bare name: that would search the folders this is meant to avoid
+    return StartCommandLine(folder + "\\" + program, folder, commandLine, mode);
+}
+
+}  // namespace
+
+void Win32Launcher::RunSystemProgram(const std::string& program, const std::string& commandLine, ShowMode mode) {
+    // The answer is deliberately not examined: a tool that cannot start simply does not appear.
+    (void)StartSystemProgram(program, commandLine, mode);
+}
+
+bool Win32Launcher::RunSystemProgramAndWait(const std::string& program, const std::string& commandLine, ShowMode mode,
+                                            unsigned maxWaitMs) {
+    const StartedProcess started = StartSystemProgram(program, commandLine, mode);
+    if (!started.process) return false;
 
     // Messages keep flowing while we wait, so the window repaints and its caption animation runs on.
     const ULONGLONG deadline = GetTickCount64() + maxWaitMs;
     for (;;) {
         const ULONGLONG now = GetTickCount64();
         const DWORD remaining = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
-        HANDLE waitFor = process.Get();
+        HANDLE waitFor = started.process.Get();
         const DWORD result = MsgWaitForMultipleObjects(1, &waitFor, FALSE, remaining, QS_ALLINPUT);
         if (result == WAIT_OBJECT_0) return true;
         if (result != WAIT_OBJECT_0 + 1) return false;  // the time ran out, or the wait itself failed
@@ -62,10 +83,44 @@ bool Win32Launcher::RunCommandLineAndWait(const std::string& commandLine, ShowMo
     }
 }
 
+void Win32Launcher::RunCommandLine(const std::string& commandLine, ShowMode mode) {
+    // The program is named by its full path in the line; the answer is not examined.
+    (void)StartCommandLine("", "", commandLine, mode);
+}
+
 void Win32Launcher::ShellOpen(const std::string& target, const std::string& parameters, ShowMode mode) {
     // As with the command-line launcher, the shell's answer is not examined.
     (void)ShellExecuteA(owner_, "open", target.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
                         ShowCommand(mode));
+}
+
+LaunchOutcome Win32Launcher::ShellStart(const std::string& path, ShellVerb verb, ShowMode mode) {
+    const std::string folder = SystemFolder();
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    // No zone check: a copy unpacked from a download must not wait at the security warning, hidden. No message of
+    // the shell's own: the caller reports the failure in its words. And the answer only once the start is decided.
+    info.fMask = SEE_MASK_NOZONECHECKS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = owner_;
+    info.lpVerb = verb == ShellVerb::RunAsAdministrator ? "runas" : "open";
+    info.lpFile = path.c_str();
+    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    info.nShow = ShowCommand(mode);
+    if (ShellExecuteExA(&info)) return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_CANCELLED) return {LaunchOutcome::Status::Declined, {}};
+    return {LaunchOutcome::Status::Failed, SystemErrorText(error)};
+}
+
+bool Win32Launcher::RunsElevated() {
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return false;
+    const KernelHandle token(opened);
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    // A system without elevation does not know the question: there the user's own rights are all there is.
+    if (!GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof(elevation), &size)) return true;
+    return elevation.TokenIsElevated != 0;
 }
 
 }  // namespace zelta::platform

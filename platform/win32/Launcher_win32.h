@@ -1,5 +1,5 @@
 #pragma once
-// Starting other programs through the system's command-line launcher, process creation and the shell.
+// Starting other programs through process creation and the shell.
 #include <windows.h>
 
 #include "platform/Launcher.h"
@@ -10,12 +10,16 @@ class Win32Launcher : public Launcher {
 public:
     explicit Win32Launcher(HWND owner = nullptr) : owner_(owner) {}
 
-    // The window that owns what the shell shows (its error boxes, for example); the main window once it exists.
+    // The window that owns what the shell shows (the consent prompt, for example); the main window once it exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
+    void RunSystemProgram(const std::string& program, const std::string& commandLine, ShowMode mode) override;
+    bool RunSystemProgramAndWait(const std::string& program, const std::string& commandLine, ShowMode mode,
+                                 unsigned maxWaitMs) override;
     void RunCommandLine(const std::string& commandLine, ShowMode mode) override;
-    bool RunCommandLineAndWait(const std::string& commandLine, ShowMode mode, unsigned maxWaitMs) override;
     void ShellOpen(const std::string& target, const std::string& parameters, ShowMode mode) override;
+    LaunchOutcome ShellStart(const std::string& path, ShellVerb verb, ShowMode mode) override;
+    bool RunsElevated() override;
 
 private:
     HWND owner_;

@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "platform/win32/SystemFolder_win32.h"
+
 namespace zelta::platform {
 
 SystemLibrary::SystemLibrary(const char* fileName) {
-    char folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    const std::string path = std::string(folder) + "\\" + fileName;
+    const std::string folder = SystemFolder();
+    if (folder.empty()) return;
+    const std::string path = folder + "\\" + fileName;
     module_ = LoadLibraryA(path.c_str());
 }
 

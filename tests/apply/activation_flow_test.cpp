@@ -17,6 +17,9 @@ using platform::ShowMode;
 using Kind = fakes::LaunchRecord::Kind;
 
 const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
+// Beside the program, whatever the working folder.
+const char kBatch[] = "C:\\Tools\\Zelta\\execute.bat";
+const char kCompanion[] = "C:\\Tools\\Zelta\\Quillet.exe";
 
 std::string Block(int number, const std::string& name, const std::string& ip, const std::string& useIp,
                   const std::string& useDns, const std::string& applied) {
@@ -53,8 +56,8 @@ struct Activation : ::testing::Test {
         app.files.replaceCalls = 0;
     }
     std::string& Ini() { return app.files.files[kIni]; }
-    bool HasBatch() { return app.files.files.count(kBatchFileName) > 0; }
-    std::string Batch() { return app.files.files[kBatchFileName]; }
+    bool HasBatch() { return app.files.files.count(kBatch) > 0; }
+    std::string Batch() { return app.files.files[kBatch]; }
     std::string Value(const std::string& section, const std::string& key) {
         return profiles::SettingsDocument::Parse(Ini()).ReadText(section, key, "<none>");
     }
@@ -77,12 +80,13 @@ TEST_F(Activation, TrayEntryAppliesTheProfileAndRecordsItEverywhere) {
 
     EXPECT_EQ(Batch(), kOfficeBatch);
     ASSERT_EQ(app.launcher.launches.size(), 2u);
-    EXPECT_EQ(app.launcher.launches[0].kind, Kind::CommandLine);
+    EXPECT_EQ(app.launcher.launches[0].kind, Kind::SystemProgram);
+    EXPECT_EQ(app.launcher.launches[0].program, "cmd.exe");
     EXPECT_EQ(app.launcher.launches[0].target, "cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t");
     EXPECT_EQ(app.launcher.launches[0].mode, ShowMode::Normal);
-    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellOpen);
-    EXPECT_EQ(app.launcher.launches[1].target, "execute.bat");
-    EXPECT_EQ(app.launcher.launches[1].parameters, "");
+    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellStart);
+    EXPECT_EQ(app.launcher.launches[1].target, kBatch);
+    EXPECT_EQ(app.launcher.launches[1].verb, platform::ShellVerb::Open);  // the fake runs elevated
     EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Normal);
 
     // The first apply writes last_pai and the one mark, nothing else.
@@ -121,7 +125,7 @@ TEST_F(Activation, SecondProfileAfterTheFirstMovesTheMarkAndTheGreyedEntry) {
               "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
     // Two activations, two ping consoles.
     int consoles = 0;
-    for (const auto& launch : app.launcher.launches) consoles += launch.kind == Kind::CommandLine;
+    for (const auto& launch : app.launcher.launches) consoles += launch.kind == Kind::SystemProgram;
     EXPECT_EQ(consoles, 2);
 }
 
@@ -163,12 +167,12 @@ TEST_F(Activation, TheWindowsXpFormHasFourLines) {
 
 TEST_F(Activation, WithTheCompanionPresentOnlyItIsStartedHidden) {
     Start(TwoProfiles());
-    app.files.files[kCompanionFileName] = "MZ";
+    app.files.files[kCompanion] = "MZ";
+    app.files.files[kCompanionFileName] = "MZ";  // one in the working folder alone would not count
     app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
     ASSERT_EQ(app.launcher.launches.size(), 2u);
-    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellOpen);
-    EXPECT_EQ(app.launcher.launches[1].target, "Quillet.exe");
-    EXPECT_EQ(app.launcher.launches[1].parameters, "");
+    EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellStart);
+    EXPECT_EQ(app.launcher.launches[1].target, kCompanion);
     EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Hidden);
     EXPECT_EQ(Batch(), kOfficeBatch);  // the companion runs the same batch
 }
@@ -245,7 +249,8 @@ TEST_F(Activation, AfterTheAppliedHighestProfileWasDeletedTheNextActivationCompl
     EXPECT_EQ(s.LastAppliedNumber, 1);
 }
 
-TEST_F(Activation, AnUnwritableSettingsFileEndsTheFlowAfterThePingConsole) {
+// The record comes last: a settings file that cannot take it is reported, and the window claims nothing.
+TEST_F(Activation, AnUnwritableSettingsFileIsReportedOnceTheCommandsRunAndNothingIsRecorded) {
     Start(TwoProfiles());
     app.files.readOnly.insert(kIni);
     try {
@@ -255,8 +260,8 @@ TEST_F(Activation, AnUnwritableSettingsFileEndsTheFlowAfterThePingConsole) {
         EXPECT_EQ(std::string(error.what()), std::string("Unable to write to ") + kIni);
     }
     EXPECT_EQ(Ini(), TwoProfiles());
-    EXPECT_FALSE(HasBatch());
-    ASSERT_EQ(app.launcher.launches.size(), 1u);  // the ping console only
+    EXPECT_EQ(Batch(), kOfficeBatch);
+    ASSERT_EQ(app.launcher.launches.size(), 2u);  // the ping console and the batch
     EXPECT_TRUE(s.ActivatedFlag);
     EXPECT_EQ(s.ActivatingNumber, 1);
     EXPECT_EQ(s.LastAppliedNumber, 0);
@@ -265,16 +270,88 @@ TEST_F(Activation, AnUnwritableSettingsFileEndsTheFlowAfterThePingConsole) {
     EXPECT_TRUE(app.notifier.notices.empty());
 }
 
-TEST_F(Activation, ABatchFileThatCannotBeCreatedStopsBeforeAnythingStarts) {
+// Who is asked for administrator rights, and what a start that did not happen leaves: the error in plain words,
+// the settings file as it was, the window and the tray menu as they were.
+TEST_F(Activation, StartOfTheCommandsAsksForRightsOnlyWhereNeededAndRecordsOnlyWhatStarted) {
+    using platform::LaunchOutcome;
+    using platform::ShellVerb;
+    using Status = LaunchOutcome::Status;
+    const std::string notStarted = "The profile was not applied: \"";
+    const struct {
+        const char* form;
+        bool elevated;
+        bool companion;
+        LaunchOutcome outcome;
+        ShellVerb verb;
+        std::string error;  // empty: the activation is recorded
+    } rows[] = {
+        {"standard user, batch", false, false, {}, ShellVerb::RunAsAdministrator, ""},
+        {"elevated, batch", true, false, {}, ShellVerb::Open, ""},
+        {"standard user, companion (asks by itself)", false, true, {}, ShellVerb::Open, ""},
+        {"consent declined for the companion",
+         false,
+         true,
+         {Status::Declined, ""},
+         ShellVerb::Open,
+         kPermissionRefused},
+        {"consent declined for the batch",
+         false,
+         false,
+         {Status::Declined, ""},
+         ShellVerb::RunAsAdministrator,
+         kPermissionRefused},
+        {"a damaged companion",
+         false,
+         true,
+         {Status::Failed, "The file is not a valid application"},
+         ShellVerb::Open,
+         notStarted + kCompanion + "\" could not be started. The file is not a valid application"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.form);
+        fakes::FakeApp fresh;
+        fresh.files.files[kIni] = TwoProfiles();
+        if (row.companion) fresh.files.files[kCompanion] = "MZ";
+        fresh.launcher.elevated = row.elevated;
+        fresh.launcher.shellStartOutcome = row.outcome;
+        fresh.controller.FormCreate();
+        const std::string caption = fresh.form().Caption.Text();
+        std::string error;
+        try {
+            fresh.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+        } catch (const ZeltaError& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error, row.error);
+        ASSERT_EQ(fresh.launcher.launches.size(), 2u);
+        EXPECT_EQ(fresh.launcher.launches[1].kind, Kind::ShellStart);
+        EXPECT_EQ(fresh.launcher.launches[1].target, row.companion ? kCompanion : kBatch);
+        EXPECT_EQ(fresh.launcher.launches[1].verb, row.verb);
+        EXPECT_EQ(fresh.files.files[kBatch], kOfficeBatch);
+        const bool recorded = row.error.empty();
+        EXPECT_EQ(fresh.files.files[kIni] == TwoProfiles(), !recorded);
+        EXPECT_EQ(fresh.state().LastAppliedNumber, recorded ? 1 : 0);
+        EXPECT_EQ(fresh.main.trayMenu.At(TrayMenu::ProfilePosition(1)).enabled, !recorded);
+        EXPECT_EQ(fresh.form().Button_ApplyProfile.Enabled(), !recorded);
+        EXPECT_EQ(fresh.form().L_ProfileActivated.Text(),
+                  recorded ? "Profile Activated: Office - Local Area Connection" : "");
+        if (!recorded) {
+            EXPECT_EQ(fresh.form().Caption.Text(), caption);
+        }
+        EXPECT_EQ(fresh.notifier.notices.size(), recorded ? 1u : 0u);
+    }
+}
+
+TEST_F(Activation, ABatchFileThatCannotBeCreatedStopsBeforeAnythingStartsOrIsRecorded) {
     Start(TwoProfiles());
-    app.files.readOnly.insert(kBatchFileName);
+    app.files.readOnly.insert(kBatch);
     try {
         app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
         ADD_FAILURE() << "no error";
     } catch (const ZeltaError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file \"execute.bat\". Access is denied");
+        EXPECT_EQ(std::string(error.what()), std::string("Cannot create file \"") + kBatch + "\". Access is denied");
     }
-    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "1");  // the record was written before
+    EXPECT_EQ(Ini(), TwoProfiles());
     ASSERT_EQ(app.launcher.launches.size(), 1u);
     EXPECT_EQ(s.LastAppliedNumber, 0);
 }
@@ -295,21 +372,20 @@ TEST(HostileActivation, EachFormEndsAsItsRowSays) {
     } rows[] = {
         {"a UTF-8 settings file with its mark", mark + TwoProfiles(), [](fakes::FakeApp&) {}, "", 2, false},
         {"a read-only settings file", TwoProfiles(), [&](fakes::FakeApp& a) { a.files.readOnly.insert(ini); },
-         "Unable to write to " + ini, 1, true},
+         "Unable to write to " + ini, 2, true},
         {"a full disk under the settings file", TwoProfiles(), [&](fakes::FakeApp& a) { a.files.diskFull.insert(ini); },
-         "Unable to write to " + ini, 1, true},
+         "Unable to write to " + ini, 2, true},
         {"a settings file locked since start-up", TwoProfiles(),
          [&](fakes::FakeApp& a) { a.files.unreadable.insert(ini); }, "Unable to write to " + ini, 0, true},
         {"a settings file gone since start-up: the no-profile notice", TwoProfiles(),
          [&](fakes::FakeApp& a) { a.files.files.erase(ini); }, "", 0, true},
         {"UTF-8 that ANSI cannot hold", mark + euro, [](fakes::FakeApp&) {},
-         "Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks", 1, true},
-        {"a working folder where execute.bat cannot be written", TwoProfiles(),
-         [](fakes::FakeApp& a) { a.files.readOnly.insert(kBatchFileName); },
-         "Cannot create file \"execute.bat\". Access is denied", 1, false},
-        {"a full disk under execute.bat", TwoProfiles(),
-         [](fakes::FakeApp& a) { a.files.diskFull.insert(kBatchFileName); },
-         "Cannot create file \"execute.bat\". There is not enough space on the disk", 1, false},
+         "Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks", 2, true},
+        {"a program folder where execute.bat cannot be written", TwoProfiles(),
+         [](fakes::FakeApp& a) { a.files.readOnly.insert(kBatch); },
+         std::string("Cannot create file \"") + kBatch + "\". Access is denied", 1, true},
+        {"a full disk under execute.bat", TwoProfiles(), [](fakes::FakeApp& a) { a.files.diskFull.insert(kBatch); },
+         std::string("Cannot create file \"") + kBatch + "\". There is not enough space on the disk", 1, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
@@ -336,7 +412,7 @@ TEST(HostileActivation, EachFormEndsAsItsRowSays) {
             EXPECT_EQ(app.form().LE_ProfileID.Text(), "       2");
         } else if (row.launches == 0) {
             EXPECT_EQ(app.notifier.Messages(), std::vector<std::string>{kNoSuchProfileNotice});
-            EXPECT_FALSE(app.files.files.count(kBatchFileName));
+            EXPECT_FALSE(app.files.files.count(kBatch));
         } else {
             EXPECT_EQ(after.compare(0, 3, mark) == 0, row.settings.compare(0, 3, mark) == 0);
             EXPECT_EQ(profiles::SettingsFile(app.platform).ReadText("Zelta Settings", "last_pai"), "1");

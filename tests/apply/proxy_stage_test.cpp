@@ -15,6 +15,7 @@ namespace {
 using platform::RegistryRoot;
 
 const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
+const char kBatch[] = "C:\\Tools\\Zelta\\execute.bat";
 const char kPrefs[] = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\Profiles\\p.default\\prefs.js";
 const char kPrefsContent[] = "user_pref(\"network.proxy.type\", 1);\r\n";
 
@@ -49,7 +50,7 @@ struct ProxyStage : ::testing::Test {
         const auto value = app.registry.Value(RegistryRoot::CurrentUser, proxy::kInternetSettingsKey, name);
         return value ? value->data : "<none>";
     }
-    bool HasBatch() { return app.files.files.count(kBatchFileName) > 0; }
+    bool HasBatch() { return app.files.files.count(kBatch) > 0; }
     std::vector<std::string> LaunchTargets() {
         std::vector<std::string> targets;
         for (const auto& launch : app.launcher.launches) targets.push_back(launch.target);
@@ -57,20 +58,26 @@ struct ProxyStage : ::testing::Test {
     }
 };
 
-TEST_F(ProxyStage, BothFlagsSwitchTheBrowsersAfterTheRecordAndBeforeTheBatch) {
+TEST_F(ProxyStage, BothFlagsSwitchTheBrowsersBeforeTheBatchAndTheRecord) {
     Start(Settings("10.0.0.1", "8080", "1", "1"));
     bool batchAtTermination = true;
-    app.processes.onTerminate = [&](std::uint32_t) { batchAtTermination = HasBatch(); };
+    std::string settingsAtTermination;
+    app.processes.onTerminate = [&](std::uint32_t) {
+        batchAtTermination = HasBatch();
+        settingsAtTermination = app.files.files[kIni];
+    };
+    const std::string settingsBefore = app.files.files[kIni];
     Apply();
     EXPECT_FALSE(batchAtTermination);
+    EXPECT_EQ(settingsAtTermination, settingsBefore);
+    EXPECT_NE(app.files.files[kIni], settingsBefore);
     EXPECT_EQ(app.processes.terminated, std::vector<std::uint32_t>{40});
     EXPECT_EQ(Value("ProxyServer"), std::string("10.0.0.1:8080\0", 14));
     EXPECT_EQ(Value("ProxyEnable"), std::string("\x01\0\0\0", 4));
     EXPECT_NE(app.files.files[kPrefs], kPrefsContent);
-    EXPECT_EQ(
-        LaunchTargets(),
-        (std::vector<std::string>{"cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t",
-                                  std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress, kBatchFileName}));
+    EXPECT_EQ(LaunchTargets(),
+              (std::vector<std::string>{"cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t",
+                                        std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress, kBatch}));
 }
 
 TEST_F(ProxyStage, AProxyBrowsersCannotReadRefusesTheWholeActivation) {

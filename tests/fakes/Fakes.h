@@ -19,8 +19,8 @@ namespace zelta::fakes {
 class FakeRegistry : public platform::Registry {
 public:
     void AddKey(platform::RegistryRoot root, const std::string& path);
-    void SetValue(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
-                  std::uint32_t type, const std::string& data);
+    void SetValue(platform::RegistryRoot root, const std::string& keyPath, const std::string& name, std::uint32_t type,
+                  const std::string& data);
     // A text value as the system stores it: the text and its terminating NUL.
     void SetString(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
                    const std::string& text);
@@ -67,28 +67,44 @@ public:
 };
 
 struct LaunchRecord {
-    enum class Kind { CommandLine, CommandLineAndWait, ShellOpen } kind;
+    enum class Kind { SystemProgram, SystemProgramAndWait, CommandLine, ShellOpen, ShellStart } kind;
     std::string target;  // the command line, or the shell target
     std::string parameters;
     platform::ShowMode mode;
     unsigned maxWaitMs = 0;
+    std::string program;  // the system program, for those started from the system folder
+    platform::ShellVerb verb = platform::ShellVerb::Open;
 };
 
+// The tool buttons' command lines and window modes, and where web addresses go.
 class FakeLauncher : public platform::Launcher {
 public:
     std::vector<LaunchRecord> launches;
     bool waitEndsInTime = true;
+    bool elevated = true;
+    platform::LaunchOutcome shellStartOutcome;  // what every ShellStart answers
 
-    void RunCommandLine(const std::string& commandLine, platform::ShowMode mode) override {
-        launches.push_back({LaunchRecord::Kind::CommandLine, commandLine, "", mode, 0});
+    void RunSystemProgram(const std::string& program, const std::string& commandLine,
+                          platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::SystemProgram, commandLine, "", mode, 0, program});
     }
-    bool RunCommandLineAndWait(const std::string& commandLine, platform::ShowMode mode, unsigned maxWaitMs) override {
-        launches.push_back({LaunchRecord::Kind::CommandLineAndWait, commandLine, "", mode, maxWaitMs});
+    bool RunSystemProgramAndWait(const std::string& program, const std::string& commandLine, platform::ShowMode mode,
+                                 unsigned maxWaitMs) override {
+        launches.push_back({LaunchRecord::Kind::SystemProgramAndWait, commandLine, "", mode, maxWaitMs, program});
         return waitEndsInTime;
     }
-    void ShellOpen(const std::string& target, const std::string& parameters, platform::ShowMode mode) override {
-        launches.push_back({LaunchRecord::Kind::ShellOpen, target, parameters, mode, 0});
+    void RunCommandLine(const std::string& commandLine, platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::CommandLine, commandLine, "", mode, 0, ""});
     }
+    void ShellOpen(const std::string& target, const std::string& parameters, platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::ShellOpen, target, parameters, mode, 0, ""});
+    }
+    platform::LaunchOutcome ShellStart(const std::string& path, platform::ShellVerb verb,
+                                       platform::ShowMode mode) override {
+        launches.push_back({LaunchRecord::Kind::ShellStart, path, "", mode, 0, "", verb});
+        return shellStartOutcome;
+    }
+    bool RunsElevated() override { return elevated; }
 };
 
 // Files by path; a path can be made unwritable, or unreadable, to test failures.

@@ -11,9 +11,11 @@ using fakes::LaunchRecord;
 using platform::ShowMode;
 using Kind = LaunchRecord::Kind;
 
-void ExpectLaunch(const LaunchRecord& launch, Kind kind, const std::string& target, ShowMode mode) {
+void ExpectLaunch(const LaunchRecord& launch, Kind kind, const std::string& target, ShowMode mode,
+                  const std::string& program = "") {
     EXPECT_EQ(launch.kind, kind);
     EXPECT_EQ(launch.target, target);
+    EXPECT_EQ(launch.program, program);
     EXPECT_EQ(launch.parameters, "");
     EXPECT_EQ(launch.mode, mode);
 }
@@ -41,13 +43,16 @@ TEST(ToolButtons, RunTheirCommandLinesWithTheFolderQuoted) {
         const auto& launches = fresh.launcher.launches;
         ASSERT_EQ(launches.size(), 5u);
         const std::string report = std::string("\"") + c.folder + "ipconfig.txt\"";
-        ExpectLaunch(launches[0], Kind::CommandLineAndWait, "cmd /c ipconfig /all > " + report, ShowMode::Hidden);
+        // Each from the system folder, the command lines as the user knows them.
+        ExpectLaunch(launches[0], Kind::SystemProgramAndWait, "cmd /c ipconfig /all > " + report, ShowMode::Hidden,
+                     "cmd.exe");
         EXPECT_EQ(launches[0].maxWaitMs, kIpconfigReportWaitMs);
-        ExpectLaunch(launches[1], Kind::CommandLine, "notepad " + report, ShowMode::Normal);
-        ExpectLaunch(launches[2], Kind::CommandLine, "cmd /t:0a /k title Vok Tarvex", ShowMode::Normal);
-        ExpectLaunch(launches[3], Kind::CommandLine, std::string("notepad \"") + c.settings + "\"", ShowMode::Normal);
-        ExpectLaunch(launches[4], Kind::CommandLine, "rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl",
-                     ShowMode::Normal);
+        ExpectLaunch(launches[1], Kind::SystemProgram, "notepad " + report, ShowMode::Normal, "notepad.exe");
+        ExpectLaunch(launches[2], Kind::SystemProgram, "cmd /t:0a /k title Vok Tarvex", ShowMode::Normal, "cmd.exe");
+        ExpectLaunch(launches[3], Kind::SystemProgram, std::string("notepad \"") + c.settings + "\"", ShowMode::Normal,
+                     "notepad.exe");
+        ExpectLaunch(launches[4], Kind::SystemProgram, "rundll32.exe shell32.dll,Control_RunDLL ncpa.cpl",
+                     ShowMode::Normal, "rundll32.exe");
     }
 }
 
@@ -55,8 +60,8 @@ TEST_F(Launchers, ReportOpensInNotepadEvenWhenIpconfigOutlastsTheWait) {
     app.launcher.waitEndsInTime = false;
     app.form().Button_IPconfig.Click();
     ASSERT_EQ(app.launcher.launches.size(), 2u);
-    ExpectLaunch(app.launcher.launches[1], Kind::CommandLine, "notepad \"C:\\Tools\\Zelta\\ipconfig.txt\"",
-                 ShowMode::Normal);
+    ExpectLaunch(app.launcher.launches[1], Kind::SystemProgram, "notepad \"C:\\Tools\\Zelta\\ipconfig.txt\"",
+                 ShowMode::Normal, "notepad.exe");
 }
 
 TEST_F(Launchers, AddressesGoUnchangedToFirefoxWhenInstalledElseToTheShell) {
