@@ -30,7 +30,7 @@ endfunction()
 file(GLOB win32_shell_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)
 add_executable(Zelta WIN32 ${win32_shell_sources} ${CMAKE_SOURCE_DIR}/assets/Zelta.rc)
 target_link_libraries(Zelta PRIVATE zelta_app zelta_win32_platform
-  comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32 msimg32)
+  comctl32 windowscodecs ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 advapi32)
 set_target_properties(Zelta PROPERTIES OUTPUT_NAME Zelta)
 zelta_shipped_program(Zelta)
 # The resource script pulls in the manifest, icon and pictures: a change to any of them rebuilds it.

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "companion/BatchFile.h"
-#include "companion/ProgramSearch.h"
+#include "companion/NetworkCommand.h"
 
 namespace zelta::companion {
 
@@ -65,26 +65,33 @@ CommandResult NotStarted(const std::string& reason) {
     return result;
 }
 
-CommandRecord RunOne(CompanionSystem& system, const std::string& folder, const std::string& consoleLine) {
+// The folder of a file's full path, without a trailing backslash ("C:\" keeps its own).
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    if (separator == std::string::npos) return {};
+    return path.substr(0, separator == 2 && path[1] == ':' ? 3 : separator);
+}
+
+// Only the system's own netsh runs, never one that a folder someone else can write to would offer first.
+CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const std::string& consoleLine) {
     const PreparedCommand command = PrepareCommand(consoleLine, system.codePages);
     CommandRecord record{command.text, command.program, {}};
     if (!command.problem.empty()) {
         record.result = NotStarted("Quillet.exe does not run this line: " + command.problem + ".");
         return record;
     }
-    const SearchPlaces places{folder, system.environment.Variable("PATH"), system.environment.Variable("PATHEXT")};
-    const auto program =
-        FindProgram(command.program, places, [&](const std::string& path) { return system.files.FileExists(path); });
-    if (!program) {
-        record.result = NotStarted("the program \"" + command.program + "\" was found neither in " + folder +
-                                   " nor in the folders of PATH.");
+    if (const std::string foreign = ForeignCommandProblem(command.text); !foreign.empty()) {
+        record.result = NotStarted(
+            "Quillet.exe runs only the network commands that Vok Tarvex writes, and this "
+            "line is not one of them: " +
+            foreign + ".");
         return record;
     }
-    if (!IsStartableProgram(*program)) {
-        record.result = NotStarted(*program + " is a script, which only the command interpreter runs.");
+    if (netsh.empty()) {
+        record.result = NotStarted("the system folder, where netsh is kept, could not be found.");
         return record;
     }
-    record.result = system.runner.Run(*program, command.text, kCommandTimeoutMs);
+    record.result = system.runner.Run(netsh, command.text, kCommandTimeoutMs);
     record.result.output = system.codePages.ConsoleToAnsi(record.result.output);
     return record;
 }
@@ -92,7 +99,7 @@ CommandRecord RunOne(CompanionSystem& system, const std::string& folder, const s
 // Writes the report; on failure, says why in a sentence that fits into a message.
 std::string WriteReport(CompanionSystem& system, const std::string& folder, const std::string& text) {
     std::string reason;
-    if (system.files.ReplaceContents(kReportFileName, text, reason)) return {};
+    if (system.files.ReplaceContents(WithFolder(folder, kReportFileName), text, reason)) return {};
     return "The report \"" + std::string(kReportFileName) + "\" could not be written in " + folder + ": " + reason;
 }
 
@@ -106,9 +113,7 @@ CompanionResult BadBatch(CompanionSystem& system, const std::string& folder, int
 
 }  // namespace
 
-bool CommandRecord::Succeeded() const {
-    return result.status == CommandResult::Status::Ended && result.exitCode == 0;
-}
+bool CommandRecord::Succeeded() const { return result.status == CommandResult::Status::Ended && result.exitCode == 0; }
 
 std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records) {
     std::string text = "Quillet.exe ran the commands of " + WithFolder(folder, kBatchFileName) + ".\r\n";
@@ -162,35 +167,41 @@ std::string FailureMessage(const std::string& folder, const std::vector<CommandR
     }
     if (failed == 0) return {};
     std::string message = "The network settings of the profile were not fully applied: " + std::to_string(failed) +
-                          " of " + std::to_string(records.size()) +
-                          (records.size() == 1 ? " command" : " commands") + " failed.\n" + details;
+                          " of " + std::to_string(records.size()) + (records.size() == 1 ? " command" : " commands") +
+                          " failed.\n" + details;
     message += failed < records.size() ? "\nThe other commands took effect. " : "\n";
-    message += "Every command and what it printed are in \"" +
-               std::string(kReportFileName) + "\" in " + folder + ".";
+    message += "Every command and what it printed are in \"" + std::string(kReportFileName) + "\" in " + folder + ".";
     return message;
 }
 
 CompanionResult RunCompanion(CompanionSystem& system) {
-    const std::string folder = system.runner.CurrentFolder();
+    // The batch and the report are beside the companion, as the main program keeps them beside itself, whatever
+    // folder the shell started it in.
+    const std::string folder = FolderOf(system.environment.ExecutablePath());
+    const std::string batchPath = WithFolder(folder, kBatchFileName);
     std::string reason;
-    const auto batch = system.files.ReadFile(kBatchFileName, reason);
+    const auto batch = system.files.ReadFile(batchPath, reason);
     if (!batch) {
-        std::string text = system.files.FileExists(kBatchFileName)
-                               ? "Quillet.exe could not read \"" + WithFolder(folder, kBatchFileName) + "\": " + reason + "."
-                               : "Quillet.exe found no \"" + std::string(kBatchFileName) + "\" to run in " + folder + ".";
-        text += "\n\nIt runs the network commands that Vok Tarvex writes there when a profile is applied: apply "
-                "the profile in Vok Tarvex rather than starting Quillet.exe by itself.";
+        std::string text =
+            system.files.FileExists(batchPath)
+                ? "Quillet.exe could not read \"" + WithFolder(folder, kBatchFileName) + "\": " + reason + "."
+                : "Quillet.exe found no \"" + std::string(kBatchFileName) + "\" to run in " + folder + ".";
+        text +=
+            "\n\nIt runs the network commands that Vok Tarvex writes there when a profile is applied: apply "
+            "the profile in Vok Tarvex rather than starting Quillet.exe by itself.";
         return BadBatch(system, folder, kNoBatchFile, text);
     }
     const std::vector<std::string> lines = BatchCommandLines(*batch);
     if (lines.empty()) {
-        return BadBatch(system, folder, kEmptyBatchFile,
-                        "\"" + WithFolder(folder, kBatchFileName) +
-                            "\" holds no command, so no network setting was changed.");
+        return BadBatch(
+            system, folder, kEmptyBatchFile,
+            "\"" + WithFolder(folder, kBatchFileName) + "\" holds no command, so no network setting was changed.");
     }
 
+    const std::string systemFolder = system.environment.SystemFolder();
+    const std::string netsh = systemFolder.empty() ? std::string() : WithFolder(systemFolder, kNetshFileName);
     CompanionResult result;
-    for (const std::string& line : lines) result.records.push_back(RunOne(system, folder, line));
+    for (const std::string& line : lines) result.records.push_back(RunOne(system, netsh, line));
     const std::string reportProblem = WriteReport(system, folder, ReportText(folder, result.records));
     result.message = FailureMessage(folder, result.records);
     if (!result.message.empty()) {

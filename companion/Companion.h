@@ -1,6 +1,7 @@
 #pragma once
-// Quillet.exe: runs the adapter commands of "execute.bat" in the current folder without any window, writes what
-// each one printed and returned into "execute.log" beside it, and has a message shown when anything went wrong.
+// Quillet.exe: runs the adapter commands of "execute.bat" beside its own executable without any window, each with
+// the system's netsh, writes what each one printed and returned into "execute.log" beside it, and has a message
+// shown when anything went wrong.
 #include <string>
 #include <vector>
 

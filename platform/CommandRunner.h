@@ -21,11 +21,9 @@ class CommandRunner {
 public:
     virtual ~CommandRunner() = default;
     // program: the full path of the executable to start; commandLine: the whole line it is given, its own name
-    // first. The command runs in the current folder with no window and no input, and its output is read while it
-    // runs so that it can never stall on a full pipe.
+    // first. The command runs in the program's own folder with no window and no input, and its output is read
+    // while it runs so that it can never stall on a full pipe.
     virtual CommandResult Run(const std::string& program, const std::string& commandLine, unsigned timeoutMs) = 0;
-    // The folder commands run in and are looked for first, with no trailing backslash.
-    virtual std::string CurrentFolder() = 0;
 };
 
 }  // namespace zelta::platform

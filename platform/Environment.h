@@ -9,6 +9,9 @@ public:
     virtual ~Environment() = default;
     // The executable's full path.
     virtual std::string ExecutablePath() = 0;
+    // The system folder, where the system's own programs are kept, without a trailing backslash; empty when the
+    // system does not say.
+    virtual std::string SystemFolder() = 0;
     // An environment variable's value; empty when it is not set.
     virtual std::string Variable(const std::string& name) = 0;
 };

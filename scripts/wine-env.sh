@@ -1,7 +1,9 @@
 # Shared by the run command and the end-to-end tests (sourced, not run). Every Windows program is started inside
 # a private network namespace by the callers: nothing it does can leave the machine.
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="   # no offers to download Mono or Gecko
+# No offers to download Mono or Gecko; a netsh.exe of our own in the system folder runs in place of Wine's builtin one
+# (which is used as before where there is none).
+export WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b"
 export WINEARCH=win64
 
 # make_prefix DIR URL_LOG: a new Wine prefix with a virtual desktop (taskbar and tray) and a browser launcher that

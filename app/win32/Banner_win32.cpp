@@ -63,12 +63,15 @@ UniqueBitmap LoadBannerBitmap(HINSTANCE instance, int resourceId, int width, int
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICBitmapSource> converted;
+    // The converter comes from the factory rather than from an export of the imaging library, so that the library is
+    // never a static import that the system would look for beside the program first.
+    ComPtr<IWICFormatConverter> converted;
     if (FAILED(factory->CreateStream(stream.put())) ||
         FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad, decoder.put())) ||
-        FAILED(decoder->GetFrame(0, frame.put())) ||
-        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppPBGRA, frame.get(), converted.put()))) {
+        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converted.put())) ||
+        FAILED(converted->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
         return {};
     }
     UINT sourceWidth = 0;

@@ -195,7 +195,12 @@ void ItemBarWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
             {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(kHeaderTop) << 8),
              static_cast<COLOR16>(GetGValue(kHeaderTop) << 8), static_cast<COLOR16>(GetBValue(kHeaderTop) << 8), 0}};
         GRADIENT_RECT gradient{0, 1};
-        GradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_H);
+        const auto gradientFill = gradients_.Function<decltype(GradientFill)>("GradientFill");
+        if (!gradientFill || !gradientFill(dc, vertices, 2, &gradient, 1, GRADIENT_FILL_RECT_H)) {
+            const HBRUSH plain = CreateSolidBrush(kHeaderTop);
+            FillRect(dc, &rect, plain);
+            DeleteObject(plain);
+        }
         SetTextColor(dc, kHeaderText);
         RECT textRect = rect;
         textRect.left += Scaled(8);

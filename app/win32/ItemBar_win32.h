@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/model/Control.h"
+#include "platform/win32/SystemLibrary_win32.h"
 
 namespace zelta::win32 {
 
@@ -59,6 +60,9 @@ private:
     int scale96_;
     int width_ = 0;
     bool layoutHeld_ = false;
+    // The header's gradient comes from a library that is not among the system's known ones: taken from the system
+    // folder when it is first drawn, never looked for beside the program.
+    platform::SystemLibrary gradients_{"msimg32.dll"};
 };
 
 }  // namespace zelta::win32

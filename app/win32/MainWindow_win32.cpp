@@ -8,6 +8,7 @@
 #include "app/WindowPlacement.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
+#include "app/win32/SingleInstance_win32.h"
 #include "app/win32/Hints_win32.h"
 #include "app/win32/TrayIcon_win32.h"
 #include "app/win32/TrayMenu_win32.h"
@@ -83,6 +84,7 @@ void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
 MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main,
                        FormController& controller)
     : instance_(instance), application_(application), main_(main), controller_(controller) {
+    showRequest_ = RegisterWindowMessageA(kShowInstanceMessageName);
     dpi_ = SystemDpi();
     const SIZE frame = FrameSize(dpi_);
     const RECT designed{S(kDesignLeft), S(kDesignTop), S(kDesignLeft) + frame.cx, S(kDesignTop) + frame.cy};
@@ -478,6 +480,10 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == showRequest_ && showRequest_ != 0) {
+        Restore();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             CreateControls();

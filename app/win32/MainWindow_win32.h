@@ -88,6 +88,7 @@ private:
     UniqueIcon iconLarge_;
     UniqueIcon iconSmall_;
     AnimTitle animation_;
+    UINT showRequest_ = 0;  // a later start of the program asks this window to show itself
     std::unique_ptr<BalloonNotifier> balloon_;
     std::unique_ptr<TrayIcon> tray_;
 };

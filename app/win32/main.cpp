@@ -10,6 +10,7 @@
 #include "app/win32/ApplicationWindow_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/MainWindow_win32.h"
+#include "app/win32/SingleInstance_win32.h"
 #include "platform/win32/CodePages_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
@@ -17,6 +18,7 @@
 #include "platform/win32/Launcher_win32.h"
 #include "platform/win32/Processes_win32.h"
 #include "platform/win32/Registry_win32.h"
+#include "platform/win32/SystemFolder_win32.h"
 #include "platform/win32/SystemInfo_win32.h"
 
 namespace {
@@ -46,6 +48,15 @@ private:
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    // Before any library loads: none may come from the program's folder or the working folder.
+    zelta::platform::RestrictDllSearchToSystemFolder();
+    zelta::platform::Win32Environment environment;
+    // A second start shows the running instance's window instead of a second tray icon. Should that instance be on
+    // its way out, this one runs.
+    zelta::win32::SingleInstance singleInstance(environment.ExecutablePath());
+    constexpr unsigned kRunningInstanceWaitMs = 5000;
+    if (!singleInstance.IsFirst() && singleInstance.ShowRunningInstance(kRunningInstanceWaitMs)) return 0;
+
     ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_INTERNET_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -54,7 +65,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zelta::platform::Win32SystemInfo systemInfo;
     zelta::platform::Win32Launcher launcher;
     zelta::platform::Win32FileSystem files;
-    zelta::platform::Win32Environment environment;
     zelta::platform::Win32CodePages codePages;
     zelta::platform::Win32Processes processes;
     zelta::platform::Win32InternetSettings internetSettings;
@@ -70,6 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!window.Hwnd()) return 1;
     notices.target = &window.Notices();
     launcher.SetOwner(window.Hwnd());
+    singleInstance.Publish(window.Hwnd());
 
     // An error of a start-up step ends the sequence there; the window shows what was filled. The item bars are laid
     // out once, after it.

@@ -1,5 +1,6 @@
-// Quillet.exe: started hidden by the main program with no arguments, in the folder of "execute.bat". It has no
-// window of its own; the only thing it ever shows is the message when something went wrong.
+// Quillet.exe: started hidden by the main program with no arguments, with administrator rights; it runs the
+// "execute.bat" beside itself. It has no window of its own; the only thing it ever shows is the message when
+// something went wrong.
 #include <windows.h>
 
 #include <exception>
@@ -9,6 +10,7 @@
 #include "platform/win32/CommandRunner_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
+#include "platform/win32/SystemFolder_win32.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ void ShowError(const std::string& message) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // It runs as administrator: no DLL may come from its own folder or the working folder (a Downloads folder, say).
+    zelta::platform::RestrictDllSearchToSystemFolder();
     zelta::platform::Win32FileSystem files;
     zelta::platform::Win32Environment environment;
     zelta::platform::Win32CodePages codePages;

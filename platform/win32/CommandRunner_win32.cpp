@@ -69,8 +69,10 @@ CommandResult Win32CommandRunner::Run(const std::string& program, const std::str
     PROCESS_INFORMATION created{};
     // Suspended until it is in the job, so that nothing it starts can escape it. No console window: the command
     // gets a console of its own that is never shown.
+    // It runs in its own folder, so that nothing it looks up there first can come from anywhere else.
+    const std::string folder = program.substr(0, program.find_last_of('\\'));
     if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
-                        nullptr, nullptr, &startup, &created)) {
+                        nullptr, folder.size() < program.size() ? folder.c_str() : nullptr, &startup, &created)) {
         return NotStarted(GetLastError());
     }
     const KernelHandle process(created.hProcess);
@@ -106,22 +108,6 @@ CommandResult Win32CommandRunner::Run(const std::string& program, const std::str
         result.exitCode = code;
     }
     return result;
-}
-
-std::string Win32CommandRunner::CurrentFolder() {
-    DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    while (needed > 0) {
-        std::vector<char> buffer(needed);
-        const DWORD length = GetCurrentDirectoryA(needed, buffer.data());
-        if (length < needed) {
-            std::string folder(buffer.data(), length);
-            // "C:\" keeps its backslash; every other folder has none at its end.
-            if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-            return folder;
-        }
-        needed = length;
-    }
-    return {};
 }
 
 }  // namespace zelta::platform

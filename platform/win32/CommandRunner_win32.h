@@ -9,7 +9,6 @@ namespace zelta::platform {
 class Win32CommandRunner : public CommandRunner {
 public:
     CommandResult Run(const std::string& program, const std::string& commandLine, unsigned timeoutMs) override;
-    std::string CurrentFolder() override;
 };
 
 }  // namespace zelta::platform

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/SystemFolder_win32.h"
+
 namespace zelta::platform {
 
 namespace {
@@ -21,6 +23,8 @@ std::string Win32Environment::ExecutablePath() {
     }
     return {};
 }
+
+std::string Win32Environment::SystemFolder() { return platform::SystemFolder(); }
 
 std::string Win32Environment::Variable(const std::string& name) {
     DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);

@@ -7,6 +7,7 @@ namespace zelta::platform {
 class Win32Environment : public Environment {
 public:
     std::string ExecutablePath() override;
+    std::string SystemFolder() override;
     std::string Variable(const std::string& name) override;
 };
 

@@ -109,7 +109,12 @@ LaunchOutcome Win32Launcher::ShellStart(const std::string& path, ShellVerb verb,
     if (ShellExecuteExA(&info)) return {};
     const DWORD error = GetLastError();
     if (error == ERROR_CANCELLED) return {LaunchOutcome::Status::Declined, {}};
-    return {LaunchOutcome::Status::Failed, SystemErrorText(error)};
+    // Some of the system's texts name the file as "%1" ("%1 is not a valid Win32 application").
+    std::string reason = SystemErrorText(error);
+    for (auto at = reason.find("%1"); at != std::string::npos; at = reason.find("%1", at + path.size())) {
+        reason.replace(at, 2, path);
+    }
+    return {LaunchOutcome::Status::Failed, reason};
 }
 
 bool Win32Launcher::RunsElevated() {

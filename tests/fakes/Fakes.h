@@ -126,7 +126,9 @@ class FakeEnvironment : public platform::Environment {
 public:
     std::string executablePath = "C:\\Tools\\Zelta\\Zelta.exe";
     std::map<std::string, std::string> variables;
+    std::string systemFolder = "C:\\Windows\\system32";
     std::string ExecutablePath() override { return executablePath; }
+    std::string SystemFolder() override { return systemFolder; }
     std::string Variable(const std::string& name) override {
         const auto it = variables.find(name);
         return it == variables.end() ? std::string() : it->second;
@@ -187,7 +189,6 @@ public:
         std::string commandLine;
         unsigned timeoutMs;
     };
-    std::string currentFolder = "C:\\Tools\\Zelta";
     std::map<std::string, platform::CommandResult> results;
     std::vector<Start> starts;
 
@@ -197,7 +198,6 @@ public:
         const auto it = results.find(commandLine);
         return it == results.end() ? platform::CommandResult{} : it->second;
     }
-    std::string CurrentFolder() override { return currentFolder; }
 };
 
 struct Notice {

@@ -15,6 +15,7 @@
 #include "apply/AdapterCommands.h"
 #include "apply/CommandSafety.h"
 #include "companion/BatchFile.h"
+#include "companion/NetworkCommand.h"
 
 using namespace zelta;
 
@@ -159,6 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         FUZZ_CHECK(command.problem.empty());
         FUZZ_CHECK(command.text == lines[i]);
         FUZZ_CHECK(command.program == "netsh");
+        // The companion runs every line the program writes.
+        FUZZ_CHECK(companion::ForeignCommandProblem(command.text).empty());
     }
     return 0;
 }

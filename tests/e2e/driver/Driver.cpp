@@ -144,8 +144,15 @@ std::vector<std::string> TextLines(const std::string& text) {
 
 std::vector<std::string> FileLines(const std::string& path) { return TextLines(ReadFileBytes(path).value_or("")); }
 
-bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder) {
-    return CopyFileA((ctx.helpersDir + exeName).c_str(), (folder + exeName).c_str(), FALSE) != FALSE;
+std::string SystemFolder() {
+    char folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder, length < MAX_PATH ? length : 0) + "\\";
+}
+
+bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder, const std::string& asName) {
+    const std::string target = folder + (asName.empty() ? exeName : asName);
+    return CopyFileA((ctx.helpersDir + exeName).c_str(), target.c_str(), FALSE) != FALSE;
 }
 
 bool PlaceCompanion(const Context& ctx, const std::string& folder) {
@@ -280,12 +287,15 @@ bool SetDesktopSize(int width, int height) {
                      10000);
 }
 
-Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags) : ctx_(ctx) {
+Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags,
+             const std::string& workingFolder)
+    : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + ctx.appDir + exeName + "\"";
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr, ctx.appDir.c_str(),
+    const std::string folder = workingFolder.empty() ? ctx.appDir : workingFolder;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr, folder.c_str(),
                         &startup, &info)) {
         Check(ctx, false, "started " + commandLine);
         return;

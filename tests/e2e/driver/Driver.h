@@ -53,8 +53,12 @@ std::vector<std::string> TextLines(const std::string& text);
 // The lines of a file; none when it is missing.
 std::vector<std::string> FileLines(const std::string& path);
 bool SetReadOnly(const std::string& path, bool readOnly);
-// Copies the stand-in program exeName from the helpers folder into folder (with its trailing backslash).
-bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder);
+// The prefix's system folder, where Windows keeps netsh, with a trailing backslash.
+std::string SystemFolder();
+// Copies the stand-in program exeName from the helpers folder into folder (with its trailing backslash), under the
+// name asName when one is given.
+bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder,
+                 const std::string& asName = "");
 // Copies the real companion Quillet.exe into folder (with its trailing backslash).
 bool PlaceCompanion(const Context& ctx, const std::string& folder);
 // Starts a command line and waits for it; its exit code, or -1 when it did not start or end in time.
@@ -83,8 +87,9 @@ public:
     // Starts the program; with waitForWindow, waits until its main window is shown (and checks that it is).
     // creationFlags go to CreateProcess: DETACHED_PROCESS starts it without the driver's console, as a user's
     // start does, so that the console programs it starts open windows of their own.
+    // workingFolder: the folder it is started in (its shortcut's "Start in"); the program folder when empty.
     explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe", bool waitForWindow = true,
-                   DWORD creationFlags = 0);
+                   DWORD creationFlags = 0, const std::string& workingFolder = "");
     ~Zelta();
     Zelta(const Zelta&) = delete;
     Zelta& operator=(const Zelta&) = delete;

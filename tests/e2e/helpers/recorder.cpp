@@ -1,5 +1,5 @@
 // A stand-in for a system program (built as netsh.exe and as Quillet.exe): it records how it was started, in
-// files named after itself in its current folder, so that a test can check exactly what reached it.
+// files named after itself beside itself, so that a test can check exactly what reached it, and which copy ran.
 //   <name>.log        one line per start: the arguments after the program name, as UTF-8
 //   <name>.start.log  one line per start: the current folder and the show mode it was asked for
 //   <name>.console.log one line per start: its console window, "shown", "hidden", or "none" when it has none
@@ -16,13 +16,13 @@ namespace {
 using helpers::Arguments;
 using helpers::Utf8;
 
+// Its own path without the extension: "C:\\windows\\system32\\netsh".
 std::wstring OwnName() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring name = path;
-    name = name.substr(name.find_last_of(L"\\/") + 1);
     const auto dot = name.rfind(L'.');
-    return dot == std::wstring::npos ? name : name.substr(0, dot);
+    return dot == std::wstring::npos || dot < name.find_last_of(L"\\/") ? name : name.substr(0, dot);
 }
 
 void Append(const std::wstring& file, const std::string& line) {
@@ -36,8 +36,8 @@ void Append(const std::wstring& file, const std::string& line) {
 }
 
 std::string ReadAll(const std::wstring& file, bool& exists) {
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     exists = handle != INVALID_HANDLE_VALUE;
     if (!exists) return {};
     std::string bytes(65536, '\0');

@@ -145,7 +145,7 @@ inline bool Apply(e2e::Zelta& app, int index) {
     return false;
 }
 
-// The adapter commands that reached the netsh stand-in of the program folder.
-inline std::size_t NetshLines(const e2e::Context& ctx) { return FileLines(ctx.appDir + "netsh.log").size(); }
+// The adapter commands that reached the netsh stand-in of the system folder.
+inline std::size_t NetshLines(const e2e::Context& ctx) { return FileLines(e2e::SystemFolder() + "netsh.log").size(); }
 
 }  // namespace browser_proxy

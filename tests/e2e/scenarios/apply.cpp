@@ -1,5 +1,5 @@
-// Applying profiles from the Apply button and the tray menu: execute.bat in the working folder byte for byte, the
-// command lines that really reach netsh (a stand-in in the working folder records them, "%" and "é" included),
+// Applying profiles from the Apply button and the tray menu: execute.bat in the program folder byte for byte, the
+// command lines that really reach netsh (a stand-in in the system folder records them, "%" and "é" included),
 // the settings file's record, the window, the greyed tray entry, the notice and the ping console; the companion
 // started hidden instead of the batch when it is there; an unsafe stored text refused with nothing changed.
 #include <windows.h>
@@ -78,9 +78,9 @@ std::vector<HWND> PingConsoles(const e2e::Zelta& app) {
 E2E_SCENARIO(apply) {
     const std::string ini = ctx.appDir + "Zelta.ini";
     const std::string batch = ctx.appDir + "execute.bat";
-    const std::string netshLog = ctx.appDir + "netsh.log";
+    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     CHECK(ctx, e2e::WriteFileBytes(ini, kSettings));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
 
     // Started as a user starts it, without a console of the driver's: the consoles it opens get windows.
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
@@ -145,7 +145,7 @@ E2E_SCENARIO(apply) {
     CHECK(ctx, !e2e::FileExists(ctx.appDir + "pwned.txt"));
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Lab - LAN 50%"));
 
-    // With the companion in the working folder only it is started, hidden, from that folder; the batch is written
+    // With the companion beside the program only it is started, hidden, in the system folder; the batch is written
     // for it but no console runs it.
     CHECK(ctx, e2e::PlaceHelper(ctx, "Quillet.exe", ctx.appDir));
     app.ClickBarItem(kId_XPBar_Profiles, 0);
@@ -153,9 +153,10 @@ E2E_SCENARIO(apply) {
     CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), StaticLines("Local Area Connection", "192.168.1.20"));
     CHECK(ctx, e2e::WaitUntil([&] { return !e2e::FileLines(ctx.appDir + "Quillet.start.log").empty(); }, 20000));
     const auto starts = e2e::FileLines(ctx.appDir + "Quillet.start.log");
-    std::string folder = ctx.appDir.substr(0, ctx.appDir.size() - 1);
+    const std::string systemFolder = e2e::SystemFolder();
     CHECK(ctx, starts.size() == 1);
-    if (!starts.empty()) CHECK_EQ(ctx, starts[0], "folder=" + folder + " show=0");
+    if (!starts.empty())
+        CHECK_EQ(ctx, starts[0], "folder=" + systemFolder.substr(0, systemFolder.size() - 1) + " show=0");
     CHECK(ctx, e2e::FileLines(ctx.appDir + "Quillet.log") == std::vector<std::string>{""});
     CHECK(ctx, e2e::FileLines(netshLog).size() == 5);
     // One ping console per activation, each left open for the user.

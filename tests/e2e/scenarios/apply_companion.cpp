@@ -24,7 +24,8 @@ const std::string kUtf8Nic = "B\xC3\xBCro 50% \xC3\xA9";
 
 std::string Block(int number, const std::string& ip) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=Office" + std::to_string(number) + " - " +
-           kAnsiNic + "\r\nIP=" + ip + "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\n"
+           kAnsiNic + "\r\nIP=" + ip +
+           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\n"
            "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
            "profile_applied=0\r\n";
 }
@@ -78,12 +79,12 @@ void CheckOnlyThePingConsole(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
 }  // namespace
 
 E2E_SCENARIO(apply_companion) {
-    const std::string netshLog = ctx.appDir + "netsh.log";
+    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     const std::string report = ctx.appDir + "execute.log";
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
-                                   "[Zelta Settings]\r\n#_profiles=3\r\n" + Block(1, "192.168.1.20") +
-                                       Block(2, "192.168.1.21") + Block(3, "192.168.1.22")));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\n" +
+                                                                 Block(1, "192.168.1.20") + Block(2, "192.168.1.21") +
+                                                                 Block(3, "192.168.1.22")));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
@@ -95,11 +96,14 @@ E2E_SCENARIO(apply_companion) {
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 0);
         app.Click(kId_Button_ApplyProfile);
-        CHECK(ctx, watch.WaitUntil([&] {
-            return Contains(e2e::ReadFileBytes(report).value_or(""), "3 of 3 commands succeeded, 0 failed.");
-        }, 30000));
+        CHECK(ctx, watch.WaitUntil(
+                       [&] {
+                           return Contains(e2e::ReadFileBytes(report).value_or(""),
+                                           "3 of 3 commands succeeded, 0 failed.");
+                       },
+                       30000));
         CHECK(ctx, e2e::FileLines(netshLog) == Arguments(kUtf8Nic, "192.168.1.20"));
-        CHECK(ctx, e2e::FileLines(ctx.appDir + "netsh.console.log") == std::vector<std::string>(3, "none"));
+        CHECK(ctx, e2e::FileLines(e2e::SystemFolder() + "netsh.console.log") == std::vector<std::string>(3, "none"));
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""),
                             "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
         CHECK(ctx, !e2e::WaitUntil([&] { return CompanionMessageBox(app) != nullptr; }, kLateConsoleMs));
@@ -109,7 +113,7 @@ E2E_SCENARIO(apply_companion) {
 
     // netsh fails on the second DNS server: the companion names that command and what netsh said.
     {
-        CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "netsh-fail.txt",
+        CHECK(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt",
                                        "add dns\r\nThe DNS server specified is not valid.\r\n"));
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 1);
@@ -118,14 +122,15 @@ E2E_SCENARIO(apply_companion) {
         CHECK(ctx, watch.WaitUntil([&] { return (box = CompanionMessageBox(app)) != nullptr; }, 30000));
         const std::string text = box ? MessageText(box) : std::string();
         CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
-        CHECK(ctx, Contains(text, "netsh int ipv4 add dns name=\"" + kAnsiNic + "\" addr=8.8.4.4 index=2\n"
-                                  "netsh said: The DNS server specified is not valid. (exit code 1)"));
+        CHECK(ctx, Contains(text, "netsh int ipv4 add dns name=\"" + kAnsiNic +
+                                      "\" addr=8.8.4.4 index=2\n"
+                                      "netsh said: The DNS server specified is not valid. (exit code 1)"));
         CHECK(ctx, !Contains(text, "set address"));
         e2e::SaveScreenshot(ctx, "apply-companion-failure");
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
         const auto logged = e2e::FileLines(netshLog);
-        CHECK(ctx, logged.size() == 6 &&
-                       std::vector<std::string>(logged.begin() + 3, logged.end()) == Arguments(kUtf8Nic, "192.168.1.21"));
+        CHECK(ctx, logged.size() == 6 && std::vector<std::string>(logged.begin() + 3, logged.end()) ==
+                                             Arguments(kUtf8Nic, "192.168.1.21"));
         if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
         CHECK(ctx, e2e::WaitUntil([&] { return CompanionMessageBox(app) == nullptr; }, 10000));
         CheckOnlyThePingConsole(ctx, watch);
@@ -134,15 +139,15 @@ E2E_SCENARIO(apply_companion) {
     // Without the companion the batch opens in a console window of its own and runs there.
     {
         CHECK(ctx, DeleteFileA((ctx.appDir + "Quillet.exe").c_str()) != FALSE);
-        CHECK(ctx, DeleteFileA((ctx.appDir + "netsh-fail.txt").c_str()) != FALSE);
+        CHECK(ctx, DeleteFileA((e2e::SystemFolder() + "netsh-fail.txt").c_str()) != FALSE);
         const std::string reportBefore = e2e::ReadFileBytes(report).value_or("");
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 2);
         app.Click(kId_Button_ApplyProfile);
         CHECK(ctx, watch.WaitUntil([&] { return e2e::FileLines(netshLog).size() == 9; }, 30000));
         const auto logged = e2e::FileLines(netshLog);
-        CHECK(ctx, logged.size() == 9 &&
-                       std::vector<std::string>(logged.begin() + 6, logged.end()) == Arguments(kUtf8Nic, "192.168.1.22"));
+        CHECK(ctx, logged.size() == 9 && std::vector<std::string>(logged.begin() + 6, logged.end()) ==
+                                             Arguments(kUtf8Nic, "192.168.1.22"));
         e2e::Check(ctx, watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, 20000),
                    "the batch had a console window: " + e2e::Describe(watch.SeenExcept(kPingConsoleTitle)));
         CHECK_EQ(ctx, e2e::ReadFileBytes(report).value_or(""), reportBefore);  // no companion, no report

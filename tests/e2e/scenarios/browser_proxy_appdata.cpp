@@ -39,7 +39,7 @@ E2E_SCENARIO(browser_proxy_appdata) {
     CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
                                    SettingsFile({{"Proxy - LAN", "10.0.0.7", "3128", "1", "1"},
                                                  {"Other proxy - LAN", "10.0.0.8", "8081", "1", "1"}})));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     CHECK(ctx, InstallFirefox(ctx));
     HANDLE firefox = StartFirefox(ctx);
     if (!firefox) return;

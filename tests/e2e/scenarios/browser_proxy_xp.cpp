@@ -50,7 +50,7 @@ E2E_SCENARIO(browser_proxy_xp) {
                                    SettingsFile({{"Proxy - LAN", "10.0.0.1", "8080", "1", "1"},
                                                  {"NoPermission - LAN", "10.0.0.2", "3128", "1", "0"},
                                                  {"Direct - LAN", "10.0.0.3", "", "0", "1"}})));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     CHECK(ctx, InstallFirefox(ctx));
     HANDLE firefox = StartFirefox(ctx);
     if (!firefox) return;

@@ -35,19 +35,18 @@ struct Run {
     DWORD processId = 0;
 };
 
-// As the main program does it: "Quillet.exe" from the current folder, the shell's "open", hidden.
+// As the main program does it: Quillet.exe by its full path, the shell's "open", hidden, in the system folder.
 Run StartCompanion(e2e::Context& ctx) {
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(ctx.appDir.c_str());
+    const std::string companion = ctx.appDir + "Quillet.exe";
+    const std::string systemFolder = e2e::SystemFolder();
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOZONECHECKS;
     info.lpVerb = "open";
-    info.lpFile = "Quillet.exe";
+    info.lpFile = companion.c_str();
+    info.lpDirectory = systemFolder.c_str();
     info.nShow = SW_HIDE;
     const bool started = ShellExecuteExA(&info) != FALSE && info.hProcess != nullptr;
-    SetCurrentDirectoryA(previous);
     e2e::Check(ctx, started, "Quillet.exe started hidden from the program folder");
     return {started ? info.hProcess : nullptr, started ? GetProcessId(info.hProcess) : 0};
 }
@@ -123,7 +122,7 @@ void CheckTheWatchSeesConsoles(e2e::Context& ctx) {
         CloseHandle(recorder.hThread);
         CloseHandle(recorder.hProcess);
     }
-    const auto consoles = e2e::ReadFileBytes(ctx.artifactsDir + "netsh.console.log").value_or("");
+    const auto consoles = e2e::ReadFileBytes(ctx.helpersDir + "netsh.console.log").value_or("");
     e2e::Check(ctx, consoles == "shown\r\n" || consoles == "hidden\r\n",
                "the stand-in started with a console of its own has a console window: " + consoles);
     // Gone again before the companion runs.
@@ -147,10 +146,12 @@ E2E_SCENARIO(companion) {
     CheckTheWatchSeesConsoles(ctx);
 
     CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    // One beside the companion too, as a download might leave it: never run.
     CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
     CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
     const std::string log = ctx.appDir + "execute.log";
-    const std::string netshLog = ctx.appDir + "netsh.log";
+    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
 
     // Every command succeeds: the arguments reach netsh exactly, the report is written, nothing is shown.
     {
@@ -161,9 +162,10 @@ E2E_SCENARIO(companion) {
         const std::vector<std::string> arguments = recorded ? e2e::TextLines(*recorded) : std::vector<std::string>{};
         CHECK_EQ(ctx, std::to_string(arguments.size()), "3");
         for (std::size_t i = 0; i < arguments.size() && i < 3; ++i) CHECK_EQ(ctx, arguments[i], kArguments[i]);
-        const auto starts = e2e::ReadFileBytes(ctx.appDir + "netsh.start.log");
+        const auto starts = e2e::ReadFileBytes(e2e::SystemFolder() + "netsh.start.log");
         CHECK(ctx, starts && Contains(*starts, "show=0"));  // started hidden
-        CHECK_EQ(ctx, e2e::ReadFileBytes(ctx.appDir + "netsh.console.log").value_or(""), "none\r\nnone\r\nnone\r\n");
+        CHECK_EQ(ctx, e2e::ReadFileBytes(e2e::SystemFolder() + "netsh.console.log").value_or(""),
+                 "none\r\nnone\r\nnone\r\n");
         const auto report = e2e::ReadFileBytes(log).value_or("");
         CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 0\r\n"));
         CHECK(ctx, Contains(report, "\r\n3 of 3 commands succeeded, 0 failed.\r\n"));
@@ -174,7 +176,7 @@ E2E_SCENARIO(companion) {
 
     // netsh fails on the first DNS command: the others still run, one message box names it and what netsh said.
     {
-        CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
+        CHECK(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
         CHECK(ctx, DeleteFileA(netshLog.c_str()) != FALSE);
         e2e::ConsoleWatch watch;
         const Run run = StartCompanion(ctx);
@@ -209,4 +211,5 @@ E2E_SCENARIO(companion) {
         CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "2");
         CloseHandle(run.process);
     }
+    CHECK(ctx, !e2e::FileExists(ctx.appDir + "netsh.log"));  // the planted one never ran
 }

@@ -1,0 +1,163 @@
+// Who runs what, with which rights and from where: the manifests of both programs as built; a start from another
+// working folder (as from the Run key) with stand-ins for the system's programs planted in the program folder and
+// in that working folder: an activation and every launcher button run only the system's own, and the batch and
+// its log stay beside the program; a companion that cannot be started is reported and nothing is recorded; a
+// second start shows the running instance's window and ends.
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <vector>
+
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+// Planted where a download or another user could leave them; any of them that runs writes <name>.log beside itself.
+const char* const kPlanted[] = {"netsh", "cmd", "notepad", "rundll32", "ping", "ipconfig"};
+
+std::string Block(int number, const std::string& name, const std::string& ip) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
+           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
+           "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+struct TitleSearch {
+    DWORD exceptProcess;
+    std::string prefix;
+    int count;
+};
+BOOL CALLBACK CountTitled(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<TitleSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->exceptProcess && IsWindowVisible(window) &&
+        Contains(e2e::WindowText(window), search->prefix)) {
+        ++search->count;
+    }
+    return TRUE;
+}
+// Visible top-level windows of other processes than the program whose title mentions the text.
+int WindowsTitled(const e2e::Zelta& app, const std::string& prefix) {
+    TitleSearch search{app.ProcessId(), prefix, 0};
+    EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+int ProcessesNamed(const char* exeName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+// The planted stand-ins that ran, by their log.
+std::vector<std::string> PlantedThatRan(const std::vector<std::string>& folders) {
+    std::vector<std::string> ran;
+    for (const std::string& folder : folders) {
+        for (const char* name : kPlanted) {
+            if (e2e::FileExists(folder + name + ".log")) ran.push_back(folder + name + ".exe");
+        }
+    }
+    return ran;
+}
+
+}  // namespace
+
+E2E_SCENARIO(least_privilege) {
+    // The program runs as its user; only the companion asks for an administrator.
+    CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.exe").value_or(""),
+                        "<requestedExecutionLevel level=\"asInvoker\""));
+    CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.companionDir + "Quillet.exe").value_or(""),
+                        "<requestedExecutionLevel level=\"requireAdministrator\""));
+
+    const std::string ini = ctx.appDir + "Zelta.ini";
+    const std::string elsewhere = ctx.appDir + "..\\started-in\\";
+    CHECK(ctx, CreateDirectoryA(elsewhere.c_str(), nullptr) != FALSE);
+    const std::vector<std::string> plantedFolders{ctx.appDir, elsewhere};
+    for (const std::string& folder : plantedFolders) {
+        for (const char* name : kPlanted)
+            CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
+    }
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
+    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=2\r\n" +
+                                            Block(1, "Office - Local Area Connection", "192.168.1.20") +
+                                            Block(2, "Home - Local Area Connection", "192.168.1.30")));
+
+    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
+    if (!app.Started()) return;
+
+    // An activation: the companion runs the batch beside the program with the system's netsh.
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    app.Click(kId_Button_ApplyProfile);
+    const std::string log = ctx.appDir + "execute.log";
+    CHECK(ctx,
+          e2e::WaitUntil(
+              [&] { return Contains(e2e::ReadFileBytes(log).value_or(""), "3 of 3 commands succeeded, 0 failed."); },
+              30000));
+    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+    CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
+    CHECK(ctx, !e2e::FileExists(elsewhere + "execute.bat") && !e2e::FileExists(elsewhere + "execute.log"));
+    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
+    CHECK(ctx, Contains(e2e::ReadFileBytes(ini).value_or(""), "last_pai=1\r\n"));
+
+    // Every launcher, each seen to have done its work through the system's programs.
+    app.Click(kId_Button_IPconfig);
+    CHECK(ctx,
+          e2e::WaitUntil([&] { return !e2e::ReadFileBytes(ctx.appDir + "ipconfig.txt").value_or("").empty(); }, 15000));
+    app.Click(kId_Button_OpenCMD);
+    app.Click(kId_XiButton4);
+    app.Click(kId_XiButton1);
+    // The ping console ("Vok Tarvex " and its ping) and the command prompt ("Vok Tarvex").
+    CHECK(ctx, e2e::WaitUntil([&] { return WindowsTitled(app, "Vok Tarvex") >= 2; }, 20000));
+    CHECK(ctx, e2e::WaitUntil([&] { return WindowsTitled(app, "ipconfig") >= 1; }, 20000));
+    CHECK(ctx, e2e::WaitUntil([&] { return WindowsTitled(app, "Zelta") >= 1; }, 20000));
+    // Absence can only be watched over a time: what would have run has had it.
+    e2e::WaitUntil([&] { return !PlantedThatRan(plantedFolders).empty(); }, 3000);
+    const auto ran = PlantedThatRan(plantedFolders);
+    std::string ranText;
+    for (const std::string& path : ran) ranText += " " + path;
+    e2e::Check(ctx, ran.empty(), "no planted stand-in ran:" + ranText);
+
+    // A companion that cannot be started: the error, and nothing recorded.
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
+    const std::string settingsBefore = e2e::ReadFileBytes(ini).value_or("");
+    app.ClickBarItem(kId_XPBar_Profiles, 1);
+    app.PostClick(kId_Button_ApplyProfile);
+    const auto report = app.TakeErrorReport(20000);
+    CHECK(ctx, report.has_value());
+    if (report) {
+        e2e::Check(ctx,
+                   Contains(*report, "Vok Tarvex|The profile was not applied: \"" + ctx.appDir +
+                                         "Quillet.exe\" could not be started."),
+                   "the error names the companion: " + *report);
+    }
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or(""), settingsBefore);
+    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
+    CHECK(ctx, !Contains(e2e::WindowText(app.Main()), "Home"));
+    CHECK(ctx, app.Enabled(kId_Button_ApplyProfile));
+    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+
+    // Hidden to the tray, then started again: the running instance shows its window, the second start ends.
+    PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 10000));
+    CHECK_EQ(ctx, std::to_string(e2e::RunAndWait("\"" + ctx.appDir + "Zelta.exe\"", 20000)), "0");
+    CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
+    CHECK_EQ(ctx, std::to_string(ProcessesNamed("Zelta.exe")), "1");
+
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
