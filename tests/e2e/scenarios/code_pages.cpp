@@ -12,8 +12,8 @@ namespace {
 struct Case {
     unsigned ansi;
     unsigned console;
-    std::string text;                    // in the ANSI code page
-    std::optional<std::string> console;  // nullopt: a character without its exact counterpart
+    std::string text;                     // in the ANSI code page
+    std::optional<std::string> expected;  // nullopt: a character without its exact counterpart
 };
 
 std::string Show(const std::optional<std::string>& bytes) {
@@ -51,7 +51,7 @@ E2E_SCENARIO(code_pages) {
         zelta::platform::Win32CodePages pages(c.ansi, c.console);
         const std::string what = std::to_string(c.ansi) + " to " + std::to_string(c.console) + ": " + Show(c.text);
         const std::optional<std::string> console = pages.AnsiToConsole(c.text);
-        e2e::CheckEq(ctx, Show(console), Show(c.console), what);
+        e2e::CheckEq(ctx, Show(console), Show(c.expected), what);
         // What the console shows comes back to the same ANSI text.
         if (console) e2e::CheckEq(ctx, Show(pages.ConsoleToAnsi(*console)), Show(c.text), "back from " + what);
     }
