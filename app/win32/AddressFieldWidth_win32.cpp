@@ -11,7 +11,7 @@ namespace zelta::win32 {
 namespace {
 
 constexpr char kWidestPart[] = "255";
-constexpr int kCaretRoom = 2;  // the caret after the last digit, and a pixel of air
+constexpr int kCaretRoom = 1;  // the caret after the last digit
 
 struct WindowDeleter {
     void operator()(HWND window) const { DestroyWindow(window); }

@@ -227,9 +227,10 @@ void MainWindow::CreateControls() {
     CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
     CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
 
-    // The address fields' right end inside their group boxes (the boxes end at 248 and 506).
-    constexpr int kIpGroupRight = 242;
-    constexpr int kDnsGroupRight = 500;
+    // The address fields' right end inside their group boxes (the boxes end at 248 and 506): a field wider than
+    // designed first takes the room before the box's edge, and only then the blank end of its label.
+    constexpr int kIpGroupRight = 245;
+    constexpr int kDnsGroupRight = 503;
     addressFieldWidth_ = AddressFieldWidth(instance_, p, font_.get(), S(130), S(21));
     CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 76, 240, 108);
     CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
