@@ -20,8 +20,8 @@ std::string Show(const std::optional<std::string>& bytes) {
     if (!bytes) return "(refused)";
     std::string shown;
     for (unsigned char c : *bytes) {
-        char hex[4];
-        std::snprintf(hex, sizeof(hex), c < 0x80 ? "%c" : "\\x%02X", c);
+        char hex[8];
+        std::snprintf(hex, sizeof(hex), "\\x%02X", c);
         shown += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string(hex);
     }
     return shown;
