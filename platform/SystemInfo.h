@@ -23,8 +23,8 @@ public:
     virtual std::optional<OsVersionInfo> OsVersion() = 0;
     // The processor's 48-byte brand string as CPUID reports it (may contain NULs and blanks).
     virtual std::string CpuBrandBytes() = 0;
-    // Total physical memory as a 32-bit byte count, as the old memory-status call reports it.
-    virtual std::uint32_t TotalPhysicalMemory32() = 0;
+    // Total physical memory in bytes, the whole of it however large.
+    virtual std::uint64_t TotalPhysicalMemory() = 0;
 };
 
 }  // namespace zelta::platform

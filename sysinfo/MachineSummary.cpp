@@ -10,6 +10,10 @@ constexpr std::size_t kCpuBrandLength = 48;
 constexpr std::size_t kComputerNameLength = 15;
 constexpr char kNtVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kOlderVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+// Windows 11 still calls itself Windows 10 in its registry; its builds start here.
+constexpr std::uint32_t kFirstWindows11Build = 22000;
+constexpr char kWindows10[] = "Windows 10";
+constexpr char kWindows11[] = "Windows 11";
 
 std::string CutAtNul(const std::string& text, std::size_t maxLength = std::string::npos) {
     const std::string limited = text.substr(0, maxLength);
@@ -23,7 +27,7 @@ std::uint32_t BuildNumber(const platform::OsVersionInfo& version) {
 
 }  // namespace
 
-std::string MegabytesText(std::uint32_t totalBytes) { return std::to_string(totalBytes / 1024u / 1024u); }
+std::string MegabytesText(std::uint64_t totalBytes) { return std::to_string(totalBytes / 1024u / 1024u); }
 
 std::string CpuNameFromBrand(const std::string& brandBytes) { return CutAtNul(brandBytes, kCpuBrandLength); }
 
@@ -36,6 +40,19 @@ std::string ProductName(platform::Registry& registry, bool ntFamily) {
     return CutAtNul(value->data);
 }
 
+std::string ShownProductName(const std::string& productName, std::uint32_t build) {
+    if (build < kFirstWindows11Build) return productName;
+    const std::size_t length = sizeof(kWindows10) - 1;
+    for (std::size_t at = productName.find(kWindows10); at != std::string::npos;
+         at = productName.find(kWindows10, at + 1)) {
+        // "Windows 100" would be another name.
+        const std::size_t after = at + length;
+        if (after < productName.size() && productName[after] >= '0' && productName[after] <= '9') continue;
+        return productName.substr(0, at) + kWindows11 + productName.substr(after);
+    }
+    return productName;
+}
+
 std::string ComputerNameLine(const std::string& computerName) { return "Computer Name: " + computerName; }
 
 std::string OsLine(const std::string& productName, const std::string& servicePack, int major, int minor,
@@ -46,7 +63,7 @@ std::string OsLine(const std::string& productName, const std::string& servicePac
 
 std::string CpuLine(const std::string& cpuName) { return "CPU: " + cpuName; }
 
-std::string RamLine(std::uint32_t totalBytes) { return "Total RAM: " + MegabytesText(totalBytes) + " MB"; }
+std::string RamLine(std::uint64_t totalBytes) { return "Total RAM: " + MegabytesText(totalBytes) + " MB"; }
 
 void StoreOsVersion(MainForm& main) {
     const auto version = main.platform.systemInfo.OsVersion();
@@ -67,11 +84,11 @@ void FillMachineSummary(MainForm& main) {
     const bool ntFamily = version ? version->ntFamily : true;
     const std::string servicePack = version ? CutAtNul(version->servicePack) : "";
     const std::uint32_t build = version ? BuildNumber(*version) : 0;
-    f.L_OS.SetText(OsLine(ProductName(main.platform.registry, ntFamily), servicePack, main.state.OSMajorVersion,
-                          main.state.OSMinorVersion, build));
+    f.L_OS.SetText(OsLine(ShownProductName(ProductName(main.platform.registry, ntFamily), build), servicePack,
+                          main.state.OSMajorVersion, main.state.OSMinorVersion, build));
 
     f.L_CPU.SetText(CpuLine(CpuNameFromBrand(system.CpuBrandBytes())));
-    f.L_RAM.SetText(RamLine(system.TotalPhysicalMemory32()));
+    f.L_RAM.SetText(RamLine(system.TotalPhysicalMemory()));
 }
 
 }  // namespace zelta::sysinfo

@@ -15,18 +15,20 @@ void FillMachineSummary(MainForm& main);
 
 // The pieces of the summary, kept free of the system so that each text can be checked on its own.
 
-// Whole megabytes of a 32-bit byte count: two whole divisions by 1024, so at most 4095.
-std::string MegabytesText(std::uint32_t totalBytes);
+// Whole megabytes of a byte count: two whole divisions by 1024.
+std::string MegabytesText(std::uint64_t totalBytes);
 // The processor's brand bytes as shown: at most 48 characters, cut at the first NUL, leading blanks kept.
 std::string CpuNameFromBrand(const std::string& brandBytes);
 // The "ProductName" text of the system's version key (the NT family and the older family keep it in different
 // keys); empty when the key or value is missing, is not a text value or cannot be read.
 std::string ProductName(platform::Registry& registry, bool ntFamily);
+// The product name as the summary shows it: from build 22000 on, a name that says "Windows 10" says "Windows 11".
+std::string ShownProductName(const std::string& productName, std::uint32_t build);
 
 std::string ComputerNameLine(const std::string& computerName);
 std::string OsLine(const std::string& productName, const std::string& servicePack, int major, int minor,
                    std::uint32_t build);
 std::string CpuLine(const std::string& cpuName);
-std::string RamLine(std::uint32_t totalBytes);
+std::string RamLine(std::uint64_t totalBytes);
 
 }  // namespace zelta::sysinfo

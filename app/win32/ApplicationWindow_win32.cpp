@@ -1,5 +1,7 @@
 #include "app/win32/ApplicationWindow_win32.h"
 
+#include <versionhelpers.h>
+
 #include "assets/ResourceIds.h"
 
 namespace zelta::win32 {
@@ -16,6 +18,12 @@ ApplicationWindow::ApplicationWindow(HINSTANCE instance, const char* title) {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     RegisterClassA(&windowClass);
+    carriesButton_ = !IsWindows7OrGreater();
+    if (!carriesButton_) {
+        // A message window: never on the screen, in the taskbar or in Alt+Tab, whatever shows it.
+        hwnd_ = CreateWindowExA(0, kClassName, title, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+        return;
+    }
     // A zero-sized popup with a caption: visible to the taskbar, invisible on the screen.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -28,8 +36,12 @@ ApplicationWindow::~ApplicationWindow() {
 }
 
 void ApplicationWindow::Minimise() { ShowWindow(hwnd_, SW_MINIMIZE); }
-void ApplicationWindow::HideTaskbarButton() { ShowWindow(hwnd_, SW_HIDE); }
-void ApplicationWindow::ShowTaskbarButton() { ShowWindow(hwnd_, SW_SHOWNA); }
+void ApplicationWindow::HideTaskbarButton() {
+    if (carriesButton_) ShowWindow(hwnd_, SW_HIDE);
+}
+void ApplicationWindow::ShowTaskbarButton() {
+    if (carriesButton_) ShowWindow(hwnd_, SW_SHOWNA);
+}
 void ApplicationWindow::RestoreFromMinimised() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/WindowPlacement.h"
+#include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/SingleInstance_win32.h"
@@ -89,8 +90,11 @@ MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainF
     const SIZE frame = FrameSize(dpi_);
     const RECT designed{S(kDesignLeft), S(kDesignTop), S(kDesignLeft) + frame.cx, S(kDesignTop) + frame.cy};
     const ScreenPoint at = OpeningPosition(kDesignLeft, kDesignTop, dpi_, frame.cx, frame.cy, WorkAreaAt(designed));
-    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, main_.form.Caption.Text().c_str(), kFormStyle, at.x,
-                            at.y, frame.cx, frame.cy, application_.Hwnd(), nullptr, instance, this);
+    // An owned window has no taskbar button: the owner carries it. Unowned, the main window carries its own.
+    const bool ownButton = !application_.CarriesTaskbarButton();
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT | (ownButton ? WS_EX_APPWINDOW : 0), kFormClass,
+                            main_.form.Caption.Text().c_str(), kFormStyle, at.x, at.y, frame.cx, frame.cy,
+                            ownButton ? nullptr : application_.Hwnd(), nullptr, instance, this);
     main_.closeMainWindow = [this] { PostMessageA(hwnd_, WM_CLOSE, 0, 0); };
     application_.onMinimiseRequest = [this] { HideToTray(); };
     application_.onRestoreRequest = [this] { Restore(); };
@@ -126,11 +130,17 @@ void MainWindow::CreateFonts() {
 
 HWND MainWindow::CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y,
                                int width, int height, DWORD exStyle) {
+    return CreateControlAt(control, parent, className, style, RECT{S(x), S(y), S(x) + S(width), S(y) + S(height)},
+                           exStyle);
+}
+
+HWND MainWindow::CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
+                                 DWORD exStyle) {
     if (control.Visible()) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExA(exStyle, className, control.Text().c_str(), WS_CHILD | style, S(x), S(y), S(width),
-                                  S(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),
-                                  instance_, nullptr);
+    HWND window = CreateWindowExA(exStyle, className, control.Text().c_str(), WS_CHILD | style, at.left, at.top,
+                                  at.right - at.left, at.bottom - at.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())), instance_, nullptr);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (!control.Hint().empty()) AddHint(tooltip_, window, control.Hint());
     windows_[control.Id()] = window;
@@ -149,9 +159,14 @@ void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, in
     if (edit.maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(edit.maxLength), 0);
 }
 
-void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y) {
-    CreateControl(label, parent, "STATIC", SS_LEFT, x, y + 3, 80, 16);
-    CreateControl(field, parent, WC_IPADDRESSA, WS_TABSTOP, x + 82, y, 130, 21);
+void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right) {
+    // A field widened to show its numbers whole keeps within `right`, taking room from its label's blank end. It is
+    // made at its final size: the control lays its parts out only when it is created.
+    const int left = std::min(S(x + 82), S(right) - addressFieldWidth_);
+    CreateControlAt(label, parent, "STATIC", SS_LEFT,
+                    RECT{S(x), S(y + 3), std::min(S(x + 80), left - S(2)), S(y + 19)});
+    CreateControlAt(field, parent, WC_IPADDRESSA, WS_TABSTOP,
+                    RECT{left, S(y), left + addressFieldWidth_, S(y) + S(21)});
 }
 
 void MainWindow::CreateControls() {
@@ -214,20 +229,25 @@ void MainWindow::CreateControls() {
     CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
     CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
 
+    // The address fields' right end inside their group boxes (the boxes end at 248 and 506): a field wider than
+    // designed first takes the room before the box's edge, and only then the blank end of its label.
+    constexpr int kIpGroupRight = 245;
+    constexpr int kDnsGroupRight = 503;
+    addressFieldWidth_ = AddressFieldWidth(instance_, p, font_.get(), S(130), S(21));
     CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 76, 240, 108);
     CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
-    CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98);
-    CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126);
-    CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154);
+    CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98, kIpGroupRight);
+    CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126, kIpGroupRight);
+    CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154, kIpGroupRight);
 
     CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 258, 76, 248, 80);
     CreateControl(f.CB_UseDNS, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 266, 74, 74, 18);
-    CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98);
-    CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126);
+    CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98, kDnsGroupRight);
+    CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126, kDnsGroupRight);
 
     CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 194, 240, 118);
     CreateControl(f.CB_UseProxy, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 192, 78, 18);
-    CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216);
+    CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216, kIpGroupRight);
     CreateLabelledEdit(f.LE_Port, p, 18, 244, 82, 60, false);
     CreateControl(f.CB_KillBrowsers, p, "BUTTON", BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, 18, 272, 222, 32);
 
@@ -405,8 +425,11 @@ void MainWindow::OnVisibilityChanged(bool visible) {
     if (command.startTimer) SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
 }
 
+bool MainWindow::Minimised() const { return application_.Minimised() || IsIconic(hwnd_); }
+
 void MainWindow::HideToTray() {
-    if (!application_.Minimised()) application_.Minimise();
+    // A main window that carries its own button takes it along when it hides.
+    if (application_.CarriesTaskbarButton() && !application_.Minimised()) application_.Minimise();
     ShowWindow(hwnd_, SW_HIDE);
     application_.HideTaskbarButton();
     if (balloon_) balloon_->OnAnchorVisibilityChanged(false);
@@ -415,7 +438,7 @@ void MainWindow::HideToTray() {
 void MainWindow::Restore() {
     application_.ShowTaskbarButton();
     application_.RestoreFromMinimised();
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(hwnd_);
     if (balloon_) balloon_->OnAnchorVisibilityChanged(true);
 }
@@ -501,7 +524,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // window is first shown (WM_SHOWWINDOW).
             tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
             tray_->onSingleClick = [this] {
-                if (application_.Minimised() || !IsWindowVisible(hwnd_)) {
+                if (Minimised() || !IsWindowVisible(hwnd_)) {
                     Restore();
                 } else {
                     HideToTray();
@@ -520,7 +543,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SHOWWINDOW:
             OnVisibilityChanged(wParam != FALSE);
-            if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !application_.Minimised());
+            if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !Minimised());
             break;
         case WM_CTLCOLORSTATIC:
             return OnLabelColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -50,8 +50,10 @@ private:
     void CreateControls();
     HWND CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y, int width,
                        int height, DWORD exStyle = 0);
+    HWND CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
+                         DWORD exStyle = 0);  // in pixels
     void CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth, bool readOnly);
-    void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y);
+    void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right);
     void BindViews();
     void ShowInWindow(const Control& control, ControlProperty property);
     void OnCommand(int id, int code, HWND window);
@@ -61,6 +63,8 @@ private:
     void ShowCaption(const std::string& caption);
     void AnimateCaption();
     void OnVisibilityChanged(bool visible);
+    // The program is minimised: its taskbar button's window is.
+    bool Minimised() const;
     void HideToTray();
     void Restore();
     void OnTrayMenu(POINT position);
@@ -75,6 +79,7 @@ private:
     HWND panelRight_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
+    int addressFieldWidth_ = 0;  // in pixels, enough for 255 in every part
     bool updatingView_ = false;
     std::map<int, HWND> windows_;
     std::vector<HWND> bannerLabels_;

@@ -20,38 +20,46 @@ std::optional<std::wstring> ToWide(const std::string& text, UINT codePage, bool 
     return wide;
 }
 
-// exact: refuse any character the target code page lacks, instead of putting a look-alike or "?" in its place.
-std::optional<std::string> FromWide(const std::wstring& wide, UINT codePage, bool exact) {
+// Every character the code page lacks becomes a look-alike or the default character. No flags and no
+// default-character report: UTF-8 (a system may use it as its ANSI and console code page) refuses the call with
+// either, and whether a character was kept is told by converting back instead.
+std::optional<std::string> FromWide(const std::wstring& wide, UINT codePage) {
     if (wide.empty()) return std::string();
     const int size = static_cast<int>(wide.size());
-    const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
-    BOOL usedDefault = FALSE;
-    // UTF-8 takes no default-character report; asking for one fails the call.
-    const int length =
-        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, exact ? &usedDefault : nullptr);
-    if (length <= 0 || (exact && usedDefault)) return std::nullopt;
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return std::nullopt;
     std::string text(static_cast<std::size_t>(length), '\0');
-    if (WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr) != length) {
+    if (WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr) != length) {
         return std::nullopt;
     }
     return text;
 }
 
+// The text in the code page only when it reads back as the very same characters, for any code page: a look-alike,
+// a default character or a replaced stray surrogate reads back as something else.
+std::optional<std::string> FromWideExactly(const std::wstring& wide, UINT codePage) {
+    auto text = FromWide(wide, codePage);
+    if (!text || ToWide(*text, codePage) != wide) return std::nullopt;
+    return text;
+}
+
 }  // namespace
 
+Win32CodePages::Win32CodePages() : Win32CodePages(GetACP(), GetOEMCP()) {}
+
+Win32CodePages::Win32CodePages(unsigned ansiCodePage, unsigned consoleCodePage)
+    : ansi_(ansiCodePage), console_(consoleCodePage) {}
+
 std::optional<std::string> Win32CodePages::AnsiToConsole(const std::string& text) {
-    const auto wide = ToWide(text, CP_ACP);
-    if (!wide) return std::nullopt;
-    auto oem = FromWide(*wide, CP_OEMCP, true);
-    // Only a conversion that reads back to the same characters is exact.
-    if (!oem || ToWide(*oem, CP_OEMCP) != wide) return std::nullopt;
-    return oem;
+    // A byte that is no character of the ANSI code page has no counterpart either.
+    const auto wide = ToWide(text, ansi_);
+    return wide ? FromWideExactly(*wide, console_) : std::nullopt;
 }
 
 std::string Win32CodePages::ConsoleToAnsi(const std::string& text) {
     // A stray byte costs one character, not the whole text.
-    const auto wide = ToWide(text, CP_OEMCP, false);
-    return wide ? FromWide(*wide, CP_ACP, false).value_or(std::string()) : std::string();
+    const auto wide = ToWide(text, console_, false);
+    return wide ? FromWide(*wide, ansi_).value_or(std::string()) : std::string();
 }
 
 std::string Win32CodePages::Utf8ToAnsiText(const std::string& utf8, bool& exact) {
@@ -62,14 +70,14 @@ std::string Win32CodePages::Utf8ToAnsiText(const std::string& utf8, bool& exact)
         exact = utf8.empty();
         return std::string();
     }
-    std::string ansi = FromWide(*wide, CP_ACP, false).value_or(std::string());
-    exact = strictWide.has_value() && ToWide(ansi, CP_ACP, false) == wide;
+    std::string ansi = FromWide(*wide, ansi_).value_or(std::string());
+    exact = strictWide.has_value() && ToWide(ansi, ansi_, false) == wide;
     return ansi;
 }
 
 std::string Win32CodePages::AnsiTextToUtf8(const std::string& text) {
-    const auto wide = ToWide(text, CP_ACP, false);
-    return wide ? FromWide(*wide, CP_UTF8, false).value_or(std::string()) : std::string();
+    const auto wide = ToWide(text, ansi_, false);
+    return wide ? FromWide(*wide, CP_UTF8).value_or(std::string()) : std::string();
 }
 
 }  // namespace zelta::platform

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <limits>
 
 #if defined(_M_IX86) || defined(_M_X64) || defined(__i386__) || defined(__x86_64__)
 #include <intrin.h>
@@ -72,15 +71,11 @@ std::string Win32SystemInfo::CpuBrandBytes() {
 #endif
 }
 
-std::uint32_t Win32SystemInfo::TotalPhysicalMemory32() {
-    MEMORYSTATUS status = {};
+std::uint64_t Win32SystemInfo::TotalPhysicalMemory() {
+    // The extended status counts in 64 bits; the older call's 32-bit count stops at 4 GB.
+    MEMORYSTATUSEX status = {};
     status.dwLength = sizeof(status);
-    GlobalMemoryStatus(&status);
-    // A 64-bit build gets the full count; the summary works with the 32-bit count the call gives a 32-bit
-    // program, which is capped rather than wrapped round (wrapping would turn 4 GB into 0).
-    const unsigned long long total = status.dwTotalPhys;
-    const unsigned long long cap = std::numeric_limits<std::uint32_t>::max();
-    return static_cast<std::uint32_t>(total > cap ? cap : total);
+    return GlobalMemoryStatusEx(&status) ? status.ullTotalPhys : 0;
 }
 
 }  // namespace zelta::platform

@@ -9,7 +9,7 @@ public:
     std::optional<std::string> ComputerName() override;
     std::optional<OsVersionInfo> OsVersion() override;
     std::string CpuBrandBytes() override;
-    std::uint32_t TotalPhysicalMemory32() override;
+    std::uint64_t TotalPhysicalMemory() override;
 };
 
 }  // namespace zelta::platform

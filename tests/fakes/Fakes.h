@@ -58,12 +58,12 @@ public:
     std::optional<std::string> computerName = std::string("WORKSTATION");
     std::optional<platform::OsVersionInfo> version = platform::OsVersionInfo{6, 1, 7601, true, "Service Pack 1"};
     std::string cpuBrand = "Intel(R) Core(TM) i5 CPU";
-    std::uint32_t totalMemory = 2147483648u;
+    std::uint64_t totalMemory = 2147483648u;
 
     std::optional<std::string> ComputerName() override { return computerName; }
     std::optional<platform::OsVersionInfo> OsVersion() override { return version; }
     std::string CpuBrandBytes() override { return cpuBrand; }
-    std::uint32_t TotalPhysicalMemory32() override { return totalMemory; }
+    std::uint64_t TotalPhysicalMemory() override { return totalMemory; }
 };
 
 struct LaunchRecord {

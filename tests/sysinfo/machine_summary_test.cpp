@@ -11,15 +11,36 @@ using platform::RegistryRoot;
 constexpr char kNtKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kOlderKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 
-TEST(MachineSummaryText, MemoryIsWholeMegabytesOfA32BitCount) {
+TEST(MachineSummaryText, MemoryIsWholeMegabytesOfTheWholeCount) {
     const struct {
-        std::uint32_t bytes;
+        std::uint64_t bytes;
         const char* line;
-    } cases[] = {{2147483648u, "Total RAM: 2048 MB"},
-                 {1073741823u, "Total RAM: 1023 MB"},
-                 {0xFFFFFFFFu, "Total RAM: 4095 MB"},
+    } cases[] = {{2147483648u, "Total RAM: 2048 MB"},   {1073741823u, "Total RAM: 1023 MB"},
+                 {0xFFFFFFFFu, "Total RAM: 4095 MB"},   {0x100000000u, "Total RAM: 4096 MB"},
+                 {25276973055u, "Total RAM: 24105 MB"}, {(1ull << 40) - 1, "Total RAM: 1048575 MB"},
                  {1048575u, "Total RAM: 0 MB"}};
     for (const auto& c : cases) EXPECT_EQ(RamLine(c.bytes), c.line) << c.bytes;
+}
+
+TEST(MachineSummaryText, FromBuild22000WindowsTenIsShownAsWindowsEleven) {
+    const struct {
+        const char* name;
+        std::uint32_t build;
+        const char* shown;
+    } cases[] = {{"Windows 10 Pro", 19045, "Windows 10 Pro"},
+                 {"Windows 10 Pro", 21999, "Windows 10 Pro"},
+                 {"Windows 10 Pro", 22000, "Windows 11 Pro"},
+                 {"Windows 10 Enterprise LTSC", 26100, "Windows 11 Enterprise LTSC"},
+                 {"Microsoft Windows 10", 22631, "Microsoft Windows 11"},
+                 {"Windows 10", 22000, "Windows 11"},
+                 {"Windows 11 Home", 22621, "Windows 11 Home"},
+                 {"Windows Server 2022 Standard", 20348, "Windows Server 2022 Standard"},
+                 {"Windows Server 2025 Standard", 26100, "Windows Server 2025 Standard"},
+                 {"Windows 100 Edition, Windows 10 Pro", 22000, "Windows 100 Edition, Windows 11 Pro"},
+                 {"", 22000, ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShownProductName(c.name, c.build), c.shown) << c.name << " " << c.build;
+    }
 }
 
 TEST(MachineSummaryText, OsLineJoinsItsPartsWithFixedBlanks) {
@@ -89,6 +110,16 @@ TEST_F(MachineSummary, OlderFamilyReadsItsOwnKeyAndTheBuildsLowWord) {
     StoreOsVersion(app.main);
     FillMachineSummary(app.main);
     EXPECT_EQ(app.form().L_OS.Text(), "OS: Microsoft Windows ME  A  (4.90.3000)");
+}
+
+TEST_F(MachineSummary, WindowsElevenAndMemoryAbove4GbAsTheSystemReportsThem) {
+    app.registry.SetString(RegistryRoot::LocalMachine, kNtKey, "ProductName", "Windows 10 Pro");
+    app.systemInfo.version = platform::OsVersionInfo{10, 0, 22631, true, ""};
+    app.systemInfo.totalMemory = 24ull << 30;
+    StoreOsVersion(app.main);
+    FillMachineSummary(app.main);
+    EXPECT_EQ(app.form().L_OS.Text(), "OS: Windows 11 Pro  (10.0.22631)");
+    EXPECT_EQ(app.form().L_RAM.Text(), "Total RAM: 24576 MB");
 }
 
 TEST_F(MachineSummary, FailingCallsLeaveTheFixedPartsOfEveryLine) {

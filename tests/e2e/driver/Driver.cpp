@@ -325,6 +325,19 @@ HWND Zelta::FindProcessWindow(const char* className) const {
     return data.found;
 }
 
+std::vector<HWND> Zelta::TaskbarButtonWindows() const {
+    std::vector<HWND> windows;
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (!taskbar) return windows;
+    for (HWND button : ChildrenOf(taskbar)) {
+        if (lstrcmpiA(ClassOf(button).c_str(), "Button") != 0 || !IsWindowVisible(button)) continue;
+        auto window = reinterpret_cast<HWND>(GetWindowLongPtrA(button, GWLP_ID));
+        DWORD owner = 0;
+        if (window && GetWindowThreadProcessId(window, &owner) && owner == processId_) windows.push_back(window);
+    }
+    return windows;
+}
+
 HWND Zelta::Control(int id) const { return main_ ? FindChildById(main_, id) : nullptr; }
 std::string Zelta::Text(int id) const { return Control(id) ? WindowText(Control(id)) : "<no control>"; }
 

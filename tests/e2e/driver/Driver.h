@@ -113,6 +113,9 @@ public:
     HWND BarItem(int barId, int index) const;
     void ClickBarItem(int barId, int index);
 
+    // The program's windows whose buttons the taskbar shows now, in the taskbar's order. Wine's taskbar keeps one
+    // button per window, a child of "Shell_TrayWnd" whose control id is that window's handle.
+    std::vector<HWND> TaskbarButtonWindows() const;
     // A visible top-level window of the program's process with that class, or nullptr.
     HWND FindProcessWindow(const char* className) const;
     // The program's visible balloon notice (its hint tooltip is no balloon), or nullptr.

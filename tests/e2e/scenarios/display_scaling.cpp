@@ -1,5 +1,6 @@
 // The main window at 100, 125, 150 and 200 % display scaling, on a 1280 x 800 and a 1024 x 768 desktop: the
 // program declares itself system-aware; its client area is the design size scaled with every control inside it;
+// every address field shows 255.255.255.255 whole;
 // it opens at its design position when the window fits there and inside the work area otherwise; the banner is
 // its picture drawn once at the scaled size, and the machine summary is readable on it.
 //
@@ -10,6 +11,9 @@
 // reports the windows of a scaled process to other processes in 96-dpi units, and an unaware program is laid out
 // and drawn exactly as an aware one. So the declaration is read from the program, and its effect, the scaled
 // layout, is measured with Wine's default.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <objbase.h>
 #include <wincodec.h>
 
@@ -296,6 +300,38 @@ void CheckControlsInside(e2e::Context& ctx, e2e::Zelta& app, const RECT& client,
                "all " + std::to_string(checked) + " visible controls inside the client area" + at + outside);
 }
 
+// Every part of every address field shows "255" whole: the text, from the first digit's place to the last digit's
+// end as the part itself lays it out, lies inside the part's client area less its margins.
+void CheckAddressFieldsShowWholeNumbers(e2e::Context& ctx, e2e::Zelta& app, const std::string& at) {
+    for (int id : {kId_IPA_IP, kId_IPA_SM, kId_IPA_GW, kId_IPA_DNS1, kId_IPA_DNS2, kId_IPA_Proxy}) {
+        HWND field = app.Control(id);
+        SendMessageA(field, IPM_SETADDRESS, 0, MAKEIPADDRESS(255, 255, 255, 255));
+        e2e::CheckEq(ctx, app.Text(id), "255.255.255.255", "address field " + std::to_string(id) + at);
+        std::vector<HWND> parts;
+        for (HWND child : e2e::ChildrenOf(field)) {
+            if (lstrcmpiA(e2e::ClassOf(child).c_str(), "Edit") == 0) parts.push_back(child);
+        }
+        e2e::Check(ctx, parts.size() == 4, "address field " + std::to_string(id) + " has four parts" + at);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            HWND part = parts[i];
+            RECT client{};
+            GetClientRect(part, &client);
+            const auto margins = static_cast<DWORD>(SendMessageA(part, EM_GETMARGINS, 0, 0));
+            const auto x = [part](int index) {
+                return static_cast<int>(static_cast<short>(LOWORD(SendMessageA(part, EM_POSFROMCHAR, index, 0))));
+            };
+            const int first = x(0);
+            const int end = x(2) + (x(2) - x(1));  // the last "5" is as wide as the one before it
+            const int left = LOWORD(margins);
+            const int right = client.right - HIWORD(margins);
+            e2e::Check(ctx, e2e::WindowText(part) == "255" && first >= left && end <= right && end - first > 0,
+                       "part " + std::to_string(i) + " of address field " + std::to_string(id) + " shows 255 whole" +
+                           at + " (text " + std::to_string(first) + ".." + std::to_string(end) + " in " +
+                           std::to_string(left) + ".." + std::to_string(right) + ")");
+        }
+    }
+}
+
 // One start of the program at the scaling and desktop just set.
 void CheckOneStart(e2e::Context& ctx, const e2e::Picture& picture, int dpi, const std::string& desktopName) {
     const std::string at = " at " + std::to_string(dpi) + " dpi on " + desktopName;
@@ -324,6 +360,7 @@ void CheckOneStart(e2e::Context& ctx, const e2e::Picture& picture, int dpi, cons
     e2e::Check(ctx, PlacedAlong(window.top, height, Scaled(kDesignTop, dpi), work.top, work.bottom),
                "top placed: " + placed);
 
+    CheckAddressFieldsShowWholeNumbers(ctx, app, at);
     CheckBanner(ctx, app, picture, dpi, at);
     e2e::SaveScreenshot(ctx, "scaling-" + std::to_string(dpi) + "dpi-" + desktopName);
 

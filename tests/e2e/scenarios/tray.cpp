@@ -22,10 +22,11 @@ const std::string kTitle = "Vok Tarvex";
 // The icon's events, as the shell reports them to the window that owns the icon.
 void PostIconEvent(const e2e::Zelta& app, UINT event) { PostMessageA(app.Main(), kTrayCallback, kTrayIconId, event); }
 
-bool Shown(const e2e::Zelta& app) { return IsWindowVisible(app.Main()) && IsWindowVisible(app.Application()); }
-bool HiddenToTray(const e2e::Zelta& app) {
-    return !IsWindowVisible(app.Main()) && !IsWindowVisible(app.Application());
+// Shown: the window and its own taskbar button; hidden to the tray: neither, and no other button of the program.
+bool Shown(const e2e::Zelta& app) {
+    return IsWindowVisible(app.Main()) && app.TaskbarButtonWindows() == std::vector<HWND>{app.Main()};
 }
+bool HiddenToTray(const e2e::Zelta& app) { return !IsWindowVisible(app.Main()) && app.TaskbarButtonWindows().empty(); }
 
 // A condition that must not become true while the program has every chance to make it so.
 bool StaysFalse(const std::function<bool()>& condition, int observeMs) { return !e2e::WaitUntil(condition, observeMs); }
@@ -135,8 +136,7 @@ E2E_SCENARIO(tray) {
     e2e::WaitUntil([&] { return (tipsBefore = NotificationAreaTips()) >= 0; }, 10000);
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
-    CHECK(ctx, app.Application() != nullptr);
-    CHECK(ctx, Shown(app));
+    CHECK(ctx, e2e::WaitUntil([&] { return Shown(app); }, 5000));
     // The icon is in the notification area from the start (the taskbar button has no tip of its own).
     CHECK(ctx, tipsBefore >= 0);
     CHECK(ctx, NotificationAreaTips() == tipsBefore + 1);
@@ -147,13 +147,13 @@ E2E_SCENARIO(tray) {
 
     // The tray icon belongs to the main window: a single click hides to the tray, another restores.
     SingleClick(ctx, app, true, "a single click hides the program to the tray");
-    CHECK(ctx, !IsWindowVisible(app.Application()));
+    CHECK(ctx, app.TaskbarButtonWindows().empty());
     CHECK(ctx, NotificationAreaTips() == tipsBefore + 1);  // the icon stays while hidden
     // Nothing of the caption can be seen there: its animation pauses, and starts again with the restore.
     CheckCaptionPaused(ctx, app, "while hidden to the tray");
     SingleClick(ctx, app, false, "a second single click restores the program");
     CheckCaptionAnimates(ctx, app, "after the restore");
-    CHECK(ctx, !IsIconic(app.Application()));
+    CHECK(ctx, !IsIconic(app.Main()));
 
     // A double click does nothing, shown or hidden.
     DoubleClick(app);
