@@ -146,6 +146,6 @@ inline bool Apply(e2e::Zelta& app, int index) {
 }
 
 // The adapter commands that reached the netsh stand-in of the system folder.
-inline std::size_t NetshLines(const e2e::Context& ctx) { return FileLines(e2e::SystemFolder() + "netsh.log").size(); }
+inline std::size_t NetshLines(const e2e::Context&) { return FileLines(e2e::SystemFolder() + "netsh.log").size(); }
 
 }  // namespace browser_proxy
