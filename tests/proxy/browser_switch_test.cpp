@@ -28,22 +28,81 @@ TEST(BrowserProcesses, FindMatchesTheWholeNameExactlyAndTakesTheLastMatch) {
     EXPECT_EQ(FindProcessId(processes, "[System Process]"), 0);
 }
 
-TEST(BrowserProcesses, KillEndsTheGivenIdWhenTheNameRunsInAnyLetterCase) {
+TEST(BrowserProcesses, KillEndsTheGivenIdOnlyWhileItBelongsToTheNameInAnyLetterCase) {
     const struct {
-        const char* running;
+        const char* nameOf77;
         bool ended;
     } cases[] = {{"FireFox.EXE", true},
                  {"C:\\Program Files\\Mozilla Firefox\\FIREFOX.exe", true},
                  {"D:firefox.exe", true},
                  {"firefox.exe.bak", false},
-                 {"xfirefox.exe", false}};
+                 {"xfirefox.exe", false},
+                 {"notepad.exe", false}};  // the id was handed to another program after the browser ended
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.running);
+        SCOPED_TRACE(c.nameOf77);
         fakes::FakeProcesses processes;
-        processes.running = {{c.running, 10}, {"other.exe", 77}};
+        processes.running = {{"firefox.exe", 10}, {c.nameOf77, 77}};
         KillProcess(processes, "firefox.exe", 77);
         EXPECT_EQ(processes.terminated, c.ended ? std::vector<std::uint32_t>{77} : std::vector<std::uint32_t>{});
     }
+}
+
+TEST(BrowserProcesses, EachInstanceInTheOwnSessionIsItsMainProcessWithItsSameNamedDescendants) {
+    const std::uint32_t own = 1;
+    const std::uint32_t other = 2;
+    const std::uint32_t unknown = platform::kUnknownSession;
+    const struct {
+        const char* name;
+        std::vector<ProcessEntry> snapshot;
+        std::vector<BrowserTree> trees;
+    } cases[] = {
+        {"nothing running", {{"explorer.exe", 5, 1, own}}, {}},
+        {"one main process, children and a grandchild listed before it",
+         {{"firefox.exe", 12, 10, own},
+          {"explorer.exe", 5, 1, own},
+          {"firefox.exe", 13, 11, own},
+          {"firefox.exe", 10, 5, own},
+          {"firefox.exe", 11, 10, own}},
+         {{10, {12, 11, 13}}}},
+        {"a child whose parent has ended is a main process",
+         {{"firefox.exe", 21, 20, own}, {"firefox.exe", 22, 21, own}},
+         {{21, {22}}}},
+        {"the parent's id now belongs to another program",
+         {{"notepad.exe", 20, 5, own}, {"firefox.exe", 21, 20, own}},
+         {{21, {}}}},
+        {"two instances, each ended",
+         {{"firefox.exe", 10, 5, own},
+          {"firefox.exe", 30, 5, own},
+          {"firefox.exe", 31, 30, own},
+          {"firefox.exe", 11, 10, own}},
+         {{10, {11}}, {30, {31}}}},
+        {"another user's browser and one of no known session are left alone",
+         {{"firefox.exe", 40, 4, other},
+          {"firefox.exe", 41, 40, other},
+          {"firefox.exe", 10, 5, own},
+          {"firefox.exe", 11, 10, own},
+          {"firefox.exe", 50, 5, unknown}},
+         {{10, {11}}}},
+        {"a child in the own session under another user's main process",
+         {{"firefox.exe", 40, 4, other}, {"firefox.exe", 41, 40, own}},
+         {{41, {}}}},
+        {"other letter case is another program",
+         {{"Firefox.exe", 60, 5, own}, {"firefox.exe", 61, 60, own}, {"FIREFOX.EXE", 62, 61, own}},
+         {{61, {}}}},
+        {"parents in a ring through handed-out ids",
+         {{"firefox.exe", 71, 70, own}, {"firefox.exe", 70, 71, own}},
+         {{71, {70}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto trees = FindBrowserTrees(c.snapshot, "firefox.exe", own);
+        ASSERT_EQ(trees.size(), c.trees.size());
+        for (std::size_t i = 0; i < trees.size(); ++i) {
+            EXPECT_EQ(trees[i].main, c.trees[i].main);
+            EXPECT_EQ(trees[i].descendants, c.trees[i].descendants);
+        }
+    }
+    EXPECT_TRUE(FindBrowserTrees({{"firefox.exe", 10, 5, unknown}}, "firefox.exe", unknown).empty());
 }
 
 struct Switch : ::testing::Test {
@@ -108,10 +167,11 @@ TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
         {"nothing running", {{"explorer.exe", 8}}, {}, {}},
         {"only Firefox", {{"firefox.exe", 40}}, {40}, {firefoxCommand}},
         {"letter case differs: not found", {{"Firefox.exe", 40}, {"IExplore.exe", 20}}, {}, {}},
-        {"two Firefox: the last one ended, one start",
-         {{"firefox.exe", 40}, {"firefox.exe", 44}},
-         {44},
+        {"a Firefox of three processes: the main one first, one start",
+         {{"firefox.exe", 41, 40}, {"firefox.exe", 40, 8}, {"firefox.exe", 42, 40}, {"explorer.exe", 8}},
+         {40, 41, 42},
          {firefoxCommand}},
+        {"another user's Firefox only: untouched, not started", {{"firefox.exe", 40, 8, 3}}, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,6 +185,16 @@ TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
         EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
         EXPECT_EQ(app.files.files[prefs], RewriteProxyContent(prefsContent, "10.0.0.1", "8080", 1));
     }
+}
+
+TEST_F(Switch, AChildWhoseIdPassedToAnotherProgramMeanwhileIsNotEnded) {
+    app.processes.running = {{"firefox.exe", 40, 8}, {"firefox.exe", 41, 40}, {"firefox.exe", 42, 40}};
+    app.processes.onTerminate = [&](std::uint32_t id) {
+        if (id == 40) app.processes.running[1] = {"notepad.exe", 41, 8};
+    };
+    SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
+    EXPECT_EQ(app.processes.terminated, (std::vector<std::uint32_t>{40, 42}));
+    EXPECT_EQ(LaunchTargets(), (std::vector<std::string>{firefoxCommand}));
 }
 
 TEST_F(Switch, WithoutFirefoxTheSystemProxyIsStillWritten) {
@@ -183,6 +253,12 @@ TEST_F(Switch, OffSwitchesTheSystemProxyOffAndFirefoxsManualProxyWhileItIsNotRun
     EXPECT_EQ(app.files.files[prefs], prefsContent);
     EXPECT_TRUE(app.processes.terminated.empty());
     EXPECT_TRUE(app.launcher.launches.empty());
+
+    // Another user's Firefox does not hold this user's preferences.
+    app.processes.running = {{"firefox.exe", 40, 8, 5}};
+    SwitchProxyOff(app.main);
+    EXPECT_EQ(app.files.files[prefs], "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n");
+    EXPECT_TRUE(app.processes.terminated.empty());
 }
 
 }  // namespace
