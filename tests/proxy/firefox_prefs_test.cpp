@@ -149,28 +149,19 @@ TEST(ProfileList, NamesThePreferencesFileOfTheProfileInUse) {
         {"[profile0]\r\npath = Profiles/x.default \r\n", "C:\\F\\Profiles\\x.default\\prefs.js"},
         {"[Profile1]\r\nPath=Profiles/other\r\n", ""},
         {"", ""},
-        // Lists of newer versions: the install section names the profile in use, whatever is marked or first.
-        {"[Profile1]\r\nName=default-release\r\nIsRelative=1\r\nPath=Profiles/new.default-release\r\n\r\n"
-         "[Profile0]\r\nName=default\r\nIsRelative=1\r\nPath=Profiles/old.default\r\nDefault=1\r\n\r\n"
-         "[Install308046B0AF4A39CB]\r\nDefault=Profiles/new.default-release\r\nLocked=1\r\n",
-         "C:\\F\\Profiles\\new.default-release\\prefs.js"},
-        {"[Install1]\r\nDefault=D:\\FF\\work\r\n[Profile0]\r\nPath=Profiles/old\r\n[Profile1]\r\nIsRelative=0\r\n"
-         "Path=D:\\FF\\work\r\n",
+        // The first install section that names a profile of the list, then the first profile marked as the default.
+        {"[Install308046B0AF4A39CB]\r\nDefault=Profiles/n.default-release\r\nLocked=1\r\n[Profile1]\r\nIsRelative=1\r\n"
+         "Path=Profiles/n.default-release\r\n[Profile0]\r\nPath=Profiles/o.default\r\nDefault=1\r\n",
+         "C:\\F\\Profiles\\n.default-release\\prefs.js"},
+        {"[Install1]\r\nDefault=d:\\ff\\WORK\r\n[Profile0]\r\nPath=a\r\n[Profile1]\r\nIsRelative=0\r\nPath=D:"
+         "\\FF\\work\r\n",
          "D:\\FF\\work\\prefs.js"},
-        {"[install1]\r\n default = profiles/NEW "
-         "\r\n[Profile0]\r\nPath=Profiles/old\r\n[Profile3]\r\nPath=Profiles/new\r\n",
-         "C:\\F\\Profiles\\new\\prefs.js"},
-        {"[InstallA]\r\nDefault=Profiles/b\r\n[InstallB]\r\nDefault=Profiles/a\r\n[Profile0]\r\nPath=Profiles/a\r\n"
-         "[Profile1]\r\nPath=Profiles/b\r\n",
+        {"[InstallA]\r\nDefault=Profiles/gone\r\n[InstallB]\r\nDefault=Profiles/b\r\n[InstallC]\r\nDefault=Profiles/"
+         "a\r\n"
+         "[Profile0]\r\nPath=Profiles/a\r\nDefault=1\r\n[Profile1]\r\nPath=Profiles/b\r\n",
          "C:\\F\\Profiles\\b\\prefs.js"},
-        // An install section that names no profile of the list counts for nothing.
-        {"[InstallA]\r\nDefault=Profiles/gone\r\n[InstallB]\r\nDefault=\r\n[Profile0]\r\nPath=Profiles/a\r\n"
-         "[Profile1]\r\nPath=Profiles/b\r\nDefault=1\r\n",
-         "C:\\F\\Profiles\\b\\prefs.js"},
-        // Without an install section the profile marked as the default, then Profile0.
-        {"[Profile0]\r\nPath=Profiles/a\r\n[Profile2]\r\nIsRelative=0\r\nPath=E:\\p\r\nDefault=1\r\n",
-         "E:\\p\\prefs.js"},
-        {"[Profile0]\r\nPath=Profiles/a\r\nDefault=0\r\n[General]\r\nDefault=1\r\n[Profile1]\r\nDefault=1\r\n",
+        {"[Profile0]\r\nPath=a\r\n[Profile2]\r\nIsRelative=0\r\nPath=E:\\p\r\nDefault=1\r\n", "E:\\p\\prefs.js"},
+        {"[Profile0]\r\nPath=Profiles/a\r\n[General]\r\nDefault=1\r\n[Profile1]\r\nDefault=1\r\n",
          "C:\\F\\Profiles\\a\\prefs.js"},
     };
     for (const auto& c : cases) {

@@ -14,32 +14,23 @@ namespace {
 using helpers::Arguments;
 using helpers::Utf8;
 
-const wchar_t kWithChildren[] = L"--with-children";
-const wchar_t kChild[] = L"--child";
-
-void StartChild(const wchar_t* program) {
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + kChild;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return;
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring arguments = Arguments();
-    if (arguments == kChild) {
+    if (arguments == L"--child") {
         for (;;) Sleep(INFINITE);
     }
-    if (arguments == kWithChildren) {
-        StartChild(path);
-        StartChild(path);
+    for (int i = 0; arguments == L"--with-children" && i < 2; ++i) {
+        std::wstring child = L"\"" + std::wstring(path) + L"\" --child";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessW(path, &child[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) continue;
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
     }
     std::wstring log = path;
     const auto dot = log.rfind(L'.');

@@ -7,6 +7,7 @@
 
 #include <tlhelp32.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,35 +30,19 @@ inline void MakeFolders(const std::string& path) {
 
 using e2e::FileLines;
 
-// Every process of the system, in the snapshot's order.
-inline std::vector<PROCESSENTRY32> ProcessList() {
-    std::vector<PROCESSENTRY32> entries;
+// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
+inline std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt) {
+    std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return entries;
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        entries.push_back(entry);
+        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
+            ids.push_back(entry.th32ProcessID);
+        }
     }
     CloseHandle(snapshot);
-    return entries;
-}
-
-// The ids of the running processes with exactly that executable name.
-inline std::vector<DWORD> RunningProcesses(const std::string& exeName) {
-    std::vector<DWORD> ids;
-    for (const PROCESSENTRY32& entry : ProcessList()) {
-        if (exeName == entry.szExeFile) ids.push_back(entry.th32ProcessID);
-    }
-    return ids;
-}
-
-// The same, of those that the process parentId started.
-inline std::vector<DWORD> ChildProcesses(const std::string& exeName, DWORD parentId) {
-    std::vector<DWORD> ids;
-    for (const PROCESSENTRY32& entry : ProcessList()) {
-        if (exeName == entry.szExeFile && entry.th32ParentProcessID == parentId) ids.push_back(entry.th32ProcessID);
-    }
     return ids;
 }
 
