@@ -9,25 +9,13 @@
 
 namespace zelta::proxy {
 
-namespace {
-
-// Ends the browser when it runs; true when it was running, so that it is started again.
-bool CloseBrowser(platform::Processes& processes, const std::string& exeName) {
-    if (FindProcessId(processes, exeName) == kNoProcess) return false;
-    // Searched again: the id to end is the one running now.
-    KillProcess(processes, exeName, FindProcessId(processes, exeName));
-    return true;
-}
-
-}  // namespace
-
 void SwitchBrowserProxy(MainForm& main, const std::string& address, const std::string& port) {
     // A proxy no browser could read is refused before anything is closed or written.
     CheckProxyTarget(address, port);
     platform::Platform& platform = main.platform;
     // Termination is asked for, not waited for: the writes follow at once.
-    const bool internetExplorerWasRunning = CloseBrowser(platform.processes, kInternetExplorerExe);
-    const bool firefoxWasRunning = CloseBrowser(platform.processes, kFirefoxExe);
+    const bool internetExplorerWasRunning = EndBrowser(platform.processes, kInternetExplorerExe);
+    const bool firefoxWasRunning = EndBrowser(platform.processes, kFirefoxExe);
     WriteProxyServer(platform, address + ":" + port);
     WriteProxyEnable(platform, 1);
     WriteFirefoxProxy(platform, address, port, kManualProxyType);
@@ -39,8 +27,11 @@ void SwitchProxyOff(MainForm& main) {
     platform::Platform& platform = main.platform;
     WriteProxyEnable(platform, 0);
     // A running Firefox holds its preferences in memory and writes them back when it ends, and it may not be
-    // closed without the profile's permission: its file is changed only while it is not running.
-    if (FindProcessId(platform.processes, kFirefoxExe) == kNoProcess) SwitchFirefoxManualProxyOff(platform);
+    // closed without the profile's permission: its file is changed only while it is not running in this session
+    // (another user's Firefox keeps that user's own preferences).
+    const auto running =
+        FindBrowserTrees(platform.processes.Snapshot(), kFirefoxExe, platform.processes.OwnSessionId());
+    if (running.empty()) SwitchFirefoxManualProxyOff(platform);
 }
 
 }  // namespace zelta::proxy

@@ -2,6 +2,7 @@
 
 #include "app/model/ZeltaError.h"
 #include "profiles/SettingsDocument.h"
+#include "proxy/FirefoxProfileList.h"
 #include "tools/Launchers.h"
 
 namespace zelta::proxy {
@@ -82,10 +83,10 @@ std::string FindFirefoxProgram(platform::Platform& platform) {
 }
 
 std::string PrefsPathFromProfileList(const std::string& profileListContent, const std::string& firefoxFolder) {
-    const auto list = profiles::SettingsDocument::Parse(profileListContent);
-    std::string path = list.ReadText("Profile0", "Path", "");
-    if (path.empty()) return {};
-    if (list.ReadNumber("Profile0", "IsRelative", 1) == 0) return path + "\\prefs.js";
+    const auto profile = ProfileInUse(profiles::SettingsDocument::Parse(profileListContent));
+    if (!profile) return {};
+    std::string path = profile->path;
+    if (!profile->isRelative) return path + "\\prefs.js";
     const auto slash = path.find('/');
     if (slash != std::string::npos) path[slash] = '\\';
     return firefoxFolder + path + "\\prefs.js";

@@ -1,5 +1,5 @@
 #pragma once
-// Firefox's own proxy settings: the preferences file of the user's first Firefox profile, rewritten in place.
+// Firefox's own proxy settings: the preferences file of the user's Firefox profile in use, rewritten in place.
 #include <string>
 #include <vector>
 
@@ -20,12 +20,12 @@ std::string GetUserFolder(platform::Environment& environment);
 // it is in none of them.
 std::string FindFirefoxProgram(platform::Platform& platform);
 
-// The preferences file named by section "Profile0" of a profile list that lies in firefoxFolder (trailing
-// backslash): "Path" relative to that folder with its first "/" turned into "\", or taken as it is when
+// The preferences file of the profile in use (see ProfileInUse) of a profile list that lies in firefoxFolder
+// (trailing backslash): "Path" relative to that folder with its first "/" turned into "\", or taken as it is when
 // "IsRelative" is 0. Empty when the list names no path.
 std::string PrefsPathFromProfileList(const std::string& profileListContent, const std::string& firefoxFolder);
 
-// The preferences file of the user's first Firefox profile; empty when Firefox is not installed or no profile
+// The preferences file of the user's Firefox profile in use; empty when Firefox is not installed or no profile
 // list names one. The profile list is looked for under the XP user folder first, then under "APPDATA".
 std::string GetFirefoxPrefsPath(platform::Platform& platform);
 

@@ -13,6 +13,13 @@ namespace zelta::platform {
 
 namespace {
 
+// kUnknownSession when the system does not answer: on XP asking about another user's process needs a right that
+// the user does not have there.
+std::uint32_t SessionOf(DWORD processId) {
+    DWORD session = 0;
+    return ProcessIdToSessionId(processId, &session) ? static_cast<std::uint32_t>(session) : kUnknownSession;
+}
+
 }  // namespace
 
 std::vector<ProcessEntry> Win32Processes::Snapshot() {
@@ -23,10 +30,13 @@ std::vector<ProcessEntry> Win32Processes::Snapshot() {
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
         const std::size_t length = strnlen(entry.szExeFile, sizeof(entry.szExeFile));
-        entries.push_back({std::string(entry.szExeFile, length), static_cast<std::uint32_t>(entry.th32ProcessID)});
+        entries.push_back({std::string(entry.szExeFile, length), static_cast<std::uint32_t>(entry.th32ProcessID),
+                           static_cast<std::uint32_t>(entry.th32ParentProcessID), SessionOf(entry.th32ProcessID)});
     }
     return entries;
 }
+
+std::uint32_t Win32Processes::OwnSessionId() { return SessionOf(GetCurrentProcessId()); }
 
 bool Win32Processes::Terminate(std::uint32_t id) {
     const KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(id)));

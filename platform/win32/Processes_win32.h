@@ -7,6 +7,7 @@ namespace zelta::platform {
 class Win32Processes : public Processes {
 public:
     std::vector<ProcessEntry> Snapshot() override;
+    std::uint32_t OwnSessionId() override;
     bool Terminate(std::uint32_t id) override;
 };
 

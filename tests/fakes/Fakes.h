@@ -156,6 +156,7 @@ public:
     std::vector<platform::ProcessEntry> running;
     std::vector<std::uint32_t> terminated;  // every terminate asked for, in order, successful or not
     int snapshots = 0;
+    std::uint32_t ownSession = 0;  // the entries' default session
     // Runs at each terminate, before the process leaves the list: lets a test see what was already done then.
     std::function<void(std::uint32_t)> onTerminate;
 
@@ -163,6 +164,8 @@ public:
         ++snapshots;
         return running;
     }
+    std::uint32_t OwnSessionId() override { return ownSession; }
+    // Only the one process leaves the list: its children run on, as they do on the system.
     bool Terminate(std::uint32_t id) override {
         terminated.push_back(id);
         if (onTerminate) onTerminate(id);

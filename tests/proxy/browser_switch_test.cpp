@@ -28,21 +28,65 @@ TEST(BrowserProcesses, FindMatchesTheWholeNameExactlyAndTakesTheLastMatch) {
     EXPECT_EQ(FindProcessId(processes, "[System Process]"), 0);
 }
 
-TEST(BrowserProcesses, KillEndsTheGivenIdWhenTheNameRunsInAnyLetterCase) {
+TEST(BrowserProcesses, KillEndsTheGivenIdOnlyWhileItBelongsToTheNameInAnyLetterCase) {
     const struct {
-        const char* running;
+        const char* nameOf77;
         bool ended;
     } cases[] = {{"FireFox.EXE", true},
                  {"C:\\Program Files\\Mozilla Firefox\\FIREFOX.exe", true},
                  {"D:firefox.exe", true},
                  {"firefox.exe.bak", false},
-                 {"xfirefox.exe", false}};
+                 {"xfirefox.exe", false},
+                 {"notepad.exe", false}};  // the id was handed to another program after the browser ended
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.running);
+        SCOPED_TRACE(c.nameOf77);
         fakes::FakeProcesses processes;
-        processes.running = {{c.running, 10}, {"other.exe", 77}};
+        processes.running = {{"firefox.exe", 10}, {c.nameOf77, 77}};
         KillProcess(processes, "firefox.exe", 77);
         EXPECT_EQ(processes.terminated, c.ended ? std::vector<std::uint32_t>{77} : std::vector<std::uint32_t>{});
+    }
+}
+
+TEST(BrowserProcesses, EachInstanceInTheOwnSessionIsAMainProcessWithItsSameNamedDescendants) {
+    const std::uint32_t me = 1, other = 2, unknown = platform::kUnknownSession;
+    const struct {
+        const char* name;
+        std::vector<ProcessEntry> snapshot;
+        std::vector<std::vector<std::uint32_t>> trees;  // each main process, then its descendants
+    } cases[] = {
+        {"children and a grandchild listed before their main process",
+         {{"firefox.exe", 12, 10, me},
+          {"firefox.exe", 13, 11, me},
+          {"firefox.exe", 10, 5, me},
+          {"firefox.exe", 11, 10, me}},
+         {{10, 12, 11, 13}}},
+        {"the parent has ended, or its id is now another program's",
+         {{"firefox.exe", 21, 20, me},
+          {"firefox.exe", 22, 21, me},
+          {"notepad.exe", 30, 5, me},
+          {"firefox.exe", 31, 30, me}},
+         {{21, 22}, {31}}},
+        {"another user's and an unknown session's are left alone, a child of ours under theirs is a main process",
+         {{"firefox.exe", 40, 4, other},
+          {"firefox.exe", 41, 40, me},
+          {"firefox.exe", 42, 40, other},
+          {"firefox.exe", 50, 5, unknown}},
+         {{41}}},
+        {"other letter case is another program",
+         {{"Firefox.exe", 60, 5, me}, {"firefox.exe", 61, 60, me}, {"FIREFOX.EXE", 62, 61, me}},
+         {{61}}},
+        {"parents in a ring through ids handed out again",
+         {{"firefox.exe", 71, 70, me}, {"firefox.exe", 70, 71, me}},
+         {{71, 70}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::vector<std::uint32_t>> trees;
+        for (const BrowserTree& tree : FindBrowserTrees(c.snapshot, "firefox.exe", me)) {
+            trees.push_back({tree.main});
+            trees.back().insert(trees.back().end(), tree.descendants.begin(), tree.descendants.end());
+        }
+        EXPECT_EQ(trees, c.trees);
     }
 }
 
@@ -108,10 +152,11 @@ TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
         {"nothing running", {{"explorer.exe", 8}}, {}, {}},
         {"only Firefox", {{"firefox.exe", 40}}, {40}, {firefoxCommand}},
         {"letter case differs: not found", {{"Firefox.exe", 40}, {"IExplore.exe", 20}}, {}, {}},
-        {"two Firefox: the last one ended, one start",
-         {{"firefox.exe", 40}, {"firefox.exe", 44}},
-         {44},
+        {"a Firefox of three processes: the main one first, one start",
+         {{"firefox.exe", 41, 40}, {"firefox.exe", 40, 8}, {"firefox.exe", 42, 40}, {"explorer.exe", 8}},
+         {40, 41, 42},
          {firefoxCommand}},
+        {"another user's Firefox only: untouched, not started", {{"firefox.exe", 40, 8, 3}}, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,6 +228,9 @@ TEST_F(Switch, OffSwitchesTheSystemProxyOffAndFirefoxsManualProxyWhileItIsNotRun
     EXPECT_EQ(app.files.files[prefs], prefsContent);
     EXPECT_TRUE(app.processes.terminated.empty());
     EXPECT_TRUE(app.launcher.launches.empty());
+    app.processes.running = {{"firefox.exe", 40, 8, 5}};  // another user's Firefox: not this user's preferences
+    SwitchProxyOff(app.main);
+    EXPECT_EQ(app.files.files[prefs], "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n");
 }
 
 }  // namespace

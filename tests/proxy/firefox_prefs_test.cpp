@@ -135,7 +135,7 @@ TEST(UserFolder, ComesFromTheEnvironment) {
     EXPECT_EQ(GetUserFolder(environment), "D:\\DOCUME~1\\bob\\");
 }
 
-TEST(ProfileList, NamesThePreferencesFileOfProfile0) {
+TEST(ProfileList, NamesThePreferencesFileOfTheProfileInUse) {
     const std::string folder = "C:\\F\\";
     const struct {
         const char* list;
@@ -149,6 +149,20 @@ TEST(ProfileList, NamesThePreferencesFileOfProfile0) {
         {"[profile0]\r\npath = Profiles/x.default \r\n", "C:\\F\\Profiles\\x.default\\prefs.js"},
         {"[Profile1]\r\nPath=Profiles/other\r\n", ""},
         {"", ""},
+        // The first install section that names a profile of the list, then the first profile marked as the default.
+        {"[Install308046B0AF4A39CB]\r\nDefault=Profiles/n.default-release\r\nLocked=1\r\n[Profile1]\r\nIsRelative=1\r\n"
+         "Path=Profiles/n.default-release\r\n[Profile0]\r\nPath=Profiles/o.default\r\nDefault=1\r\n",
+         "C:\\F\\Profiles\\n.default-release\\prefs.js"},
+        {"[Install1]\r\nDefault=d:\\ff\\WORK\r\n[Profile0]\r\nPath=a\r\n[Profile1]\r\nIsRelative=0\r\nPath=D:"
+         "\\FF\\work\r\n",
+         "D:\\FF\\work\\prefs.js"},
+        {"[InstallA]\r\nDefault=Profiles/gone\r\n[InstallB]\r\nDefault=Profiles/b\r\n[InstallC]\r\nDefault=Profiles/"
+         "a\r\n"
+         "[Profile0]\r\nPath=Profiles/a\r\nDefault=1\r\n[Profile1]\r\nPath=Profiles/b\r\n",
+         "C:\\F\\Profiles\\b\\prefs.js"},
+        {"[Profile0]\r\nPath=a\r\n[Profile2]\r\nIsRelative=0\r\nPath=E:\\p\r\nDefault=1\r\n", "E:\\p\\prefs.js"},
+        {"[Profile0]\r\nPath=Profiles/a\r\n[General]\r\nDefault=1\r\n[Profile1]\r\nDefault=1\r\n",
+         "C:\\F\\Profiles\\a\\prefs.js"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list);

@@ -7,6 +7,7 @@
 
 #include <tlhelp32.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,15 +30,17 @@ inline void MakeFolders(const std::string& path) {
 
 using e2e::FileLines;
 
-// The ids of the running processes with exactly that executable name.
-inline std::vector<DWORD> RunningProcesses(const std::string& exeName) {
+// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
+inline std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt) {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return ids;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (exeName == entry.szExeFile) ids.push_back(entry.th32ProcessID);
+        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
+            ids.push_back(entry.th32ProcessID);
+        }
     }
     CloseHandle(snapshot);
     return ids;
@@ -62,14 +65,14 @@ inline bool InstallFirefox(const e2e::Context& ctx) {
     return e2e::PlaceHelper(ctx, "firefox.exe", kFirefoxFolder);
 }
 
-// Starts the installed stand-in as a user would (no arguments) and waits until it has logged its start; the
-// process handle, or nullptr.
-inline HANDLE StartFirefox(e2e::Context& ctx) {
+// Starts the installed stand-in as a user would (no arguments unless given) and waits until it has logged its start;
+// the process handle, or nullptr. With "--with-children" its two child processes run once it has logged.
+inline HANDLE StartFirefox(e2e::Context& ctx, const std::string& arguments = "") {
     const std::size_t startsBefore = FileLines(kFirefoxLog).size();
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + kFirefoxFolder + "firefox.exe\"";
+    std::string commandLine = "\"" + kFirefoxFolder + "firefox.exe\"" + (arguments.empty() ? "" : " " + arguments);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, kFirefoxFolder.c_str(), &startup,
                         &info)) {
         e2e::Check(ctx, false, "the stand-in Firefox started");
