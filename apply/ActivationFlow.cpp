@@ -37,7 +37,9 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
                                             platform::ShowMode::Normal);
     s.ActivatedFlag = true;
     s.ActivatingNumber = number;
-    ApplyProfile(main, number, profile, settings);
+    const std::uint32_t batchFingerprint = ApplyProfile(main, number, profile, settings);
+    s.ActivatedProfileName = profiles::SplitProfileName(profile.profileName).name;
+    s.ActivatedBatchFingerprint = batchFingerprint;
 
     SetTrayEntryEnabled(main.trayMenu, s.LastAppliedNumber, true);
     SetTrayEntryEnabled(main.trayMenu, number, false);

@@ -2,6 +2,7 @@
 
 #include "app/model/ZeltaError.h"
 #include "apply/AdapterCommands.h"
+#include "companion/Verdict.h"
 #include "proxy/BrowserSwitch.h"
 
 namespace zelta::apply {
@@ -23,13 +24,15 @@ void RunProxyStage(MainForm& main, const profiles::NetworkProfile& profile) {
     // A proxy profile without the permission to close browsers changes no proxy setting.
 }
 
-void WriteBatchFile(MainForm& main, const std::string& path, const std::vector<std::string>& lines) {
+// Returns the bytes written.
+std::string WriteBatchFile(MainForm& main, const std::string& path, const std::vector<std::string>& lines) {
     // The command interpreter reads a batch file in the console code page.
     const auto bytes = main.platform.codePages.AnsiToConsole(ComposeBatchText(lines));
     std::string reason = "Its text has characters the console cannot show";
     if (!bytes || !main.platform.files.ReplaceContents(path, *bytes, reason)) {
         throw ZeltaError("Cannot create file \"" + path + "\". " + reason);
     }
+    return *bytes;
 }
 
 // The program itself runs with the user's rights, so that the proxy and the browsers are the user's own: only the
@@ -58,8 +61,8 @@ void StartCommands(MainForm& main, const std::string& batchPath) {
 
 }  // namespace
 
-void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
-                  profiles::SettingsFile::Edit& settings) {
+std::uint32_t ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
+                           profiles::SettingsFile::Edit& settings) {
     const profiles::ProfileNameParts parts = profiles::SplitProfileName(profile.profileName);
     main.form.LE_NewProfile.SetText(parts.name);
     main.form.LE_NIC.SetText(parts.adapter);
@@ -68,11 +71,12 @@ void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& pr
         BuildAdapterCommands(profile, main.state.OSMajorVersion, main.state.OSMinorVersion);
     RunProxyStage(main, profile);
     const std::string batchPath = main.state.ProgramDir + kBatchFileName;
-    WriteBatchFile(main, batchPath, lines);
+    const std::string batch = WriteBatchFile(main, batchPath, lines);
     StartCommands(main, batchPath);
 
     profiles::MarkAppliedProfile(settings.Document(), number, main.state.LastAppliedNumber);
     settings.Commit();
+    return companion::BatchFingerprint(batch);
 }
 
 }  // namespace zelta::apply

@@ -1,6 +1,7 @@
 #pragma once
 // Putting one stored profile into effect: the adapter commands in the batch file, the browser proxy when the
 // profile allows it, the start of the commands, and then the record of the applied profile.
+#include <cstdint>
 #include <string>
 
 #include "app/model/MainForm.h"
@@ -18,9 +19,9 @@ inline const char kPermissionRefused[] =
 // companion live in the program folder, beside the settings file, whatever folder the program was started in.
 // The record of the applied profile lands in that same edit, committed as one replacement of the settings file,
 // and only once the commands have been started: a profile is never marked as applied when it was not. Returns
-// then; nothing waits for the commands. Throws the proxy switch's, the batch file's, the start's and the settings
-// file's errors.
-void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
+// then, with the fingerprint of the batch file that was started; nothing waits for the commands. Throws the proxy
+// switch's, the batch file's, the start's and the settings file's errors.
+std::uint32_t ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
                   profiles::SettingsFile::Edit& settings);
 
 }  // namespace zelta::apply

@@ -1,6 +1,7 @@
 #include "companion/Companion.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "companion/BatchFile.h"
 #include "companion/NetworkCommand.h"
@@ -75,7 +76,7 @@ std::string FolderOf(const std::string& path) {
 // Only the system's own netsh runs, never one that a folder someone else can write to would offer first.
 CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const std::string& consoleLine) {
     const PreparedCommand command = PrepareCommand(consoleLine, system.codePages);
-    CommandRecord record{command.text, command.program, {}};
+    CommandRecord record{command.text, command.program, {}, 0, {}};
     if (!command.problem.empty()) {
         record.result = NotStarted("Quillet.exe does not run this line: " + command.problem + ".");
         return record;
@@ -103,6 +104,45 @@ std::string WriteReport(CompanionSystem& system, const std::string& folder, cons
     return "The report \"" + std::string(kReportFileName) + "\" could not be written in " + folder + ": " + reason;
 }
 
+// "0.4 s": tenths, which is what a person reads off a command's time.
+std::string Seconds(std::uint64_t ms) {
+    const std::uint64_t tenths = (ms + 50) / 100;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+}
+
+// The verdict from the adapter's own values once the commands have run. An address from DHCP is waited for, at
+// most kLeaseWaitMs and only while the system changes nothing, when the commands all went through.
+Verdict JudgeAdapter(CompanionSystem& system, const Expectation& expected, std::uint64_t start, bool mayWait) {
+    Judgement judgement;
+    const auto key = adapters::AdapterKeyOf(system.registry, expected.adapter);
+    if (!key) {
+        judgement.detail = "Windows knows no adapter named \"" + expected.adapter + "\"";
+    } else {
+        judgement = Judge(expected, adapters::ReadAdapterState(system.registry, *key));
+        const std::uint64_t waitStart = system.clock.NowMs();
+        while (mayWait && judgement.status == Judgement::Status::AwaitingLease) {
+            const std::uint64_t waited = system.clock.NowMs() - waitStart;
+            if (waited >= kLeaseWaitMs) break;
+            system.clock.WaitForKeyChange(platform::RegistryRoot::LocalMachine, adapters::InterfaceKeyPath(*key),
+                                          static_cast<unsigned>(kLeaseWaitMs - waited));
+            judgement = Judge(expected, adapters::ReadAdapterState(system.registry, *key));
+        }
+        if (judgement.status == Judgement::Status::AwaitingLease) {
+            judgement = NoLease(adapters::ReadAdapterState(system.registry, *key));
+        }
+    }
+    const std::uint64_t elapsed = system.clock.NowMs() - start;
+    return MakeVerdict(judgement, static_cast<unsigned>((elapsed + 500) / 1000), 0);
+}
+
+// netsh's own refusal to switch on DHCP where it is on already is no failure.
+void ExcuseWhatWasAlreadySo(CompanionSystem& system, CommandRecord& record) {
+    if (record.Succeeded() || record.result.status != CommandResult::Status::Ended) return;
+    if (const auto key = adapters::AdapterKeyOf(system.registry, ExpectationOf({record.text}).adapter)) {
+        record.countsAsDone = AlreadyFromDhcp(record.text, adapters::ReadAdapterState(system.registry, *key));
+    }
+}
+
 CompanionResult BadBatch(CompanionSystem& system, const std::string& folder, int exitCode, const std::string& text) {
     CompanionResult result;
     result.exitCode = exitCode;
@@ -113,9 +153,12 @@ CompanionResult BadBatch(CompanionSystem& system, const std::string& folder, int
 
 }  // namespace
 
-bool CommandRecord::Succeeded() const { return result.status == CommandResult::Status::Ended && result.exitCode == 0; }
+bool CommandRecord::Succeeded() const {
+    return result.status == CommandResult::Status::Ended && (result.exitCode == 0 || !countsAsDone.empty());
+}
 
-std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records) {
+std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records,
+                       const std::optional<Verdict>& verdict) {
     std::string text = "Quillet.exe ran the commands of " + WithFolder(folder, kBatchFileName) + ".\r\n";
     int succeeded = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -124,7 +167,8 @@ std::string ReportText(const std::string& folder, const std::vector<CommandRecor
         text += "\r\n[" + std::to_string(i + 1) + "] " + record.text + "\r\n";
         switch (record.result.status) {
             case CommandResult::Status::Ended:
-                text += "    exit code " + ExitCodeText(record.result.exitCode) + "\r\n";
+                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " + Seconds(record.elapsedMs) +
+                        "\r\n";
                 break;
             case CommandResult::Status::NotStarted:
                 text += "    not started: " + record.result.reason + "\r\n";
@@ -134,10 +178,12 @@ std::string ReportText(const std::string& folder, const std::vector<CommandRecor
                 break;
         }
         for (const std::string& line : SplitLines(record.result.output)) text += "    " + line + "\r\n";
+        if (!record.countsAsDone.empty()) text += "    " + record.countsAsDone + "\r\n";
     }
     const std::size_t failed = records.size() - static_cast<std::size_t>(succeeded);
     text += "\r\n" + std::to_string(succeeded) + " of " + std::to_string(records.size()) + " commands succeeded, " +
             std::to_string(failed) + " failed.\r\n";
+    if (verdict) text += "The profile " + VerdictSentence(*verdict) + "\r\n";
     return text;
 }
 
@@ -201,9 +247,24 @@ CompanionResult RunCompanion(CompanionSystem& system) {
     const std::string systemFolder = system.environment.SystemFolder();
     const std::string netsh = systemFolder.empty() ? std::string() : WithFolder(systemFolder, kNetshFileName);
     CompanionResult result;
-    for (const std::string& line : lines) result.records.push_back(RunOne(system, netsh, line));
-    const std::string reportProblem = WriteReport(system, folder, ReportText(folder, result.records));
+    const std::uint64_t start = system.clock.NowMs();
+    std::vector<std::string> ran;
+    for (const std::string& line : lines) {
+        const std::uint64_t began = system.clock.NowMs();
+        CommandRecord record = RunOne(system, netsh, line);
+        record.elapsedMs = system.clock.NowMs() - began;
+        ExcuseWhatWasAlreadySo(system, record);
+        if (record.result.status != CommandResult::Status::NotStarted) ran.push_back(record.text);
+        result.records.push_back(std::move(record));
+    }
     result.message = FailureMessage(folder, result.records);
+    if (!ran.empty()) {
+        // After a failure the user has the message already: the verdict is not waited for, and not told twice.
+        result.verdict = JudgeAdapter(system, ExpectationOf(ran), start, result.message.empty());
+        result.verdict->tellUser = result.message.empty();
+        result.verdict->batchFingerprint = BatchFingerprint(*batch);
+    }
+    const std::string reportProblem = WriteReport(system, folder, ReportText(folder, result.records, result.verdict));
     if (!result.message.empty()) {
         result.exitCode = kCommandFailed;
         if (!reportProblem.empty()) result.message += "\n\n" + reportProblem;

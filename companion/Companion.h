@@ -2,13 +2,17 @@
 // Quillet.exe: runs the adapter commands of "execute.bat" beside its own executable without any window, each with
 // the system's netsh, writes what each one printed and returned into "execute.log" beside it, and has a message
 // shown when anything went wrong.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "companion/Verdict.h"
+#include "platform/Clock.h"
 #include "platform/CodePages.h"
 #include "platform/CommandRunner.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/Registry.h"
 
 namespace zelta::companion {
 
@@ -33,6 +37,8 @@ struct CompanionSystem {
     platform::Environment& environment;
     platform::CodePages& codePages;
     platform::CommandRunner& runner;
+    platform::Registry& registry;
+    platform::Clock& clock;
 };
 
 // One command and how it went; its output already in the ANSI code page.
@@ -40,6 +46,8 @@ struct CommandRecord {
     std::string text;     // the command line as it was started (or would have been)
     std::string program;  // its first word, for naming it to the user
     platform::CommandResult result;
+    std::uint64_t elapsedMs = 0;
+    std::string countsAsDone;  // why a command that failed asked for nothing new; empty when its failure stands
     bool Succeeded() const;
 };
 
@@ -47,12 +55,15 @@ struct CompanionResult {
     int exitCode = kAllSucceeded;
     std::string message;  // the error message to show; empty when there is nothing to tell
     std::vector<CommandRecord> records;
+    // Whether the profile is in effect now, for the program's window; none when no command was run.
+    std::optional<Verdict> verdict;
 };
 
 CompanionResult RunCompanion(CompanionSystem& system);
 
-// The text of "execute.log", CR LF after every line.
-std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records);
+// The text of "execute.log", CR LF after every line, the verdict last.
+std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records,
+                       const std::optional<Verdict>& verdict);
 // The message naming the failed commands; empty when all of them succeeded.
 std::string FailureMessage(const std::string& folder, const std::vector<CommandRecord>& records);
 

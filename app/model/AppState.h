@@ -1,5 +1,6 @@
 #pragma once
 // The application state of the main window: one record for the whole run, shared by all handlers.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ struct AppState {
     bool ProfileLoaded = false;
     int OSMajorVersion = 0;
     int OSMinorVersion = 0;
+    // The last activation whose commands were started, for the verdict the companion sends about it.
+    std::string ActivatedProfileName;
+    std::uint32_t ActivatedBatchFingerprint = 0;
+    // What the tray icon tells when the pointer rests on it.
+    std::string TrayTip = kProductTitle;
 };
 
 }  // namespace zelta

@@ -10,6 +10,7 @@
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/SingleInstance_win32.h"
+#include "apply/VerdictNotice.h"
 #include "app/win32/Hints_win32.h"
 #include "app/win32/TrayIcon_win32.h"
 #include "app/win32/TrayMenu_win32.h"
@@ -558,6 +559,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             } else {
                 FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
             }
+            return TRUE;
+        }
+        case WM_COPYDATA: {
+            // The companion's verdict on the last activation.
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            if (!data || data->dwData != companion::kVerdictCopyDataTag || !data->lpData) break;
+            const std::string verdict(static_cast<const char*>(data->lpData), data->cbData);
+            RunHandler(hwnd_, [this, &verdict] { apply::ReceiveVerdict(main_, verdict); });
+            if (tray_) tray_->SetTip(main_.state.TrayTip);
             return TRUE;
         }
         case WM_NCHITTEST:

@@ -9,6 +9,13 @@ namespace {
 
 constexpr char kTip[] = "Vok Tarvex";
 
+// Cut to what the icon's data holds, its closing NUL included.
+void CopyTip(NOTIFYICONDATAA& data, const std::string& tip) {
+    const std::size_t length = tip.size() < sizeof(data.szTip) - 1 ? tip.size() : sizeof(data.szTip) - 1;
+    std::memcpy(data.szTip, tip.data(), length);
+    data.szTip[length] = '\0';
+}
+
 NOTIFYICONDATAA IconData(HWND window) {
     NOTIFYICONDATAA data;
     std::memset(&data, 0, sizeof(data));
@@ -39,6 +46,7 @@ void AllowMessageFromShell(HWND window, UINT message) {
 TrayIcon::TrayIcon(HWND messageWindow, HICON icon)
     : window_(messageWindow),
       icon_(icon),
+      tip_(kTip),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       clicks_(GetDoubleClickTime()) {
     if (taskbarCreated_ != 0) AllowMessageFromShell(window_, taskbarCreated_);
@@ -57,7 +65,7 @@ void TrayIcon::Add() {
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
     static_assert(sizeof(kTip) <= sizeof(data.szTip), "the tip fits");
-    std::memcpy(data.szTip, kTip, sizeof(kTip));
+    CopyTip(data, tip_);
     added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     if (!added_) {
         versionAccepted_ = false;
@@ -65,6 +73,15 @@ void TrayIcon::Add() {
     }
     data.uVersion = NOTIFYICON_VERSION;
     versionAccepted_ = Shell_NotifyIconA(NIM_SETVERSION, &data) != FALSE;
+}
+
+void TrayIcon::SetTip(const std::string& tip) {
+    tip_ = tip;
+    if (!added_) return;
+    NOTIFYICONDATAA data = IconData(window_);
+    data.uFlags = NIF_TIP;
+    CopyTip(data, tip_);
+    Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void TrayIcon::Delete() {

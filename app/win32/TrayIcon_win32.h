@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "app/TrayClickState.h"
 
@@ -28,6 +29,8 @@ public:
 
     // False while the shell refused the icon; the program runs on without it.
     bool Added() const { return added_; }
+    // The text shown when the pointer rests on the icon; kept when the shell adds the icon again.
+    void SetTip(const std::string& tip);
 
     std::function<void()> onSingleClick;  // the shell hides to tray or restores
     std::function<void(POINT screenPos)> onContextMenu;
@@ -40,6 +43,7 @@ private:
 
     HWND window_;
     HICON icon_;
+    std::string tip_;
     UINT taskbarCreated_;
     bool added_ = false;
     // Shells from 5.0 on take the newer callback protocol, in which a context-menu request comes as its own

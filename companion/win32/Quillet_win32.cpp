@@ -6,10 +6,13 @@
 #include <exception>
 
 #include "companion/Companion.h"
+#include "companion/win32/VerdictDelivery_win32.h"
+#include "platform/win32/Clock_win32.h"
 #include "platform/win32/CodePages_win32.h"
 #include "platform/win32/CommandRunner_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
+#include "platform/win32/Registry_win32.h"
 #include "platform/win32/SystemFolder_win32.h"
 
 namespace {
@@ -36,9 +39,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zelta::platform::Win32Environment environment;
     zelta::platform::Win32CodePages codePages;
     zelta::platform::Win32CommandRunner runner;
-    zelta::companion::CompanionSystem system{files, environment, codePages, runner};
+    zelta::platform::win32::Win32Registry registry;
+    zelta::platform::Win32Clock clock;
+    zelta::companion::CompanionSystem system{files, environment, codePages, runner, registry, clock};
     try {
         const zelta::companion::CompanionResult result = zelta::companion::RunCompanion(system);
+        // With the program closed meanwhile, the verdict is in the report alone.
+        if (result.verdict) {
+            const std::string path = environment.ExecutablePath();
+            (void)zelta::companion::DeliverVerdict(path.substr(0, path.find_last_of('\\')),
+                                                   zelta::companion::EncodeVerdict(*result.verdict));
+        }
         if (!result.message.empty()) ShowError(result.message);
         return result.exitCode;
     } catch (const std::exception& error) {

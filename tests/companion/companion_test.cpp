@@ -51,7 +51,9 @@ struct Companion : ::testing::Test {
     fakes::FakeEnvironment environment;
     testing::SampleCodePages codePages;
     fakes::FakeCommandRunner runner;
-    CompanionSystem system{files, environment, codePages, runner};
+    fakes::FakeRegistry registry;
+    fakes::FakeClock clock;
+    CompanionSystem system{files, environment, codePages, runner, registry, clock};
 
     Companion() {
         environment.executablePath = kFolder + "\\Quillet.exe";
@@ -86,14 +88,15 @@ TEST_F(Companion, RunsEveryLineInOrderAndStaysQuietWhenAllSucceed) {
               "Quillet.exe ran the commands of C:\\Tools\\Zelta\\execute.bat.\r\n"
               "\r\n[1] " +
                   kAddress +
-                  "\r\n    exit code 0\r\n"
+                  "\r\n    exit code 0 after 0.0 s\r\n"
                   "\r\n[2] " +
                   kDns1 +
-                  "\r\n    exit code 0\r\n    Ok.\r\n"
+                  "\r\n    exit code 0 after 0.0 s\r\n    Ok.\r\n"
                   "\r\n[3] " +
                   kDns2 +
-                  "\r\n    exit code 0\r\n"
-                  "\r\n3 of 3 commands succeeded, 0 failed.\r\n");
+                  "\r\n    exit code 0 after 0.0 s\r\n"
+                  "\r\n3 of 3 commands succeeded, 0 failed.\r\n"
+              "The profile is not in effect: Windows knows no adapter named \"LAN 50% \xE9t\xFC\" (0 s).\r\n");
 }
 
 TEST_F(Companion, AFailureIsNamedWithWhatTheProgramSaidAndTheRestStillRuns) {
@@ -114,7 +117,7 @@ TEST_F(Companion, AFailureIsNamedWithWhatTheProgramSaidAndTheRestStillRuns) {
                   "\nThe other commands took effect. Every command and what it printed are in \"execute.log\" in "
                   "C:\\Tools\\Zelta.");
     EXPECT_NE(Report().find("[1] " + kAddress +
-                            "\r\n    exit code 1\r\n"
+                            "\r\n    exit code 1 after 0.0 s\r\n"
                             "    The interface \"LAN 50% \xE9t\xFC\" was not found.\r\n\r\n[2]"),
               std::string::npos)
         << Report();
@@ -138,13 +141,13 @@ TEST_F(Companion, EveryKindOfFailureIsReportedAndShown) {
          1,
          {"1 of 1 command failed.\n", "netsh failed without a word (exit code 1).\n",
           "\nEvery command and what it printed"},
-         {"    exit code 1\r\n\r\n0 of 1"}},
+         {"    exit code 1 after 0.0 s\r\n\r\n0 of 1"}},
         {"a crash's status code",
          {kDns1},
          {{kDns1, Ended(0xC0000005u, "")}},
          1,
          {"(exit code 0xC0000005)"},
-         {"    exit code 0xC0000005\r\n"}},
+         {"    exit code 0xC0000005 after 0.0 s\r\n"}},
         {"a command that could not be started",
          {kDns1, kDns2},
          {{kDns1, Failed(CommandResult::Status::NotStarted, "Access denied")}},
@@ -177,7 +180,7 @@ TEST_F(Companion, EveryKindOfFailureIsReportedAndShown) {
         caseFiles.files[kBatch] = Batch(c.batchLines);
         fakes::FakeCommandRunner caseRunner;
         caseRunner.results = c.results;
-        CompanionSystem caseSystem{caseFiles, environment, codePages, caseRunner};
+        CompanionSystem caseSystem{caseFiles, environment, codePages, caseRunner, registry, clock};
 
         const CompanionResult result = RunCompanion(caseSystem);
 

@@ -10,6 +10,7 @@
 
 #include "app/FormController.h"
 #include "app/model/MainForm.h"
+#include "platform/Clock.h"
 #include "platform/CommandRunner.h"
 #include "platform/Platform.h"
 
@@ -200,6 +201,23 @@ public:
         starts.push_back({program, commandLine, timeoutMs});
         const auto it = results.find(commandLine);
         return it == results.end() ? platform::CommandResult{} : it->second;
+    }
+};
+
+// Time that moves only when something waits: each wait moves it on by its bound or by step, whichever is less, and
+// then runs onWait, which may change the fake registry as the system would at that moment.
+class FakeClock : public platform::Clock {
+public:
+    std::uint64_t now = 0;
+    unsigned step = 1000;
+    int waits = 0;
+    std::function<void(std::uint64_t)> onWait;
+
+    std::uint64_t NowMs() override { return now; }
+    void WaitForKeyChange(platform::RegistryRoot, const std::string&, unsigned maxWaitMs) override {
+        now += std::min(maxWaitMs, step);
+        ++waits;
+        if (onWait) onWait(now);
     }
 };
 

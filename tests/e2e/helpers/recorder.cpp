@@ -4,11 +4,13 @@
 //   <name>.start.log  one line per start: the current folder and the show mode it was asked for
 //   <name>.console.log one line per start: its console window, "shown", "hidden", or "none" when it has none
 // When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
-// line and exits with 1, as a failing command would.
+// line and exits with 1, as a failing command would. Otherwise, when <name>-registry.txt exists, it changes the
+// adapter's registry values as netsh would (NetshEffect.h).
 #include <windows.h>
 
 #include <string>
 
+#include "tests/e2e/helpers/NetshEffect.h"
 #include "tests/e2e/helpers/StartedWith.h"
 
 namespace {
@@ -87,5 +89,19 @@ int main() {
                   nullptr);
         return 1;
     }
-    return 0;
+    bool affectsRegistry = false;
+    const std::string effect = ReadAll(name + L"-registry.txt", affectsRegistry);
+    if (!affectsRegistry) return 0;
+    const std::string mode = Line(effect, 0);
+    const std::string lease = Line(effect, 1);
+    std::string printed;
+    const int code = helpers::ApplyNetshCommand(helpers::Arguments(), std::wstring(mode.begin(), mode.end()),
+                                                std::wstring(lease.begin(), lease.end()), printed);
+    if (!printed.empty()) {
+        printed += "\r\n";
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), printed.data(), static_cast<DWORD>(printed.size()), &written,
+                  nullptr);
+    }
+    return code;
 }

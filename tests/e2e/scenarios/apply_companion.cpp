@@ -126,6 +126,9 @@ E2E_SCENARIO(apply_companion) {
                                       "\" addr=8.8.4.4 index=2\n"
                                       "netsh said: The DNS server specified is not valid. (exit code 1)"));
         CHECK(ctx, !Contains(text, "set address"));
+        // One box: no notice of a verdict besides it.
+        const HWND balloon = app.VisibleBalloon();
+        CHECK(ctx, !Contains(balloon ? e2e::WindowText(balloon) : std::string(), "in effect"));
         e2e::SaveScreenshot(ctx, "apply-companion-failure");
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
         const auto logged = e2e::FileLines(netshLog);

@@ -1,0 +1,198 @@
+// Whether a profile is in effect: the commands' wishes held against the adapter's registry values, the wait for a
+// lease on the fake clock, netsh's refusal to switch on DHCP twice, and what the window makes of the verdict.
+#include <gtest/gtest.h>
+
+#include "apply/VerdictNotice.h"
+#include "companion/Companion.h"
+#include "tests/adapters/AdapterRegistry.h"
+#include "tests/companion/SampleCodePages.h"
+
+namespace zelta::companion {
+namespace {
+
+using adapters::AdapterState;
+using Status = Judgement::Status;
+
+const std::vector<std::string> kStatic = {
+    "netsh int ipv4 set address name=\"LAN\" source=static addr=192.168.1.20 mask=255.255.255.0 gateway=192.168.1.1 "
+    "gwmetric=1",
+    "netsh int ipv4 set dns name=\"LAN\" source=static addr=192.168.1.1",
+    "netsh int ipv4 add dns name=\"LAN\" addr=8.8.4.4 index=2"};
+const std::vector<std::string> kDhcp = {"netsh int ipv4 set address name=\"LAN\" source=dhcp",
+                                        "netsh int ipv4 set dns name=\"LAN\" source=dhcp"};
+
+platform::CommandResult Ended(std::uint32_t code, const std::string& output) {
+    platform::CommandResult result;
+    result.exitCode = code;
+    result.output = output;
+    return result;
+}
+
+AdapterState Static(const std::string& ip, const std::string& gateway, std::vector<std::string> dns) {
+    AdapterState state;
+    state.ipAddresses = {ip};
+    state.subnetMasks = {"255.255.255.0"};
+    if (!gateway.empty()) state.defaultGateways = {gateway};
+    state.nameServers = std::move(dns);
+    return state;
+}
+
+AdapterState Leased(const std::string& lease, std::vector<std::string> nameServers = {}) {
+    AdapterState state;
+    state.dhcpEnabled = true;
+    state.ipAddresses = {"0.0.0.0"};
+    state.dhcpIpAddress = lease;
+    state.dhcpSubnetMask = "255.255.255.0";
+    state.dhcpDefaultGateways = {"192.168.1.1"};
+    state.nameServers = std::move(nameServers);
+    return state;
+}
+
+TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatTheAdapterHas) {
+    const std::vector<std::string> xpForm = {
+        "netsh int ip set address name=\"LAN\" source=static addr=192.168.1.20 mask=255.255.255.0",
+        "netsh int ip set address name=\"LAN\" source=static gateway=192.168.1.1 gwmetric=1",
+        "netsh int ip set dns name=\"LAN\" source=static addr=192.168.1.1",
+        "netsh int ip add dns name=\"LAN\" addr= index=2"};
+    const std::vector<std::string> emptyFields = {
+        "netsh int ipv4 set address name=\"LAN\" source=static addr=192.168.1.20 mask=255.255.255.0 gateway=0.0.0.0 "
+        "gwmetric=1",
+        "netsh int ipv4 set dns name=\"LAN\" source=static addr=",
+        "netsh int ipv4 add dns name=\"LAN\" addr=0.0.0.0 index=2"};
+    AdapterState stillDhcp = Static("10.0.0.5", "", {});
+    stillDhcp.dhcpEnabled = true;
+    AdapterState noDhcp = Static("192.168.1.20", "192.168.1.1", {});
+    const struct {
+        const char* form;
+        std::vector<std::string> commands;
+        AdapterState adapter;
+        Status status;
+        std::string detail;
+    } rows[] = {
+        {"static, as asked", kStatic, Static("192.168.1.20", "192.168.1.1", {"192.168.1.1", "8.8.4.4"}),
+         Status::InEffect, "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"static, the older two-line form, no second server asked", xpForm,
+         Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), Status::InEffect,
+         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}),
+         Status::InEffect, "192.168.1.20, mask 255.255.255.0"},
+        {"static, partly", kStatic, Static("192.168.1.20", "192.168.1.254", {"192.168.1.1"}), Status::NotInEffect,
+         "its gateway is 192.168.1.254, not 192.168.1.1; its DNS servers are 192.168.1.1, not 192.168.1.1, 8.8.4.4"},
+        {"static, not at all", kStatic, stillDhcp, Status::NotInEffect,
+         "its address still comes from DHCP; the adapter has 10.0.0.5, not 192.168.1.20; it has no gateway, not "
+         "192.168.1.1; it has no DNS server set by hand, not 192.168.1.1, 8.8.4.4"},
+        {"DHCP with a lease", kDhcp, Leased("192.168.1.57"), Status::InEffect,
+         "192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"DHCP, an automatic address is no lease", kDhcp, Leased("169.254.7.1"), Status::AwaitingLease, ""},
+        {"DHCP, no lease yet", kDhcp, Leased("0.0.0.0"), Status::AwaitingLease, ""},
+        {"DHCP not switched on", kDhcp, noDhcp, Status::NotInEffect,
+         "DHCP is not switched on for its address (it has 192.168.1.20)"},
+        {"DHCP, DNS servers still by hand", kDhcp, Leased("192.168.1.57", {"1.1.1.1"}), Status::NotInEffect,
+         "its DNS servers are still set by hand (1.1.1.1)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.form);
+        const Judgement judgement = Judge(ExpectationOf(row.commands), row.adapter);
+        EXPECT_EQ(judgement.status, row.status);
+        if (row.status != Status::AwaitingLease) {
+            EXPECT_EQ(judgement.detail, row.detail);
+        }
+    }
+}
+
+// The companion over the fake system: an adapter "LAN" whose values the fake netsh leaves to the test.
+struct CompanionVerdict : ::testing::Test {
+    fakes::FakeFileSystem files;
+    fakes::FakeEnvironment environment;
+    testing::SampleCodePages codePages;
+    fakes::FakeCommandRunner runner;
+    fakes::FakeRegistry registry;
+    fakes::FakeClock clock;
+    CompanionSystem system{files, environment, codePages, runner, registry, clock};
+    const std::string interfaceKey = fakes::InterfaceKey("{A}");
+
+    void Prepare(const std::vector<std::string>& batch, bool dhcpOn, const std::string& lease) {
+        environment.executablePath = "C:\\Tools\\Zelta\\Quillet.exe";
+        std::string bytes;
+        for (const std::string& line : batch) bytes += line + "\r\n";
+        files.files["C:\\Tools\\Zelta\\execute.bat"] = bytes;
+        fakes::AddAdapter(registry, "{A}", true, std::string("LAN"));
+        registry.AddKey(fakes::kHklm, interfaceKey);
+        registry.SetValue(fakes::kHklm, interfaceKey, "EnableDHCP", platform::kRegDword,
+                          std::string(dhcpOn ? "\x01" : "\x00", 1) + std::string(3, '\0'));
+        registry.SetString(fakes::kHklm, interfaceKey, "DhcpIPAddress", lease);
+        registry.SetString(fakes::kHklm, interfaceKey, "DhcpSubnetMask", "255.255.255.0");
+        registry.SetMultiString(fakes::kHklm, interfaceKey, "DhcpDefaultGateway", {"192.168.1.1"});
+    }
+    std::string Report() { return files.files["C:\\Tools\\Zelta\\execute.log"]; }
+};
+
+TEST_F(CompanionVerdict, WaitsForALeaseWithoutSpinningAndNoLongerThanItsBound) {
+    Prepare(kDhcp, true, "0.0.0.0");
+    clock.onWait = [&](std::uint64_t now) {
+        if (now >= 4000) registry.SetString(fakes::kHklm, interfaceKey, "DhcpIPAddress", "192.168.1.57");
+    };
+    const CompanionResult leased = RunCompanion(system);
+    ASSERT_TRUE(leased.verdict);
+    EXPECT_EQ(clock.waits, 4);
+    EXPECT_EQ(VerdictSentence(*leased.verdict), "is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 (4 s).");
+    EXPECT_TRUE(leased.verdict->tellUser);
+    EXPECT_EQ(leased.verdict->batchFingerprint, BatchFingerprint(files.files["C:\\Tools\\Zelta\\execute.bat"]));
+
+    registry.SetString(fakes::kHklm, interfaceKey, "DhcpIPAddress", "0.0.0.0");
+    registry.SetString(fakes::kHklm, interfaceKey, "IPAutoconfigurationAddress", "169.254.7.1");
+    clock = fakes::FakeClock{};
+    const CompanionResult unanswered = RunCompanion(system);
+    ASSERT_TRUE(unanswered.verdict);
+    EXPECT_EQ(clock.now, kLeaseWaitMs);
+    EXPECT_EQ(VerdictSentence(*unanswered.verdict),
+              "is not in effect: no DHCP server answered within 30 s (the adapter has 169.254.7.1).");
+    EXPECT_NE(Report().find("\r\nThe profile is not in effect: no DHCP server answered"), std::string::npos);
+}
+
+TEST_F(CompanionVerdict, NetshRefusingDhcpThatIsOnAlreadyIsNoFailureButAFailureStaysOne) {
+    Prepare(kDhcp, true, "192.168.1.57");
+    runner.results[kDhcp[0]] = Ended(1, "DHCP is already enabled on this interface.");
+    const CompanionResult result = RunCompanion(system);
+    EXPECT_EQ(result.exitCode, kAllSucceeded);
+    EXPECT_EQ(result.message, "");
+    EXPECT_NE(Report().find("    the adapter already takes its address from DHCP (EnableDHCP is 1), so this counts as "
+                            "done\r\n"),
+              std::string::npos)
+        << Report();
+
+    // On a static adapter the same failure stands: one message, and the verdict only for the tray tip.
+    registry.SetValue(fakes::kHklm, interfaceKey, "EnableDHCP", platform::kRegDword, std::string(4, '\0'));
+    clock = fakes::FakeClock{};
+    const CompanionResult failed = RunCompanion(system);
+    EXPECT_EQ(failed.exitCode, kCommandFailed);
+    ASSERT_TRUE(failed.verdict);
+    EXPECT_FALSE(failed.verdict->tellUser);
+    EXPECT_EQ(clock.waits, 0);
+}
+
+TEST(VerdictNotice, NamesTheLastActivationsProfileOnceAndIgnoresAnOlderOne) {
+    fakes::FakeApp app;
+    app.state().ActivatedProfileName = "Home";
+    app.state().ActivatedBatchFingerprint = 7;
+    AdapterState automatic = Leased("0.0.0.0");
+    automatic.autoconfigurationAddress = "169.254.7.1";
+    apply::ReceiveVerdict(app.main, EncodeVerdict(MakeVerdict(NoLease(automatic), 31, 7)));
+    EXPECT_EQ(app.notifier.Messages(),
+              std::vector<std::string>{"Home is not in effect: no DHCP server answered within 30 s (the adapter has "
+                                       "169.254.7.1)."});
+    EXPECT_EQ(app.state().TrayTip, "Vok Tarvex\nHome is not in effect (169.254.7.1)");
+
+    Verdict older = MakeVerdict({Status::InEffect, "10.0.0.7, mask 255.0.0.0", "10.0.0.7"}, 3, 8);
+    apply::ReceiveVerdict(app.main, EncodeVerdict(older));
+    EXPECT_EQ(app.notifier.Messages().size(), 1u);
+
+    older.batchFingerprint = 7;
+    older.tellUser = false;  // the companion's message said it already
+    apply::ReceiveVerdict(app.main, EncodeVerdict(older));
+    EXPECT_EQ(app.notifier.Messages().size(), 1u);
+    EXPECT_EQ(app.state().TrayTip, "Vok Tarvex\nHome is in effect: 10.0.0.7");
+}
+
+}  // namespace
+}  // namespace zelta::companion

@@ -1,0 +1,142 @@
+#pragma once
+// What the netsh stand-in does to the adapter's registry values, as the system's netsh would, when
+// netsh-registry.txt beside it asks for it. Its first line:
+//   apply      the commands take effect; an address from DHCP is leased as the second line says (an address
+//              169.254.x.x stands for no server answering: the lease stays 0.0.0.0 and the automatic address is
+//              that); switching on DHCP where it is on already fails as netsh does
+//   nothing    the commands change nothing
+#include <windows.h>
+
+#include <string>
+
+namespace helpers {
+
+inline const wchar_t kNetworkKey[] =
+    L"SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
+inline const wchar_t kInterfacesKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
+
+// The value of "key=" in the arguments, up to the next blank.
+inline std::wstring Parameter(const std::wstring& arguments, const std::wstring& key) {
+    const std::wstring marker = L" " + key + L"=";
+    const auto at = arguments.find(marker);
+    if (at == std::wstring::npos) return {};
+    const auto start = at + marker.size();
+    return arguments.substr(start, arguments.find(L' ', start) - start);
+}
+
+// The adapter key of the connection of that name, or empty.
+inline std::wstring AdapterKeyOf(const std::wstring& connection) {
+    HKEY network = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kNetworkKey, 0, KEY_READ, &network) != ERROR_SUCCESS) return {};
+    std::wstring found;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(network, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        wchar_t value[256] = {};
+        DWORD size = sizeof(value) - sizeof(wchar_t);
+        const std::wstring path = std::wstring(name) + L"\\Connection";
+        if (RegGetValueW(network, path.c_str(), L"Name", RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS &&
+            lstrcmpiW(value, connection.c_str()) == 0) {
+            found = name;
+            break;
+        }
+    }
+    RegCloseKey(network);
+    return found;
+}
+
+class InterfaceValues {
+public:
+    explicit InterfaceValues(const std::wstring& adapterKey) {
+        const std::wstring path = kInterfacesKey + adapterKey;
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS) {
+            key_ = nullptr;
+        }
+    }
+    ~InterfaceValues() {
+        if (key_) RegCloseKey(key_);
+    }
+    InterfaceValues(const InterfaceValues&) = delete;
+    InterfaceValues& operator=(const InterfaceValues&) = delete;
+
+    void Text(const wchar_t* name, const std::wstring& text, DWORD type = REG_SZ) {
+        // A multi-string's single entry is followed by the list's closing NUL.
+        std::wstring data = text + L'\0';
+        if (type == REG_MULTI_SZ) data += L'\0';
+        RegSetValueExW(key_, name, 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>(data.size() * sizeof(wchar_t)));
+    }
+    std::wstring Read(const wchar_t* name) {
+        wchar_t value[512] = {};
+        DWORD size = sizeof(value) - sizeof(wchar_t);
+        if (!key_ || RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != 0) {
+            return {};
+        }
+        return value;
+    }
+    void Number(const wchar_t* name, DWORD number) {
+        RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    }
+    DWORD ReadNumber(const wchar_t* name) {
+        DWORD number = 0;
+        DWORD size = sizeof(number);
+        if (!key_ || RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size) != 0) {
+            return 0;
+        }
+        return number;
+    }
+    explicit operator bool() const { return key_ != nullptr; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// Acts on one command line (its arguments after "netsh"); returns the exit code and sets what netsh would print.
+inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& mode, const std::wstring& lease,
+                             std::string& printed) {
+    if (mode != L"apply") return 0;
+    const auto nameStart = arguments.find(L"name=\"");
+    if (nameStart == std::wstring::npos) return 0;
+    const auto nameEnd = arguments.find(L'"', nameStart + 6);
+    const std::wstring adapterKey = AdapterKeyOf(arguments.substr(nameStart + 6, nameEnd - nameStart - 6));
+    InterfaceValues values(adapterKey);
+    if (adapterKey.empty() || !values) {
+        printed = "The filename, directory name, or volume label syntax is incorrect.";
+        return 1;
+    }
+    const bool dhcp = Parameter(arguments, L"source") == L"dhcp";
+    if (arguments.find(L" set address ") != std::wstring::npos) {
+        if (dhcp) {
+            if (values.ReadNumber(L"EnableDHCP") == 1) {
+                printed = "DHCP is already enabled on this interface.";
+                return 1;
+            }
+            const bool automatic = lease.rfind(L"169.254.", 0) == 0;
+            values.Number(L"EnableDHCP", 1);
+            values.Text(L"IPAddress", L"0.0.0.0", REG_MULTI_SZ);
+            values.Text(L"DhcpIPAddress", automatic ? L"0.0.0.0" : lease);
+            values.Text(L"DhcpSubnetMask", automatic ? L"0.0.0.0" : L"255.255.255.0");
+            values.Text(L"DhcpDefaultGateway", automatic ? L"" : L"192.168.1.1", REG_MULTI_SZ);
+            values.Text(L"IPAutoconfigurationAddress", automatic ? lease : L"0.0.0.0");
+        } else {
+            values.Number(L"EnableDHCP", 0);
+            const std::wstring address = Parameter(arguments, L"addr");
+            if (!address.empty()) values.Text(L"IPAddress", address, REG_MULTI_SZ);
+            const std::wstring mask = Parameter(arguments, L"mask");
+            if (!mask.empty()) values.Text(L"SubnetMask", mask, REG_MULTI_SZ);
+            const std::wstring gateway = Parameter(arguments, L"gateway");
+            if (!gateway.empty()) values.Text(L"DefaultGateway", gateway, REG_MULTI_SZ);
+        }
+    } else if (arguments.find(L" set dns ") != std::wstring::npos) {
+        values.Text(L"NameServer", dhcp ? L"" : Parameter(arguments, L"addr"));
+    } else if (arguments.find(L" add dns ") != std::wstring::npos) {
+        const std::wstring servers = values.Read(L"NameServer");
+        const std::wstring added = Parameter(arguments, L"addr");
+        values.Text(L"NameServer", servers.empty() ? added : servers + L"," + added);
+    }
+    return 0;
+}
+
+}  // namespace helpers

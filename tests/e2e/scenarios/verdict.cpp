@@ -1,0 +1,97 @@
+// After each activation through the companion the user learns whether the profile is in effect: a stand-in netsh
+// in the system folder changes the adapter's registry values as Windows does (or nothing, or leaves an automatic
+// address), and the notice says what the adapter has; a DHCP profile on an adapter already on DHCP is no failure;
+// a failed command gives the companion's one box and no notice; execute.log ends with the verdict.
+#include <windows.h>
+
+#include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Driver.h"
+
+using namespace zelta;
+
+namespace {
+
+const std::string kKey = "{5E1A0C00-0001-4E5B-9C1A-1D2E3F405060}";
+
+std::string Block(int number, const std::string& name, const std::string& use) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
+           " - Local Area Connection\r\nIP=192.168.1.20\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\n"
+           "DNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=" + use + "\r\nuse_dns=" + use +
+           "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Applies the profile at index and waits for the notice whose text starts with the profile's name and "is";
+// returns that text.
+std::string ApplyAndReadVerdict(e2e::Context& ctx, e2e::Zelta& app, int index, const std::string& name,
+                                int timeoutMs) {
+    app.ClickBarItem(kId_XPBar_Profiles, index);
+    CHECK(ctx, app.Enabled(kId_Button_ApplyProfile));
+    app.Click(kId_Button_ApplyProfile);
+    std::string text;
+    const bool seen = e2e::WaitUntil([&] {
+        const HWND balloon = app.VisibleBalloon();
+        text = balloon ? e2e::WindowText(balloon) : std::string();
+        return (Contains(text, name + " is in effect") || Contains(text, name + " is not in effect")) &&
+               text.back() == '.';
+    }, timeoutMs);
+    e2e::Check(ctx, seen, "a verdict on " + name + " was shown: " + text);
+    return text;
+}
+
+}  // namespace
+
+E2E_SCENARIO(verdict) {
+    const std::string adapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
+    const std::string network =
+        "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
+    e2e::RegAdd(ctx, adapters + kKey + "\"");
+    e2e::RegAdd(ctx, network + kKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    const std::string effect = e2e::SystemFolder() + "netsh-registry.txt";
+    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\n"));
+    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\n" +
+                                                                 Block(1, "Office", "user") + Block(2, "Home", "dhcp") +
+                                                                 Block(3, "Cafe", "dhcp")));
+    const std::string log = ctx.appDir + "execute.log";
+
+    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    if (!app.Started()) return;
+
+    // Static: in effect, with what the adapter has and the time taken.
+    std::string text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
+    CHECK(ctx, Contains(text, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
+    e2e::SaveScreenshot(ctx, "verdict-in-effect");
+    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "\r\nThe profile is in effect: 192.168.1.20, mask "));
+
+    // DHCP with a server: the lease, and that it came from DHCP.
+    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 30000);
+    CHECK(ctx, Contains(text, "Home is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 ("));
+
+    // DHCP again on an adapter already on DHCP: netsh refuses, which is no failure; no box of the companion's.
+    text = ApplyAndReadVerdict(ctx, app, 2, "Cafe", 30000);
+    CHECK(ctx, Contains(text, "Cafe is in effect: 192.168.1.57 from DHCP"));
+    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "the adapter already takes its address from DHCP"));
+    CHECK(ctx, app.FindProcessWindow("#32770") == nullptr);
+
+    // Commands that change nothing: not in effect, and why.
+    CHECK(ctx, e2e::WriteFileBytes(effect, "nothing\r\n"));
+    text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
+    CHECK(ctx, Contains(text, "Office is not in effect: its address still comes from DHCP; the adapter has 0.0.0.0, "
+                              "not 192.168.1.20"));
+
+    // No DHCP server for an adapter that had a static address: after the wait, the automatic address.
+    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\n"));
+    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kKey +
+                         "\" /v EnableDHCP /t REG_DWORD /d 0");
+    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 60000);
+    CHECK_EQ(ctx, text, std::string("Home is not in effect: no DHCP server answered within 30 s (the adapter has "
+                                    "169.254.7.1)."));
+    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""),
+                        "The profile is not in effect: no DHCP server answered within 30 s"));
+
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
