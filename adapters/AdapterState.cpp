@@ -70,9 +70,10 @@ AdapterState ReadAdapterState(platform::Registry& registry, const std::string& a
     AdapterState state;
     const auto key = OpenExistingKey(registry, platform::RegistryRoot::LocalMachine, InterfaceKeyPath(adapterKeyName));
     if (!key) return state;
-    if (const auto enable = key->QueryValue("EnableDHCP"); enable && enable->type == platform::kRegDword &&
-                                                            enable->data.size() >= 4) {
-        state.dhcpEnabled = enable->data[0] != 0 || enable->data[1] != 0 || enable->data[2] != 0 || enable->data[3] != 0;
+    if (const auto enable = key->QueryValue("EnableDHCP");
+        enable && enable->type == platform::kRegDword && enable->data.size() >= 4) {
+        state.dhcpEnabled =
+            enable->data[0] != 0 || enable->data[1] != 0 || enable->data[2] != 0 || enable->data[3] != 0;
     }
     state.ipAddresses = List(*key, "IPAddress");
     state.subnetMasks = List(*key, "SubnetMask");

@@ -10,13 +10,13 @@
 namespace zelta::adapters {
 
 struct AdapterState {
-    bool dhcpEnabled = false;                  // "EnableDHCP" is 1
-    std::vector<std::string> ipAddresses;      // "IPAddress", the addresses given by hand
-    std::vector<std::string> subnetMasks;      // "SubnetMask"
-    std::vector<std::string> defaultGateways;  // "DefaultGateway"
-    std::vector<std::string> nameServers;      // "NameServer": the DNS servers given by hand; none when from DHCP
-    std::string dhcpIpAddress;                 // "DhcpIPAddress": the leased address, "0.0.0.0" while there is none
-    std::string dhcpSubnetMask;                // "DhcpSubnetMask"
+    bool dhcpEnabled = false;                      // "EnableDHCP" is 1
+    std::vector<std::string> ipAddresses;          // "IPAddress", the addresses given by hand
+    std::vector<std::string> subnetMasks;          // "SubnetMask"
+    std::vector<std::string> defaultGateways;      // "DefaultGateway"
+    std::vector<std::string> nameServers;          // "NameServer": the DNS servers given by hand; none when from DHCP
+    std::string dhcpIpAddress;                     // "DhcpIPAddress": the leased address, "0.0.0.0" while there is none
+    std::string dhcpSubnetMask;                    // "DhcpSubnetMask"
     std::vector<std::string> dhcpDefaultGateways;  // "DhcpDefaultGateway"
     std::vector<std::string> dhcpNameServers;      // "DhcpNameServer"
     std::string autoconfigurationAddress;          // "IPAutoconfigurationAddress": 169.254.x.x when nobody answered

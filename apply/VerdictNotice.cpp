@@ -10,8 +10,8 @@ constexpr std::size_t kLongestTrayTip = 127;
 std::string TrayTipText(const std::string& profileName, const companion::Verdict& verdict) {
     std::string tip = std::string(kProductTitle) + "\n" + profileName +
                       (verdict.inEffect ? " is in effect: " + verdict.address
-                                        : " is not in effect" + (verdict.address.empty() ? std::string()
-                                                                                         : " (" + verdict.address + ")"));
+                                        : " is not in effect" +
+                                              (verdict.address.empty() ? std::string() : " (" + verdict.address + ")"));
     if (tip.size() > kLongestTrayTip) tip = tip.substr(0, kLongestTrayTip - 3) + "...";
     return tip;
 }

@@ -75,7 +75,8 @@ Expectation ExpectationOf(const std::vector<std::string>& commandLines) {
         } else if (line.find(" set dns ") != std::string::npos || line.find(" add dns ") != std::string::npos) {
             expected.setsDns = true;
             expected.dnsFromDhcp = dhcp;
-            if (const std::string server = Parameter(line, "addr"); Asked(server)) expected.dnsServers.push_back(server);
+            if (const std::string server = Parameter(line, "addr"); Asked(server))
+                expected.dnsServers.push_back(server);
         }
     }
     return expected;
@@ -87,7 +88,7 @@ Judgement Judge(const Expectation& expected, const adapters::AdapterState& adapt
     bool awaitingLease = false;
     if (expected.setsAddress && expected.addressFromDhcp) {
         judgement.address = IsLease(adapter.dhcpIpAddress) ? adapter.dhcpIpAddress + " from DHCP"
-                                                            : FirstOr(adapter.ipAddresses, "no address");
+                                                           : FirstOr(adapter.ipAddresses, "no address");
         if (!adapter.dhcpEnabled) {
             problems.push_back("DHCP is not switched on for its address (it has " +
                                FirstOr(adapter.ipAddresses, "no address") + ")");
@@ -101,7 +102,8 @@ Judgement Judge(const Expectation& expected, const adapters::AdapterState& adapt
         const std::string has = FirstOr(adapter.ipAddresses, "no address");
         judgement.address = has;
         if (adapter.dhcpEnabled) problems.push_back("its address still comes from DHCP");
-        if (Asked(expected.ip) && has != expected.ip) problems.push_back("the adapter has " + has + ", not " + expected.ip);
+        if (Asked(expected.ip) && has != expected.ip)
+            problems.push_back("the adapter has " + has + ", not " + expected.ip);
         const std::string mask = FirstOr(adapter.subnetMasks, "none");
         if (Asked(expected.mask) && mask != expected.mask) {
             problems.push_back("its mask is " + mask + ", not " + expected.mask);
@@ -128,8 +130,8 @@ Judgement NoLease(const adapters::AdapterState& adapter) {
                             : Asked(adapter.dhcpIpAddress)          ? adapter.dhcpIpAddress
                                                                     : std::string("no address");
     Judgement judgement;
-    judgement.detail = "no DHCP server answered within " + std::to_string(kLeaseWaitMs / 1000) +
-                       " s (the adapter has " + has + ")";
+    judgement.detail =
+        "no DHCP server answered within " + std::to_string(kLeaseWaitMs / 1000) + " s (the adapter has " + has + ")";
     judgement.address = has;
     return judgement;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and prints the four benchmark figures: start-up against a bare window, idle CPU while hidden
-# to the tray, settings-file I/O per user action, and the sizes and imports of the two programs.
+# Builds everything and prints the benchmark figures: start-up against a bare window, idle CPU while hidden to the
+# tray, settings-file I/O per user action, the sizes and imports of the two programs, and the time an activation
+# takes from the click to the verdict, besides netsh's own.
 #   scripts/bench.sh [--rounds N] [--idle-seconds S] [--profiles P] [--zelta EXE]
 # Defaults: 15 rounds, 60 s, no settings file. --profiles starts Zelta.exe with P stored profiles (at most 20) in its
 # settings file; --zelta times another build of Zelta.exe (an older commit's, to compare) against the same bare window.
@@ -89,4 +90,28 @@ wine "$work/zbench.exe" "$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_
   --also "$(unix_to_windows "$work/bare6/Bare.exe")" --rounds "$rounds" --idle-seconds "$idle" \
   >"$work/zbench.log" 2>"$work/wine.log" </dev/null || status=$?
 cat "$work/zbench.log"
+
+echo "== Activation (instant netsh stand-in in the system folder, the companion beside the program)"
+act="$work/activation"
+mkdir -p "$act"
+cp "$zelta" "$act/Zelta.exe"
+cp "$root/build/mingw/Quillet.exe" "$act/Quillet.exe"
+{
+  printf '[Zelta Settings]\r\n#_profiles=2\r\n'
+  for n in 1 2; do
+    printf '[Profile%d]\r\nprofile_name=Site %d - Local Area Connection\r\nIP=192.168.1.%d\r\n' "$n" "$n" "$((20 + n))"
+    printf 'SM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n'
+    printf 'proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n'
+  done
+} >"$act/Zelta.ini"
+add_demo_adapters "$WINEPREFIX"
+# The stand-in takes the place of Wine's own netsh in this prefix only (WINEDLLOVERRIDES names it native).
+system32="$WINEPREFIX/drive_c/windows/system32"
+cp "$root/build/mingw/tests/e2e/helpers/netsh.exe" "$system32/netsh.exe"
+rm -f "$system32/netsh.log" "$system32/netsh.start.log" "$system32/netsh.console.log"
+printf 'apply\r\n192.168.1.57\r\n' >"$system32/netsh-registry.txt"
+# inside unshare -n (re-exec above), like every Windows program of this script
+wine "$root/build/mingw/bench/zactbench.exe" "$(unix_to_windows "$act/Zelta.exe")" 'C:\windows\system32\netsh.exe' \
+  --rounds "$rounds" >"$work/zactbench.log" 2>>"$work/wine.log" </dev/null || status=$?
+cat "$work/zactbench.log"
 exit "$status"

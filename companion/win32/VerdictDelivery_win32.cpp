@@ -22,8 +22,8 @@ std::string ProgramFolderOf(HWND window) {
     // Looked up by name: a system without it (before Vista) has no second instance to tell apart either.
     using QueryFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const auto query = kernel ? reinterpret_cast<QueryFn>(reinterpret_cast<void (*)()>(
-                                    GetProcAddress(kernel, "QueryFullProcessImageNameA")))
+    const auto query = kernel ? reinterpret_cast<QueryFn>(
+                                    reinterpret_cast<void (*)()>(GetProcAddress(kernel, "QueryFullProcessImageNameA")))
                               : nullptr;
     if (!query) return {};
     constexpr DWORD kQueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION

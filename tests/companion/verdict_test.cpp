@@ -74,8 +74,8 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatTheAdapterHas) {
         {"static, the older two-line form, no second server asked", xpForm,
          Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}),
-         Status::InEffect, "192.168.1.20, mask 255.255.255.0"},
+        {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}), Status::InEffect,
+         "192.168.1.20, mask 255.255.255.0"},
         {"static, partly", kStatic, Static("192.168.1.20", "192.168.1.254", {"192.168.1.1"}), Status::NotInEffect,
          "its gateway is 192.168.1.254, not 192.168.1.1; its DNS servers are 192.168.1.1, not 192.168.1.1, 8.8.4.4"},
         {"static, not at all", kStatic, stillDhcp, Status::NotInEffect,
@@ -135,7 +135,8 @@ TEST_F(CompanionVerdict, WaitsForALeaseWithoutSpinningAndNoLongerThanItsBound) {
     const CompanionResult leased = RunCompanion(system);
     ASSERT_TRUE(leased.verdict);
     EXPECT_EQ(clock.waits, 4);
-    EXPECT_EQ(VerdictSentence(*leased.verdict), "is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 (4 s).");
+    EXPECT_EQ(VerdictSentence(*leased.verdict),
+              "is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 (4 s).");
     EXPECT_TRUE(leased.verdict->tellUser);
     EXPECT_EQ(leased.verdict->batchFingerprint, BatchFingerprint(files.files["C:\\Tools\\Zelta\\execute.bat"]));
 

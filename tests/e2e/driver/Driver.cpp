@@ -150,6 +150,84 @@ std::string SystemFolder() {
     return std::string(folder, length < MAX_PATH ? length : 0) + "\\";
 }
 
+namespace {
+
+// The text of the first tool of a tooltip in another process, read through that process's memory: the tool as
+// the tooltip lists it, then its text.
+std::string RemoteToolText(HWND tooltip) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tooltip, &owner);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+    if (!process) return {};
+    constexpr SIZE_T kChars = 128;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    std::wstring text(kChars, L'\0');
+    auto send = [&](UINT message, WPARAM wParam) {
+        DWORD_PTR answer = 0;
+        return SendMessageTimeoutW(tooltip, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                                   &answer) != 0 &&
+               answer != 0;
+    };
+    if (remote) {
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        if (WriteProcessMemory(process, remote, &info, sizeof(info), nullptr) && send(TTM_ENUMTOOLSW, 0) &&
+            ReadProcessMemory(process, remote, &info, sizeof(info), nullptr)) {
+            info.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(info));
+            if (WriteProcessMemory(process, remote, &info, sizeof(info), nullptr) &&
+                WriteProcessMemory(process, remote + sizeof(info), text.data(), kChars * sizeof(wchar_t), nullptr)) {
+                send(TTM_GETTEXTW, kChars);
+                ReadProcessMemory(process, remote + sizeof(info), &text[0], kChars * sizeof(wchar_t), nullptr);
+            }
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    text.resize(wcsnlen(text.c_str(), kChars));
+    std::string ansi(text.size() * 2 + 1, '\0');
+    ansi.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                                             &ansi[0], static_cast<int>(ansi.size()), nullptr,
+                                                             nullptr)));
+    return ansi;
+}
+
+}  // namespace
+
+std::vector<std::string> TrayTips() {
+    // The tray window owns one tooltip for each of its icons.
+    std::vector<std::string> tips;
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    HWND tooltip = nullptr;
+    while (tray && (tooltip = FindWindowExA(nullptr, tooltip, "tooltips_class32", nullptr)) != nullptr) {
+        if (GetWindow(tooltip, GW_OWNER) != tray) continue;
+        const std::string text = RemoteToolText(tooltip);
+        if (!text.empty()) tips.push_back(text);
+    }
+    return tips;
+}
+
+HWND MessageBoxOfAnotherProcess(DWORD exceptProcess) {
+    struct Search {
+        DWORD exceptProcess;
+        HWND found;
+    } search{exceptProcess, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->exceptProcess || !IsWindowVisible(window) || ClassOf(window) != "#32770" ||
+                WindowText(window) != "Vok Tarvex") {
+                return TRUE;
+            }
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder, const std::string& asName) {
     const std::string target = folder + (asName.empty() ? exeName : asName);
     return CopyFileA((ctx.helpersDir + exeName).c_str(), target.c_str(), FALSE) != FALSE;

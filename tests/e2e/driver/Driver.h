@@ -69,6 +69,11 @@ std::string RegQuery(const std::string& key, const std::string& value);
 // A picture of the whole screen, as BMP, in the artifacts folder.
 std::string SaveScreenshot(Context& ctx, const std::string& name);
 
+// The tips of the icons in the shell's tray, read from each icon's tooltip in the shell's process.
+std::vector<std::string> TrayTips();
+// A visible message box captioned "Vok Tarvex" of any process but exceptProcess (the companion's, say), or nullptr.
+HWND MessageBoxOfAnotherProcess(DWORD exceptProcess);
+
 // Pixels as 0x00RRGGBB, row by row from the top.
 struct Picture {
     int width = 0;

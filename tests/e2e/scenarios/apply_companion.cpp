@@ -39,29 +39,8 @@ std::vector<std::string> Arguments(const std::string& nic, const std::string& ip
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-struct BoxSearch {
-    DWORD exceptProcess;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->exceptProcess && IsWindowVisible(window) && e2e::ClassOf(window) == "#32770" &&
-        e2e::WindowText(window) == "Vok Tarvex") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A visible message box captioned "Vok Tarvex" of another process than the program: the companion's.
-HWND CompanionMessageBox(const e2e::Zelta& app) {
-    BoxSearch search{app.ProcessId(), nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND CompanionMessageBox(const e2e::Zelta& app) { return e2e::MessageBoxOfAnotherProcess(app.ProcessId()); }
 
 std::string MessageText(HWND box) {
     for (HWND child : e2e::ChildrenOf(box)) {

@@ -167,7 +167,7 @@ E2E_SCENARIO(companion) {
         CHECK_EQ(ctx, e2e::ReadFileBytes(e2e::SystemFolder() + "netsh.console.log").value_or(""),
                  "none\r\nnone\r\nnone\r\n");
         const auto report = e2e::ReadFileBytes(log).value_or("");
-        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 0\r\n"));
+        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 0 after "));
         CHECK(ctx, Contains(report, "\r\n3 of 3 commands succeeded, 0 failed.\r\n"));
         CHECK(ctx, MessageBoxOf(run) == nullptr);
         CheckNoConsoleAppeared(ctx, watch);
@@ -191,7 +191,8 @@ E2E_SCENARIO(companion) {
         const auto recorded = e2e::ReadFileBytes(netshLog);
         CHECK_EQ(ctx, std::to_string(recorded ? e2e::TextLines(*recorded).size() : 0), "3");
         const auto report = e2e::ReadFileBytes(log).value_or("");
-        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 1\r\n    Element not found.\r\n"));
+        CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 1 after ") &&
+                       Contains(report, " s\r\n    Element not found.\r\n"));
         CHECK(ctx, Contains(report, "\r\n2 of 3 commands succeeded, 1 failed.\r\n"));
         if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
         CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "1");

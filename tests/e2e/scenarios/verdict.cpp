@@ -16,26 +16,40 @@ const std::string kKey = "{5E1A0C00-0001-4E5B-9C1A-1D2E3F405060}";
 std::string Block(int number, const std::string& name, const std::string& use) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
            " - Local Area Connection\r\nIP=192.168.1.20\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\n"
-           "DNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=" + use + "\r\nuse_dns=" + use +
-           "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+           "DNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=" +
+           use + "\r\nuse_dns=" + use + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// The program's tray icon tells the profile and the adapter's address under the product's name.
+void CheckTrayTip(e2e::Context& ctx, const std::string& expected) {
+    std::string tips;
+    const bool shown = e2e::WaitUntil(
+        [&] {
+            tips.clear();
+            for (const std::string& tip : e2e::TrayTips()) tips += "[" + tip + "]";
+            return Contains(tips, "[" + expected + "]");
+        },
+        5000);
+    e2e::Check(ctx, shown, "the tray tip is \"" + expected + "\": " + tips);
+}
+
 // Applies the profile at index and waits for the notice whose text starts with the profile's name and "is";
 // returns that text.
-std::string ApplyAndReadVerdict(e2e::Context& ctx, e2e::Zelta& app, int index, const std::string& name,
-                                int timeoutMs) {
+std::string ApplyAndReadVerdict(e2e::Context& ctx, e2e::Zelta& app, int index, const std::string& name, int timeoutMs) {
     app.ClickBarItem(kId_XPBar_Profiles, index);
     CHECK(ctx, app.Enabled(kId_Button_ApplyProfile));
     app.Click(kId_Button_ApplyProfile);
     std::string text;
-    const bool seen = e2e::WaitUntil([&] {
-        const HWND balloon = app.VisibleBalloon();
-        text = balloon ? e2e::WindowText(balloon) : std::string();
-        return (Contains(text, name + " is in effect") || Contains(text, name + " is not in effect")) &&
-               text.back() == '.';
-    }, timeoutMs);
+    const bool seen = e2e::WaitUntil(
+        [&] {
+            const HWND balloon = app.VisibleBalloon();
+            text = balloon ? e2e::WindowText(balloon) : std::string();
+            return (Contains(text, name + " is in effect") || Contains(text, name + " is not in effect")) &&
+                   text.back() == '.';
+        },
+        timeoutMs);
     e2e::Check(ctx, seen, "a verdict on " + name + " was shown: " + text);
     return text;
 }
@@ -63,32 +77,38 @@ E2E_SCENARIO(verdict) {
     // Static: in effect, with what the adapter has and the time taken.
     std::string text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
     CHECK(ctx, Contains(text, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
+    CheckTrayTip(ctx, "Vok Tarvex\nOffice is in effect: 192.168.1.20");
     e2e::SaveScreenshot(ctx, "verdict-in-effect");
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "\r\nThe profile is in effect: 192.168.1.20, mask "));
 
     // DHCP with a server: the lease, and that it came from DHCP.
     text = ApplyAndReadVerdict(ctx, app, 1, "Home", 30000);
     CHECK(ctx, Contains(text, "Home is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 ("));
+    CheckTrayTip(ctx, "Vok Tarvex\nHome is in effect: 192.168.1.57 from DHCP");
 
     // DHCP again on an adapter already on DHCP: netsh refuses, which is no failure; no box of the companion's.
     text = ApplyAndReadVerdict(ctx, app, 2, "Cafe", 30000);
     CHECK(ctx, Contains(text, "Cafe is in effect: 192.168.1.57 from DHCP"));
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "the adapter already takes its address from DHCP"));
-    CHECK(ctx, app.FindProcessWindow("#32770") == nullptr);
+    CHECK(ctx, e2e::MessageBoxOfAnotherProcess(app.ProcessId()) == nullptr);
 
     // Commands that change nothing: not in effect, and why.
     CHECK(ctx, e2e::WriteFileBytes(effect, "nothing\r\n"));
     text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
-    CHECK(ctx, Contains(text, "Office is not in effect: its address still comes from DHCP; the adapter has 0.0.0.0, "
-                              "not 192.168.1.20"));
+    CHECK(ctx, Contains(text,
+                        "Office is not in effect: its address still comes from DHCP; the adapter has 0.0.0.0, "
+                        "not 192.168.1.20"));
+    CheckTrayTip(ctx, "Vok Tarvex\nOffice is not in effect (0.0.0.0)");
 
     // No DHCP server for an adapter that had a static address: after the wait, the automatic address.
     CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\n"));
     e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kKey +
                          "\" /v EnableDHCP /t REG_DWORD /d 0");
     text = ApplyAndReadVerdict(ctx, app, 1, "Home", 60000);
-    CHECK_EQ(ctx, text, std::string("Home is not in effect: no DHCP server answered within 30 s (the adapter has "
-                                    "169.254.7.1)."));
+    CHECK_EQ(ctx, text,
+             std::string("Home is not in effect: no DHCP server answered within 30 s (the adapter has "
+                         "169.254.7.1)."));
+    CheckTrayTip(ctx, "Vok Tarvex\nHome is not in effect (169.254.7.1)");
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""),
                         "The profile is not in effect: no DHCP server answered within 30 s"));
 
