@@ -1,5 +1,6 @@
 #include "profiles/ProfileList.h"
 
+#include "profiles/AddressPlan.h"
 #include "profiles/NetworkProfile.h"
 #include "profiles/ProfileDeletion.h"
 #include "profiles/SettingsFile.h"
@@ -133,6 +134,13 @@ void Button_SaveClick(MainForm& main) {
         return;
     }
 
+    // An address Windows would refuse is refused before anything is stored; a doubtful one is stored and warned of.
+    const AddressCheck address = CheckAddressPlan(f.IPA_IP.Text(), f.IPA_SM.Text(), f.IPA_GW.Text(), !s.UseIP);
+    if (address.verdict == AddressVerdict::Refused) {
+        main.Notice(address.notice);
+        return;
+    }
+
     const int target = overwrite ? selected : s.ProfileCount + 1;
     const int count = overwrite ? s.ProfileCount : s.ProfileCount + 1;
     // The count and the thirteen keys land in one replacement of the file; the list and the tray menu change
@@ -154,7 +162,11 @@ void Button_SaveClick(MainForm& main) {
         s.SelectedProfileIndex = target - 1;
         s.LoadedProfileName = name;
     }
-    if (s.ProfileLoaded) main.Notice("Profile was saved !");
+    if (address.verdict == AddressVerdict::Warning) {
+        main.Notice(address.notice);
+    } else if (s.ProfileLoaded) {
+        main.Notice("Profile was saved !");
+    }
     UpdateProfileCounter(main);
 }
 

@@ -22,4 +22,19 @@ bool IsDottedQuad(const std::string& text) {
     return at == text.size();
 }
 
+std::optional<std::uint32_t> DottedQuadValue(const std::string& text) {
+    if (!IsDottedQuad(text)) return std::nullopt;
+    std::uint32_t value = 0;
+    std::uint32_t octet = 0;
+    for (const char c : text) {
+        if (c == '.') {
+            value = (value << 8) | octet;
+            octet = 0;
+        } else {
+            octet = octet * 10 + static_cast<std::uint32_t>(c - '0');
+        }
+    }
+    return (value << 8) | octet;
+}
+
 }  // namespace zelta

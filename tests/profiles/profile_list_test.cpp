@@ -1,6 +1,8 @@
 // The profile list and editor over the fake system: start-up loading, loading into the editor, save, delete.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/model/ZeltaError.h"
 #include "profiles/NetworkProfile.h"
 #include "profiles/ProfileList.h"
@@ -229,12 +231,12 @@ TEST_F(ProfileList, OverwritingKeepsTheLineCountAndTheCaptions) {
     Start(kTwoProfiles);
     f.XPBar_Profiles.ClickItem(0);
     f.LE_NIC.SetText("Other Adapter");
-    f.IPA_IP.SetText("10.0.0.9");
+    f.IPA_IP.SetText("192.168.10.9");
     f.Button_Save.Click();
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines[4], "profile_name=Office - Other Adapter");
-    EXPECT_EQ(lines[5], "IP=10.0.0.9");
+    EXPECT_EQ(lines[5], "IP=192.168.10.9");
     EXPECT_EQ(f.XPBar_Profiles.Item(0).caption, "Office - Local Area Connection");
     EXPECT_EQ(app.main.trayMenu.Caption(4), "Office - Local Area Connection");
     EXPECT_EQ(Notices(), (std::vector<std::string>{"Profile was saved !"}));
@@ -319,6 +321,40 @@ TEST_F(ProfileList, ANameThatWouldSplitWronglyIsRefused) {
     EXPECT_EQ(Notices(), (std::vector<std::string>(2, "A profile name must not contain \"- \" nor end with \"-\" !")));
     EXPECT_EQ(app.files.replaceCalls, 0);
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
+}
+
+TEST_F(ProfileList, SaveRefusesAnAddressWindowsWouldRefuseAndWarnsOfAFarGateway) {
+    Start(kTwoProfiles);
+    f.XPBar_Profiles.ClickItem(0);  // Office, loaded: a plain save says "Profile was saved !"
+    const char kSaved[] = "Profile was saved !";
+    using Row = std::tuple<const char*, const char*, const char*, bool, bool, std::string>;
+    for (const auto& [ip, mask, gateway, dhcp, stored, notice] : std::initializer_list<Row>{
+             {"192.168.1.20", "0.0.0.0", "10.0.0.1", false, true, kSaved},      // no mask: no subnet to check against
+             {"0.0.0.0", "255.255.255.0", "192.168.1.0", false, true, kSaved},  // no address
+             {"10.0.0.0", "255.255.255.254", "10.0.0.1", false, true, kSaved},  // a /31 has no network address
+             {"10.0.0.7", "255.255.255.255", "10.0.0.1", false, true,  // nor has a /32, and all else is outside
+              "Profile was saved, but the gateway 10.0.0.1 is outside the subnet of the IP address 10.0.0.7 (mask "
+              "255.255.255.255) !"},
+             {"192.168.1.0", "255.0.255.0", "192.168.1.0", true, true, kSaved},  // DHCP: nothing checked
+             {"10.0.0.9", "255.0.255.0", "10.0.0.1", false, false,
+              "The subnet mask 255.0.255.0 is not a valid mask: use one like 255.255.255.0 or 255.255.252.0 !"},
+             {"10.0.0.0", "255.0.0.0", "0.0.0.0", false, false,
+              "The IP address 10.0.0.0 is the network address of its subnet (mask 255.0.0.0): use another address !"},
+             {"172.16.7.255", "255.255.252.0", "0.0.0.0", false, false,
+              "The IP address 172.16.7.255 is the broadcast address of its subnet (mask 255.255.252.0): use "
+              "another address !"},
+             {"10.0.0.9", "0.0.0.0", "10.0.0.9", false, false,
+              "The gateway 10.0.0.9 is the IP address itself: enter the router's address or leave it empty !"},
+         }) {
+        const std::string before = File();
+        f.CB_UseIP.SetChecked(!dhcp);
+        f.IPA_IP.SetText(ip);
+        f.IPA_SM.SetText(mask);
+        f.IPA_GW.SetText(gateway);
+        f.Button_Save.Click();
+        EXPECT_EQ(File() != before && SettingsFile(app.platform).ReadText("Profile1", "IP") == ip, stored);
+        EXPECT_EQ(Notices().back(), notice);
+    }
 }
 
 TEST_F(ProfileList, AFailedSaveShowsNoProfileTheFileDoesNotHold) {
