@@ -73,6 +73,26 @@ mkdir -p "$work/bare6"
 cp "$root/build/mingw/bench/zbare6.exe" "$work/bare6/Bare.exe"
 cp "$root/build/mingw/bench/zbench.exe" "$work/zbench.exe"
 
+# The activation benchmark's folder, adapter and netsh stand-in; prepared before the server is kept running, since
+# preparing the registry waits for the server to end.
+act="$work/activation"
+mkdir -p "$act"
+cp "$zelta" "$act/Zelta.exe"
+cp "$root/build/mingw/Quillet.exe" "$act/Quillet.exe"
+{
+  printf '[Zelta Settings]\r\n#_profiles=2\r\n'
+  for n in 1 2; do
+    printf '[Profile%d]\r\nprofile_name=Site %d - Local Area Connection\r\nIP=192.168.1.%d\r\n' "$n" "$n" "$((20 + n))"
+    printf 'SM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n'
+    printf 'proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n'
+  done
+} >"$act/Zelta.ini"
+add_demo_adapters "$WINEPREFIX"
+# The stand-in takes the place of Wine's own netsh in this prefix only (WINEDLLOVERRIDES names it native).
+system32="$WINEPREFIX/drive_c/windows/system32"
+cp "$root/build/mingw/tests/e2e/helpers/netsh.exe" "$system32/netsh.exe"
+rm -f "$system32/netsh.log" "$system32/netsh.start.log" "$system32/netsh.console.log"
+printf 'apply\r\n192.168.1.57\r\n' >"$system32/netsh-registry.txt"
 start_xvfb
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
@@ -92,24 +112,6 @@ wine "$work/zbench.exe" "$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_
 cat "$work/zbench.log"
 
 echo "== Activation (instant netsh stand-in in the system folder, the companion beside the program)"
-act="$work/activation"
-mkdir -p "$act"
-cp "$zelta" "$act/Zelta.exe"
-cp "$root/build/mingw/Quillet.exe" "$act/Quillet.exe"
-{
-  printf '[Zelta Settings]\r\n#_profiles=2\r\n'
-  for n in 1 2; do
-    printf '[Profile%d]\r\nprofile_name=Site %d - Local Area Connection\r\nIP=192.168.1.%d\r\n' "$n" "$n" "$((20 + n))"
-    printf 'SM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n'
-    printf 'proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n'
-  done
-} >"$act/Zelta.ini"
-add_demo_adapters "$WINEPREFIX"
-# The stand-in takes the place of Wine's own netsh in this prefix only (WINEDLLOVERRIDES names it native).
-system32="$WINEPREFIX/drive_c/windows/system32"
-cp "$root/build/mingw/tests/e2e/helpers/netsh.exe" "$system32/netsh.exe"
-rm -f "$system32/netsh.log" "$system32/netsh.start.log" "$system32/netsh.console.log"
-printf 'apply\r\n192.168.1.57\r\n' >"$system32/netsh-registry.txt"
 # inside unshare -n (re-exec above), like every Windows program of this script
 wine "$root/build/mingw/bench/zactbench.exe" "$(unix_to_windows "$act/Zelta.exe")" 'C:\windows\system32\netsh.exe' \
   --rounds "$rounds" >"$work/zactbench.log" 2>>"$work/wine.log" </dev/null || status=$?
