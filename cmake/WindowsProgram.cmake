@@ -25,6 +25,10 @@ function(zelta_shipped_program target)
     target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
   endif()
+  # Windows XP lacks GetTickCount64: the 32-bit programs take it from the system where it exists (see the file).
+  if(MINGW AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/platform/win32/xp/TickCount64_i686.cpp)
+  endif()
 endfunction()
 
 file(GLOB win32_shell_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/win32/*.cpp)

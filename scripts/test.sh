@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, the same again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a few seconds of each fuzz target, then the end-to-end tests of the real Zelta.exe
-# under Wine (each in a private network namespace on a virtual display).
+# under Wine (each in a private network namespace on a virtual display), the smoke scenario of the 32-bit build under
+# Wine's 32-bit support, and last the release: the zips of both architectures, checked against the tested programs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -17,3 +18,8 @@ echo "== Fuzz targets"
 "$root/scripts/fuzz.sh" 5
 echo "== End-to-end tests"
 (cd "$root/build/mingw" && ctest --output-on-failure)
+echo "== Smoke run of the 32-bit build"
+(cd "$root/build/mingw32" && ctest --output-on-failure)
+echo "== Release"
+"$root/scripts/package.sh" --no-build
+"$root/scripts/check-dist.sh"

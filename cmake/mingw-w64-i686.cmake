@@ -1,0 +1,12 @@
+# Cross-compiles the 32-bit Windows programs with Debian's MinGW-w64 (POSIX threads flavour), from the same sources
+# as the 64-bit build.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(ZELTA_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${ZELTA_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZELTA_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZELTA_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZELTA_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
