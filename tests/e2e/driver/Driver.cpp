@@ -207,24 +207,30 @@ std::vector<std::string> TrayTips() {
     return tips;
 }
 
+namespace {
+
+struct BoxSearch {
+    DWORD exceptProcess;
+    HWND found;
+};
+
+BOOL CALLBACK ConsiderBox(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->exceptProcess || !IsWindowVisible(window) || ClassOf(window) != "#32770" ||
+        WindowText(window) != "Vok Tarvex") {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND MessageBoxOfAnotherProcess(DWORD exceptProcess) {
-    struct Search {
-        DWORD exceptProcess;
-        HWND found;
-    } search{exceptProcess, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->exceptProcess || !IsWindowVisible(window) || ClassOf(window) != "#32770" ||
-                WindowText(window) != "Vok Tarvex") {
-                return TRUE;
-            }
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{exceptProcess, nullptr};
+    EnumWindows(ConsiderBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
