@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "app/WindowPlacement.h"
 #include "app/win32/AddressFieldWidth_win32.h"
@@ -118,7 +119,11 @@ int MainWindow::S(int value) const { return ScaleToDpi(value, dpi_); }
 void MainWindow::CreateFonts() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        // Windows XP knows the structure without its last field, added with Vista, and refuses the longer one.
+        metrics.cbSize = static_cast<UINT>(offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth));
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
     LOGFONTA base = metrics.lfMessageFont;
     font_.reset(CreateFontIndirectA(&base));
     LOGFONTA bold = base;
