@@ -8,6 +8,8 @@
 // Figures are printed, never judged.
 #include <windows.h>
 
+#include "bench/win32/BenchTiming_win32.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -20,26 +22,11 @@
 
 namespace {
 
+using bench::Now;
+using bench::Poll;
+
 constexpr int kFirstBarItem = 2000;   // a bar's items are numbered from here
 constexpr int kCommandsPerRound = 3;  // each stored profile is static: an address and two DNS lines
-
-double Now() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Condition>
-bool Poll(Condition condition, int timeoutMs) {
-    const double end = Now() + timeoutMs;
-    while (!condition()) {
-        if (Now() > end) return false;
-        Sleep(1);
-    }
-    return true;
-}
 
 double Median(std::vector<double> values) {
     if (values.empty()) return 0;

@@ -6,6 +6,8 @@
 // while shown, then while hidden to the tray. Figures are printed, never judged.
 #include <windows.h>
 
+#include "bench/win32/BenchTiming_win32.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,18 +16,10 @@
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 1;  // the tray icon's callback message to the main window
+using bench::Now;
+using bench::Poll;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+constexpr UINT kTrayCallback = WM_USER + 1;  // the tray icon's callback message to the main window
 
 struct FindArgs {
     DWORD pid;
@@ -49,16 +43,6 @@ HWND MainWindowOf(DWORD pid) {
         },
         reinterpret_cast<LPARAM>(&args));
     return args.found;
-}
-
-template <typename Condition>
-bool Poll(Condition condition, int timeoutMs) {
-    const double end = Now() + timeoutMs;
-    while (!condition()) {
-        if (Now() > end) return false;
-        Sleep(1);
-    }
-    return true;
 }
 
 std::string FolderOf(const std::string& path) {
