@@ -2,9 +2,7 @@
 // shows a message.
 #include <gtest/gtest.h>
 
-#include "companion/Companion.h"
-#include "tests/companion/SampleCodePages.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/companion/CompanionHarness.h"
 
 namespace zelta::companion {
 namespace {
@@ -32,13 +30,6 @@ std::string Batch(const std::vector<std::string>& ansiLines) {
     return bytes;
 }
 
-CommandResult Ended(std::uint32_t code, const std::string& output) {
-    CommandResult result;
-    result.exitCode = code;
-    result.output = output;
-    return result;
-}
-
 CommandResult Failed(CommandResult::Status status, const std::string& reason = "") {
     CommandResult result;
     result.status = status;
@@ -46,15 +37,7 @@ CommandResult Failed(CommandResult::Status status, const std::string& reason = "
     return result;
 }
 
-struct Companion : ::testing::Test {
-    fakes::FakeFileSystem files;
-    fakes::FakeEnvironment environment;
-    testing::SampleCodePages codePages;
-    fakes::FakeCommandRunner runner;
-    fakes::FakeRegistry registry;
-    fakes::FakeClock clock;
-    CompanionSystem system{files, environment, codePages, runner, registry, clock};
-
+struct Companion : CompanionHarness {
     Companion() {
         environment.executablePath = kFolder + "\\Quillet.exe";
         // A netsh in the program's folder or on a PATH that anybody can extend never runs.
@@ -96,7 +79,7 @@ TEST_F(Companion, RunsEveryLineInOrderAndStaysQuietWhenAllSucceed) {
                   kDns2 +
                   "\r\n    exit code 0 after 0.0 s\r\n"
                   "\r\n3 of 3 commands succeeded, 0 failed.\r\n"
-              "The profile is not in effect: Windows knows no adapter named \"LAN 50% \xE9t\xFC\" (0 s).\r\n");
+                  "The profile is not in effect: Windows knows no adapter named \"LAN 50% \xE9t\xFC\" (0 s).\r\n");
 }
 
 TEST_F(Companion, AFailureIsNamedWithWhatTheProgramSaidAndTheRestStillRuns) {

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "apply/VerdictNotice.h"
-#include "companion/Companion.h"
 #include "tests/adapters/AdapterRegistry.h"
-#include "tests/companion/SampleCodePages.h"
+#include "tests/companion/CompanionHarness.h"
 
 namespace zelta::companion {
 namespace {
@@ -20,13 +19,6 @@ const std::vector<std::string> kStatic = {
     "netsh int ipv4 add dns name=\"LAN\" addr=8.8.4.4 index=2"};
 const std::vector<std::string> kDhcp = {"netsh int ipv4 set address name=\"LAN\" source=dhcp",
                                         "netsh int ipv4 set dns name=\"LAN\" source=dhcp"};
-
-platform::CommandResult Ended(std::uint32_t code, const std::string& output) {
-    platform::CommandResult result;
-    result.exitCode = code;
-    result.output = output;
-    return result;
-}
 
 AdapterState Static(const std::string& ip, const std::string& gateway, std::vector<std::string> dns) {
     AdapterState state;
@@ -101,14 +93,7 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatTheAdapterHas) {
 }
 
 // The companion over the fake system: an adapter "LAN" whose values the fake netsh leaves to the test.
-struct CompanionVerdict : ::testing::Test {
-    fakes::FakeFileSystem files;
-    fakes::FakeEnvironment environment;
-    testing::SampleCodePages codePages;
-    fakes::FakeCommandRunner runner;
-    fakes::FakeRegistry registry;
-    fakes::FakeClock clock;
-    CompanionSystem system{files, environment, codePages, runner, registry, clock};
+struct CompanionVerdict : CompanionHarness {
     const std::string interfaceKey = fakes::InterfaceKey("{A}");
 
     void Prepare(const std::vector<std::string>& batch, bool dhcpOn, const std::string& lease) {
