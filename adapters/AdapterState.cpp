@@ -4,21 +4,13 @@
 
 #include "adapters/AdapterDiscovery.h"
 #include "adapters/RegistryAccess.h"
+#include "app/model/AsciiText.h"
 
 namespace zelta::adapters {
 
 namespace {
 
 const char kInterfacesKey[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
-
-bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 std::vector<std::string> List(platform::RegistryKey& key, const char* name) {
     const auto value = key.QueryValue(name);

@@ -2,43 +2,32 @@
 
 #include <climits>
 
+#include "app/model/AsciiText.h"
 #include "app/model/IntegerText.h"
 
 namespace zelta::profiles {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Trim(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
 // The section name of a header line, up to the line's last "]" as the system's own reader takes it (so "[a]b]"
 // names "a]b"); nullopt for any other line.
 std::optional<std::string> SectionNameOf(const std::string& line) {
-    const std::string trimmed = Trim(line);
+    const std::string trimmed = TrimBlanks(line);
     if (trimmed.empty() || trimmed[0] != '[') return std::nullopt;
     const auto close = trimmed.rfind(']');
     if (close == std::string::npos) return std::nullopt;
-    return Trim(trimmed.substr(1, close - 1));
+    return TrimBlanks(trimmed.substr(1, close - 1));
 }
 
 }  // namespace
+
+std::vector<std::string> SettingsDocument::SectionNames() const {
+    std::vector<std::string> names;
+    for (const std::string& line : lines_) {
+        if (auto name = SectionNameOf(line)) names.push_back(*name);
+    }
+    return names;
+}
 
 std::vector<std::string> SplitLines(const std::string& content) {
     std::vector<std::string> lines;
@@ -77,7 +66,7 @@ bool FlagFromText(const std::string& text, bool defaultValue) {
 std::optional<std::size_t> SettingsDocument::FindSection(const std::string& section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = SectionNameOf(lines_[i]);
-        if (name && SameName(*name, section)) return i;
+        if (name && SameIgnoringAsciiCase(*name, section)) return i;
     }
     return std::nullopt;
 }
@@ -92,7 +81,7 @@ std::optional<std::size_t> SettingsDocument::FindKey(std::size_t header, const s
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
         // A line without "=" names a key that has no value: it hides a later line of the same key.
-        if (SameName(Trim(lines_[i].substr(0, lines_[i].find('='))), key)) return i;
+        if (SameIgnoringAsciiCase(TrimBlanks(lines_[i].substr(0, lines_[i].find('='))), key)) return i;
     }
     return std::nullopt;
 }
@@ -105,7 +94,7 @@ std::optional<std::string> SettingsDocument::Value(const std::string& section, c
     const std::string& text = lines_[*line];
     const auto equals = text.find('=');
     if (equals == std::string::npos) return std::nullopt;
-    return Trim(text.substr(equals + 1));
+    return TrimBlanks(text.substr(equals + 1));
 }
 
 std::string SettingsDocument::ReadText(const std::string& section, const std::string& key,
@@ -138,7 +127,7 @@ void SettingsDocument::WriteText(const std::string& section, const std::string& 
     }
     // After the section's last line that is not blank, so a blank line before the next header stays there.
     std::size_t insertAt = SectionEnd(*header);
-    while (insertAt > *header + 1 && Trim(lines_[insertAt - 1]).empty()) --insertAt;
+    while (insertAt > *header + 1 && TrimBlanks(lines_[insertAt - 1]).empty()) --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), keyLine);
 }
 

@@ -33,6 +33,8 @@ public:
     static SettingsDocument Parse(const std::string& content) { return SettingsDocument(SplitLines(content)); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
+    // The names of the sections, in the order of the file, as the system's reader reads the header lines.
+    std::vector<std::string> SectionNames() const;
     std::string Content() const { return JoinLines(lines_); }
 
     // The stored value, uncut; nullopt when the section or key is missing.

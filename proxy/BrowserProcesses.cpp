@@ -3,19 +3,11 @@
 #include <cstddef>
 #include <set>
 
+#include "app/model/AsciiText.h"
+
 namespace zelta::proxy {
 
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameAsciiIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 // The text after the last "\" or ":".
 std::string FileNamePart(const std::string& exeName) {
@@ -24,7 +16,7 @@ std::string FileNamePart(const std::string& exeName) {
 }
 
 bool NamedLike(const std::string& exeName, const std::string& name) {
-    return SameAsciiIgnoringCase(FileNamePart(exeName), name) || SameAsciiIgnoringCase(exeName, name);
+    return SameIgnoringAsciiCase(FileNamePart(exeName), name) || SameIgnoringAsciiCase(exeName, name);
 }
 
 }  // namespace

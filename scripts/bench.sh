@@ -105,15 +105,13 @@ wine cmd /c exit >/dev/null 2>&1 </dev/null || true  # inside unshare -n (re-exe
 echo "== Start-up and idle (Wine, virtual display, private network namespace; $profiles stored profiles)"
 status=0
 # The yardsticks: a bare window, and a bare window with the program's manifest and common controls.
-# inside unshare -n (re-exec above), like every Windows program of this script
-wine "$work/zbench.exe" "$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_windows "$work/bare/Bare.exe")" \
-  --also "$(unix_to_windows "$work/bare6/Bare.exe")" --rounds "$rounds" --idle-seconds "$idle" \
-  >"$work/zbench.log" 2>"$work/wine.log" </dev/null || status=$?
+startup=("$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_windows "$work/bare/Bare.exe")"
+  --also "$(unix_to_windows "$work/bare6/Bare.exe")" --rounds "$rounds" --idle-seconds "$idle")
+wine "$work/zbench.exe" "${startup[@]}" >"$work/zbench.log" 2>"$work/wine.log" </dev/null || status=$?  # inside unshare -n (re-exec above)
 cat "$work/zbench.log"
 
 echo "== Activation (instant netsh stand-in in the system folder, the companion beside the program)"
-# inside unshare -n (re-exec above), like every Windows program of this script
-wine "$root/build/mingw/bench/zactbench.exe" "$(unix_to_windows "$act/Zelta.exe")" 'C:\windows\system32\netsh.exe' \
-  --rounds "$rounds" >"$work/zactbench.log" 2>>"$work/wine.log" </dev/null || status=$?
+activation=("$(unix_to_windows "$act/Zelta.exe")" 'C:\windows\system32\netsh.exe' --rounds "$rounds")
+wine "$root/build/mingw/bench/zactbench.exe" "${activation[@]}" >"$work/zactbench.log" 2>>"$work/wine.log" </dev/null || status=$?  # inside unshare -n (re-exec above)
 cat "$work/zactbench.log"
 exit "$status"

@@ -57,8 +57,8 @@ void Check(Context& ctx, bool ok, const std::string& what) {
 
 void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what) {
     const bool ok = actual == expected;
-    Check(ctx, ok, ok ? what + " == \"" + expected + "\""
-                      : what + ": expected \"" + expected + "\", got \"" + actual + "\"");
+    Check(ctx, ok,
+          ok ? what + " == \"" + expected + "\"" : what + ": expected \"" + expected + "\", got \"" + actual + "\"");
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -186,9 +186,9 @@ std::string RemoteToolText(HWND tooltip) {
     CloseHandle(process);
     text.resize(wcsnlen(text.c_str(), kChars));
     std::string ansi(text.size() * 2 + 1, '\0');
-    ansi.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
-                                                             &ansi[0], static_cast<int>(ansi.size()), nullptr,
-                                                             nullptr)));
+    ansi.resize(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), &ansi[0],
+                                                     static_cast<int>(ansi.size()), nullptr, nullptr)));
     return ansi;
 }
 
@@ -210,7 +210,8 @@ std::vector<std::string> TrayTips() {
 namespace {
 
 struct BoxSearch {
-    DWORD exceptProcess;
+    DWORD process;
+    bool ofThatProcess;
     HWND found;
 };
 
@@ -218,8 +219,8 @@ BOOL CALLBACK ConsiderBox(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<BoxSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->exceptProcess || !IsWindowVisible(window) || ClassOf(window) != "#32770" ||
-        WindowText(window) != "Vok Tarvex") {
+    if ((owner == search->process) != search->ofThatProcess || !IsWindowVisible(window) ||
+        ClassOf(window) != "#32770" || WindowText(window) != "Vok Tarvex") {
         return TRUE;
     }
     search->found = window;
@@ -229,9 +230,22 @@ BOOL CALLBACK ConsiderBox(HWND window, LPARAM lParam) {
 }  // namespace
 
 HWND MessageBoxOfAnotherProcess(DWORD exceptProcess) {
-    BoxSearch search{exceptProcess, nullptr};
+    BoxSearch search{exceptProcess, false, nullptr};
     EnumWindows(ConsiderBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND MessageBoxOfProcess(DWORD process) {
+    BoxSearch search{process, true, nullptr};
+    if (process) EnumWindows(ConsiderBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MessageBoxText(HWND box) {
+    for (HWND child : ChildrenOf(box)) {
+        if (ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) return WindowText(child);
+    }
+    return {};
 }
 
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder, const std::string& asName) {
@@ -248,8 +262,8 @@ int RunAndWait(const std::string& commandLine, int timeoutMs) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::string mutableLine = commandLine;
-    if (!CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &info)) {
         return -1;
     }
     DWORD code = static_cast<DWORD>(-1);

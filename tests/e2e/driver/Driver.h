@@ -14,7 +14,8 @@ namespace e2e {
 struct Context {
     std::string appDir;        // the program's folder, with a trailing backslash
     std::string artifactsDir;  // where screenshots go, with a trailing backslash
-    std::string helpersDir;    // the stand-ins for system programs (netsh.exe, Quillet.exe, firefox.exe), trailing backslash
+    std::string
+        helpersDir;  // the stand-ins for system programs (netsh.exe, Quillet.exe, firefox.exe), trailing backslash
     std::string companionDir;  // the real Quillet.exe, with a trailing backslash
     int checks = 0;
     int failures = 0;
@@ -26,8 +27,8 @@ struct ScenarioRegistrar {
 };
 ScenarioFn FindScenario(const std::string& name);
 
-#define E2E_SCENARIO(name)                                         \
-    static void name##_body(e2e::Context& ctx);                    \
+#define E2E_SCENARIO(name)                                              \
+    static void name##_body(e2e::Context& ctx);                         \
     static e2e::ScenarioRegistrar name##_registrar(#name, name##_body); \
     static void name##_body(e2e::Context& ctx)
 
@@ -41,7 +42,7 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
-HWND FindChildById(HWND parent, int id);  // searched through every level
+HWND FindChildById(HWND parent, int id);    // searched through every level
 std::vector<HWND> ChildrenOf(HWND parent);  // direct children, in z-order
 
 // Files and programs of the test itself.
@@ -73,6 +74,10 @@ std::string SaveScreenshot(Context& ctx, const std::string& name);
 std::vector<std::string> TrayTips();
 // A visible message box captioned "Vok Tarvex" of any process but exceptProcess (the companion's, say), or nullptr.
 HWND MessageBoxOfAnotherProcess(DWORD exceptProcess);
+// The same, of that process only.
+HWND MessageBoxOfProcess(DWORD process);
+// A message box's message.
+std::string MessageBoxText(HWND box);
 
 // Pixels as 0x00RRGGBB, row by row from the top.
 struct Picture {
@@ -108,8 +113,8 @@ public:
     HWND Control(int id) const;
     std::string Text(int id) const;
     void SetText(int id, const std::string& text);  // as typing would: the window reports the change
-    void Click(int id);                              // returns after the handler ran
-    void PostClick(int id);                          // returns at once (for handlers that open a message box)
+    void Click(int id);                             // returns after the handler ran
+    void PostClick(int id);                         // returns at once (for handlers that open a message box)
     bool Checked(int id) const;
     bool Enabled(int id) const;
     bool Visible(int id) const;

@@ -42,13 +42,6 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 // A visible message box captioned "Vok Tarvex" of another process than the program: the companion's.
 HWND CompanionMessageBox(const e2e::Zelta& app) { return e2e::MessageBoxOfAnotherProcess(app.ProcessId()); }
 
-std::string MessageText(HWND box) {
-    for (HWND child : e2e::ChildrenOf(box)) {
-        if (e2e::ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) return e2e::WindowText(child);
-    }
-    return {};
-}
-
 void CheckOnlyThePingConsole(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
     watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, kLateConsoleMs);
     const auto others = watch.SeenExcept(kPingConsoleTitle);
@@ -99,7 +92,7 @@ E2E_SCENARIO(apply_companion) {
         app.Click(kId_Button_ApplyProfile);
         HWND box = nullptr;
         CHECK(ctx, watch.WaitUntil([&] { return (box = CompanionMessageBox(app)) != nullptr; }, 30000));
-        const std::string text = box ? MessageText(box) : std::string();
+        const std::string text = box ? e2e::MessageBoxText(box) : std::string();
         CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
         CHECK(ctx, Contains(text, "netsh int ipv4 add dns name=\"" + kAnsiNic +
                                       "\" addr=8.8.4.4 index=2\n"

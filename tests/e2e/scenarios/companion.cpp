@@ -14,17 +14,21 @@ namespace {
 // The adapter "Büro 50% é" as the main program writes it: console code page 437 ("ü" 0x81, "é" 0x82), the "%"
 // doubled, CR LF after every line.
 const std::string kOemName = "B\x81ro 50%% \x82";
-const std::string kBatch =
-    "netsh int ipv4 set address name=\"" + kOemName + "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
-    "gateway=192.168.1.1 gwmetric=1\r\n"
-    "netsh int ipv4 set dns name=\"" + kOemName + "\" source=static addr=192.168.1.1\r\n"
-    "netsh int ipv4 add dns name=\"" + kOemName + "\" addr=8.8.4.4 index=2\r\n";
+const std::string kBatch = "netsh int ipv4 set address name=\"" + kOemName +
+                           "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
+                           "gateway=192.168.1.1 gwmetric=1\r\n"
+                           "netsh int ipv4 set dns name=\"" +
+                           kOemName +
+                           "\" source=static addr=192.168.1.1\r\n"
+                           "netsh int ipv4 add dns name=\"" +
+                           kOemName + "\" addr=8.8.4.4 index=2\r\n";
 // What reaches netsh (recorded as UTF-8) and what the report holds (ANSI, 1252).
 const std::string kUtf8Name = "B\xC3\xBCro 50% \xC3\xA9";
 const std::string kAnsiName = "B\xFCro 50% \xE9";
 const std::string kArguments[] = {
-    "int ipv4 set address name=\"" + kUtf8Name + "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
-    "gateway=192.168.1.1 gwmetric=1",
+    "int ipv4 set address name=\"" + kUtf8Name +
+        "\" source=static addr=192.168.1.20 mask=255.255.255.0 "
+        "gateway=192.168.1.1 gwmetric=1",
     "int ipv4 set dns name=\"" + kUtf8Name + "\" source=static addr=192.168.1.1",
     "int ipv4 add dns name=\"" + kUtf8Name + "\" addr=8.8.4.4 index=2",
 };
@@ -60,36 +64,8 @@ int ExitCodeAfter(e2e::ConsoleWatch& watch, const Run& run, int timeoutMs) {
     return code == STILL_ACTIVE ? -1 : static_cast<int>(code);
 }
 
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && e2e::ClassOf(window) == "#32770" &&
-        e2e::WindowText(window) == "Vok Tarvex") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The companion's visible message box, or nullptr.
-HWND MessageBoxOf(const Run& run) {
-    BoxSearch search{run.processId, nullptr};
-    if (run.processId) EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string MessageText(HWND box) {
-    for (HWND child : e2e::ChildrenOf(box)) {
-        if (e2e::ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) return e2e::WindowText(child);
-    }
-    return {};
-}
+HWND MessageBoxOf(const Run& run) { return e2e::MessageBoxOfProcess(run.processId); }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -126,12 +102,14 @@ void CheckTheWatchSeesConsoles(e2e::Context& ctx) {
     e2e::Check(ctx, consoles == "shown\r\n" || consoles == "hidden\r\n",
                "the stand-in started with a console of its own has a console window: " + consoles);
     // Gone again before the companion runs.
-    CHECK(ctx, e2e::WaitUntil([&] {
-        for (const e2e::SeenConsole& console : watch.Seen()) {
-            if (IsWindow(console.window) && IsWindowVisible(console.window)) return false;
-        }
-        return true;
-    }, 20000));
+    CHECK(ctx, e2e::WaitUntil(
+                   [&] {
+                       for (const e2e::SeenConsole& console : watch.Seen()) {
+                           if (IsWindow(console.window) && IsWindowVisible(console.window)) return false;
+                       }
+                       return true;
+                   },
+                   20000));
     watch.WaitUntil([] { return false; }, kLateConsoleMs);  // the stand-in's own console, if it comes late
 }
 
@@ -182,7 +160,7 @@ E2E_SCENARIO(companion) {
         const Run run = StartCompanion(ctx);
         HWND box = nullptr;
         CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 60000));
-        const std::string text = box ? MessageText(box) : std::string();
+        const std::string text = box ? e2e::MessageBoxText(box) : std::string();
         CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
         CHECK(ctx, Contains(text, kAnsiDnsLine + "\nnetsh said: Element not found. (exit code 1)"));
         CHECK(ctx, Contains(text, "execute.log"));
@@ -207,7 +185,7 @@ E2E_SCENARIO(companion) {
         const Run run = StartCompanion(ctx);
         HWND box = nullptr;
         CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 30000));
-        CHECK(ctx, Contains(box ? MessageText(box) : std::string(), "found no \"execute.bat\" to run in"));
+        CHECK(ctx, Contains(box ? e2e::MessageBoxText(box) : std::string(), "found no \"execute.bat\" to run in"));
         if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
         CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "2");
         CloseHandle(run.process);
