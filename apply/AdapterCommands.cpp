@@ -7,6 +7,15 @@ namespace {
 // Vista and later name the context "ipv4" and take the address and the gateway in one command.
 bool IsVistaOrLater(int osMajorVersion, int osMinorVersion) { return osMajorVersion > 5 && osMinorVersion > -1; }
 
+// Windows 7 and later check a static DNS server by contacting it; at the moment of a switch the new network is not
+// up yet, so netsh waits and then complains although it set the server.
+bool ValidatesDnsServers(int osMajorVersion, int osMinorVersion) {
+    return osMajorVersion > 6 || (osMajorVersion == 6 && osMinorVersion >= 1);
+}
+
+// An address box left empty holds "0.0.0.0".
+bool NoServer(const std::string& address) { return address.empty() || address == "0.0.0.0"; }
+
 }  // namespace
 
 std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& profile, int osMajorVersion,
@@ -28,8 +37,12 @@ std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& pr
     if (profiles::IsDhcp(profile.useDns)) {
         lines.push_back(prefix + "set dns " + nic + " source=dhcp");
     } else {
-        lines.push_back(prefix + "set dns " + nic + " source=static addr=" + profile.dns1);
-        lines.push_back(prefix + "add dns " + nic + " addr=" + profile.dns2 + " index=2");
+        const std::string noCheck = ValidatesDnsServers(osMajorVersion, osMinorVersion) ? " validate=no" : "";
+        lines.push_back(prefix + "set dns " + nic + " source=static addr=" + profile.dns1 + noCheck);
+        // netsh refuses an empty second server, and would keep 0.0.0.0 as one.
+        if (!NoServer(profile.dns2)) {
+            lines.push_back(prefix + "add dns " + nic + " addr=" + profile.dns2 + " index=2" + noCheck);
+        }
     }
     return lines;
 }

@@ -8,7 +8,8 @@
 
 namespace zelta::apply {
 
-// Values are inserted as they stand (an empty one leaves its keyword bare); only the adapter name is quoted.
+// Values are inserted as they stand (an empty one leaves its keyword bare); only the adapter name is quoted. A second
+// DNS server left empty gives no line; from Windows 7 on, the static DNS lines ask netsh not to contact the server.
 std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& profile, int osMajorVersion,
                                               int osMinorVersion);
 

@@ -45,7 +45,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/assets/Zelta.rc PROPERTIES OBJEC
 # never has a console of its own; linked statically like Zelta.exe.
 file(GLOB companion_win32_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/companion/win32/*.cpp)
 add_executable(Quillet WIN32 ${companion_win32_sources} ${CMAKE_SOURCE_DIR}/companion/win32/Quillet.rc)
-target_link_libraries(Quillet PRIVATE zelta_companion zelta_win32_platform user32 kernel32 advapi32)
+target_link_libraries(Quillet PRIVATE zelta_companion zelta_win32_platform iphlpapi user32 kernel32 advapi32)
 zelta_shipped_program(Quillet)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/companion/win32/Quillet.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/companion/win32/Quillet.manifest;${CMAKE_SOURCE_DIR}/assets/Zelta.ico;${CMAKE_SOURCE_DIR}/assets/version.h")

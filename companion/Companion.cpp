@@ -110,36 +110,40 @@ std::string Seconds(std::uint64_t ms) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
 }
 
-// The verdict from the adapter's own values once the commands have run. An address from DHCP is waited for, at
-// most kLeaseWaitMs and only while the system changes nothing, when the commands all went through.
+// The verdict from what Windows keeps for the adapter and what it does now. A lease, or an address Windows is still
+// checking, is waited for when the commands all went through: at most kLeaseWaitMs, looking again on each change of
+// the adapter's values and at least every kLookIntervalMs, never spinning. A static address already in use ends the
+// wait at the first look.
 Verdict JudgeAdapter(CompanionSystem& system, const Expectation& expected, std::uint64_t start, bool mayWait) {
     Judgement judgement;
     const auto key = adapters::AdapterKeyOf(system.registry, expected.adapter);
     if (!key) {
         judgement.detail = "Windows knows no adapter named \"" + expected.adapter + "\"";
     } else {
-        judgement = Judge(expected, adapters::ReadAdapterState(system.registry, *key));
+        const auto look = [&] {
+            return Judge(expected, adapters::ReadAdapterState(system.registry, *key), system.liveAdapters.Find(*key));
+        };
+        judgement = look();
         const std::uint64_t waitStart = system.clock.NowMs();
-        while (mayWait && judgement.status == Judgement::Status::AwaitingLease) {
+        while (mayWait && judgement.status == Judgement::Status::Awaiting) {
             const std::uint64_t waited = system.clock.NowMs() - waitStart;
             if (waited >= kLeaseWaitMs) break;
+            const auto left = static_cast<unsigned>(kLeaseWaitMs - waited);
             system.clock.WaitForKeyChange(platform::RegistryRoot::LocalMachine, adapters::InterfaceKeyPath(*key),
-                                          static_cast<unsigned>(kLeaseWaitMs - waited));
-            judgement = Judge(expected, adapters::ReadAdapterState(system.registry, *key));
+                                          left < kLookIntervalMs ? left : kLookIntervalMs);
+            judgement = look();
         }
-        if (judgement.status == Judgement::Status::AwaitingLease) {
-            judgement = NoLease(adapters::ReadAdapterState(system.registry, *key));
-        }
+        judgement = WaitRanOut(judgement);
     }
     const std::uint64_t elapsed = system.clock.NowMs() - start;
     return MakeVerdict(judgement, static_cast<unsigned>((elapsed + 500) / 1000), 0);
 }
 
-// netsh's own refusal to switch on DHCP where it is on already is no failure.
+// A command that netsh reports as failed while the adapter holds what it asked is no failure.
 void ExcuseWhatWasAlreadySo(CompanionSystem& system, CommandRecord& record) {
     if (record.Succeeded() || record.result.status != CommandResult::Status::Ended) return;
     if (const auto key = adapters::AdapterKeyOf(system.registry, ExpectationOf({record.text}).adapter)) {
-        record.countsAsDone = AlreadyFromDhcp(record.text, adapters::ReadAdapterState(system.registry, *key));
+        record.countsAsDone = AlreadyAsAsked(record.text, adapters::ReadAdapterState(system.registry, *key));
     }
 }
 
@@ -167,8 +171,8 @@ std::string ReportText(const std::string& folder, const std::vector<CommandRecor
         text += "\r\n[" + std::to_string(i + 1) + "] " + record.text + "\r\n";
         switch (record.result.status) {
             case CommandResult::Status::Ended:
-                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " + Seconds(record.elapsedMs) +
-                        "\r\n";
+                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " +
+                        Seconds(record.elapsedMs) + "\r\n";
                 break;
             case CommandResult::Status::NotStarted:
                 text += "    not started: " + record.result.reason + "\r\n";

@@ -12,6 +12,7 @@
 #include "platform/CommandRunner.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/LiveAdapters.h"
 #include "platform/Registry.h"
 
 namespace zelta::companion {
@@ -39,6 +40,7 @@ struct CompanionSystem {
     platform::CommandRunner& runner;
     platform::Registry& registry;
     platform::Clock& clock;
+    platform::LiveAdapters& liveAdapters;
 };
 
 // One command and how it went; its output already in the ANSI code page.

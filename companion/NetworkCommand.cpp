@@ -13,7 +13,7 @@ bool StartsWith(const std::string& text, std::size_t at, const std::string& part
 bool IsValueCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.'; }
 
 bool IsParameterName(const std::string& key) {
-    for (const char* known : {"source", "addr", "mask", "gateway", "gwmetric", "index"}) {
+    for (const char* known : {"source", "addr", "mask", "gateway", "gwmetric", "index", "validate"}) {
         if (key == known) return true;
     }
     return false;
@@ -41,7 +41,7 @@ std::string ForeignCommandProblem(const std::string& commandLine) {
         if (!take(" ")) return "its adapter name is not followed by a blank and a parameter";
         const std::size_t equals = commandLine.find('=', at);
         if (equals == std::string::npos || !IsParameterName(commandLine.substr(at, equals - at))) {
-            return "it holds a parameter other than source, addr, mask, gateway, gwmetric and index";
+            return "it holds a parameter other than source, addr, mask, gateway, gwmetric, index and validate";
         }
         at = equals + 1;
         while (at < commandLine.size() && IsValueCharacter(commandLine[at])) ++at;

@@ -10,8 +10,8 @@ inline constexpr const char* kNetshFileName = "netsh.exe";
 
 // Empty when the command line (as read back from the batch file) has the shape of an adapter command:
 //   netsh int ip|ipv4 set address|set dns|add dns name="ADAPTER"[ KEY=VALUE]...
-// with one blank between parts, KEY one of source, addr, mask, gateway, gwmetric, index, and VALUE letters, digits
-// and dots only. Otherwise what is wrong with it, as a phrase.
+// with one blank between parts, KEY one of source, addr, mask, gateway, gwmetric, index, validate, and VALUE letters,
+// digits and dots only. Otherwise what is wrong with it, as a phrase.
 std::string ForeignCommandProblem(const std::string& commandLine);
 
 }  // namespace zelta::companion

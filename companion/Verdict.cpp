@@ -82,67 +82,232 @@ Expectation ExpectationOf(const std::vector<std::string>& commandLines) {
     return expected;
 }
 
-Judgement Judge(const Expectation& expected, const adapters::AdapterState& adapter) {
-    Judgement judgement;
-    std::vector<std::string> problems;
-    bool awaitingLease = false;
-    if (expected.setsAddress && expected.addressFromDhcp) {
-        judgement.address = IsLease(adapter.dhcpIpAddress) ? adapter.dhcpIpAddress + " from DHCP"
-                                                           : FirstOr(adapter.ipAddresses, "no address");
-        if (!adapter.dhcpEnabled) {
-            problems.push_back("DHCP is not switched on for its address (it has " +
-                               FirstOr(adapter.ipAddresses, "no address") + ")");
-        } else if (!IsLease(adapter.dhcpIpAddress)) {
-            awaitingLease = true;
-        } else {
-            judgement.detail = AddressLine(adapter.dhcpIpAddress + " from DHCP", adapter.dhcpSubnetMask,
-                                           FirstOr(adapter.dhcpDefaultGateways, ""));
-        }
-    } else if (expected.setsAddress) {
-        const std::string has = FirstOr(adapter.ipAddresses, "no address");
-        judgement.address = has;
-        if (adapter.dhcpEnabled) problems.push_back("its address still comes from DHCP");
-        if (Asked(expected.ip) && has != expected.ip)
-            problems.push_back("the adapter has " + has + ", not " + expected.ip);
-        const std::string mask = FirstOr(adapter.subnetMasks, "none");
-        if (Asked(expected.mask) && mask != expected.mask) {
-            problems.push_back("its mask is " + mask + ", not " + expected.mask);
-        }
-        const std::string gateway = FirstOr(adapter.defaultGateways, "");
-        if (Asked(expected.gateway) && gateway != expected.gateway) {
-            problems.push_back((gateway.empty() ? std::string("it has no gateway") : "its gateway is " + gateway) +
-                               ", not " + expected.gateway);
-        }
-        judgement.detail = AddressLine(has, mask, gateway);
+namespace {
+
+using platform::LiveAdapter;
+using platform::LiveAddress;
+
+const LiveAddress* LiveAddressOf(const LiveAdapter& live, const std::string& address) {
+    for (const LiveAddress& held : live.addresses) {
+        if (held.address == address) return &held;
     }
-    CheckDns(expected, adapter, problems);
+    return nullptr;
+}
+
+std::string LiveAddresses(const LiveAdapter& live) {
+    std::vector<std::string> list;
+    for (const LiveAddress& held : live.addresses) list.push_back(held.address);
+    return list.empty() ? std::string("no address") : Joined(list);
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& entry) {
+    for (const std::string& item : list) {
+        if (item == entry) return true;
+    }
+    return false;
+}
+
+std::string GatewayProblem(const std::vector<std::string>& has, const std::string& asked) {
+    return (has.empty() ? std::string("it has no gateway") : "its gateway is " + Joined(has)) + ", not " + asked;
+}
+
+// What the registry holds for a static address, against what was asked; live says which fields it covers itself.
+void CheckStoredStatic(const Expectation& expected, const adapters::AdapterState& stored, bool liveAddress,
+                       bool liveMask, bool liveGateway, std::vector<std::string>& problems) {
+    const std::string has = FirstOr(stored.ipAddresses, "no address");
+    if (stored.dhcpEnabled) problems.push_back("its address still comes from DHCP");
+    if (Asked(expected.ip) && has != expected.ip) {
+        problems.push_back((liveAddress ? "Windows keeps " + has + " as its address" : "the adapter has " + has) +
+                           ", not " + expected.ip);
+    }
+    const std::string mask = FirstOr(stored.subnetMasks, "none");
+    if (!liveMask && Asked(expected.mask) && mask != expected.mask) {
+        problems.push_back("its mask is " + mask + ", not " + expected.mask);
+    }
+    if (!liveGateway && Asked(expected.gateway) && !Contains(stored.defaultGateways, expected.gateway)) {
+        problems.push_back(GatewayProblem(stored.defaultGateways, expected.gateway));
+    }
+}
+
+// What the adapter does with the one address that matters: the asked one, or the lease. False when it is in use.
+bool CheckLiveAddress(const LiveAddress& held, Judgement& judgement, std::vector<std::string>& problems) {
+    switch (held.state) {
+        case LiveAddress::State::Preferred:
+            return true;
+        case LiveAddress::State::Tentative:
+            judgement.status = Judgement::Status::Awaiting;
+            judgement.detail = "Windows was still checking after " + std::to_string(kLeaseWaitMs / 1000) +
+                               " s whether another device on the network uses " + held.address;
+            return false;
+        case LiveAddress::State::Duplicate:
+            problems.push_back("another device on the network already uses " + held.address);
+            return false;
+        case LiveAddress::State::Deprecated:
+        case LiveAddress::State::Invalid:
+            problems.push_back("the adapter holds " + held.address + " but no longer uses it");
+            return false;
+    }
+    return false;
+}
+
+Judgement Finished(Judgement judgement, const std::vector<std::string>& problems) {
+    if (judgement.status == Judgement::Status::Awaiting && problems.empty()) return judgement;
     if (problems.empty()) {
-        judgement.status = awaitingLease ? Judgement::Status::AwaitingLease : Judgement::Status::InEffect;
+        judgement.status = Judgement::Status::InEffect;
         return judgement;
     }
+    judgement.status = Judgement::Status::NotInEffect;
     judgement.detail.clear();
     for (const std::string& problem : problems) judgement.detail += (judgement.detail.empty() ? "" : "; ") + problem;
     return judgement;
 }
 
-Judgement NoLease(const adapters::AdapterState& adapter) {
-    const std::string has = Asked(adapter.autoconfigurationAddress) ? adapter.autoconfigurationAddress
-                            : Asked(adapter.dhcpIpAddress)          ? adapter.dhcpIpAddress
-                                                                    : std::string("no address");
-    Judgement judgement;
-    judgement.detail =
-        "no DHCP server answered within " + std::to_string(kLeaseWaitMs / 1000) + " s (the adapter has " + has + ")";
-    judgement.address = has;
-    return judgement;
+std::string NoLeaseDetail(const std::string& has) {
+    return "no DHCP server answered within " + std::to_string(kLeaseWaitMs / 1000) + " s (the adapter has " + has + ")";
 }
 
-std::string AlreadyFromDhcp(const std::string& commandLine, const adapters::AdapterState& adapter) {
-    if (Parameter(commandLine, "source") != "dhcp") return {};
-    if (commandLine.find(" set address ") != std::string::npos && adapter.dhcpEnabled) {
-        return "the adapter already takes its address from DHCP (EnableDHCP is 1), so this counts as done";
+void JudgeDhcp(const adapters::AdapterState& stored, const LiveAdapter& live, Judgement& judgement,
+               std::vector<std::string>& problems) {
+    const LiveAddress* lease = nullptr;
+    for (const LiveAddress& held : live.addresses) {
+        if (IsLease(held.address)) {
+            lease = &held;
+            break;
+        }
     }
-    if (commandLine.find(" set dns ") != std::string::npos && adapter.nameServers.empty()) {
-        return "the adapter already takes its DNS servers from DHCP (no NameServer is set), so this counts as done";
+    if (!lease) {
+        const std::string has = live.addresses.empty() ? std::string("no address") : live.addresses.front().address;
+        judgement.address = has;
+        judgement.status = Judgement::Status::Awaiting;
+        judgement.detail = NoLeaseDetail(has);
+        return;
+    }
+    judgement.address = lease->address + " from DHCP";
+    if (!CheckLiveAddress(*lease, judgement, problems)) return;
+    const std::string mask = lease->prefixLength >= 0 ? MaskOfPrefix(lease->prefixLength) : stored.dhcpSubnetMask;
+    const std::vector<std::string>& gateways = live.gatewaysKnown ? live.gateways : stored.dhcpDefaultGateways;
+    judgement.detail = AddressLine(judgement.address, mask, FirstOr(gateways, ""));
+}
+
+void JudgeStatic(const Expectation& expected, const adapters::AdapterState& stored, const LiveAdapter& live,
+                 Judgement& judgement, std::vector<std::string>& problems) {
+    const LiveAddress* held = Asked(expected.ip) ? LiveAddressOf(live, expected.ip) : nullptr;
+    const bool maskKnown = held && held->prefixLength >= 0;
+    CheckStoredStatic(expected, stored, held != nullptr, maskKnown, live.gatewaysKnown, problems);
+    if (Asked(expected.ip) && !held) {
+        judgement.address = live.addresses.empty() ? std::string("no address") : live.addresses.front().address;
+        problems.insert(problems.begin(), "the adapter has " + LiveAddresses(live) + ", not " + expected.ip);
+        return;
+    }
+    if (held) {
+        judgement.address = held->address;
+        if (!CheckLiveAddress(*held, judgement, problems)) return;
+    }
+    const std::string mask = maskKnown ? MaskOfPrefix(held->prefixLength) : FirstOr(stored.subnetMasks, "none");
+    if (maskKnown && Asked(expected.mask) && mask != expected.mask) {
+        problems.push_back("its mask is " + mask + ", not " + expected.mask);
+    }
+    const std::vector<std::string>& gateways = live.gatewaysKnown ? live.gateways : stored.defaultGateways;
+    if (live.gatewaysKnown && Asked(expected.gateway) && !Contains(gateways, expected.gateway)) {
+        problems.push_back(GatewayProblem(gateways, expected.gateway));
+    }
+    const std::string gateway =
+        Asked(expected.gateway) && Contains(gateways, expected.gateway) ? expected.gateway : FirstOr(gateways, "");
+    judgement.detail = AddressLine(judgement.address, mask, gateway);
+}
+
+}  // namespace
+
+Judgement Judge(const Expectation& expected, const adapters::AdapterState& stored,
+                const std::optional<LiveAdapter>& live) {
+    Judgement judgement;
+    std::vector<std::string> problems;
+    if (!live) {
+        judgement.detail = "the adapter \"" + expected.adapter + "\" was not found";
+        return judgement;
+    }
+    const bool dhcp = expected.setsAddress && expected.addressFromDhcp;
+    if (!live->up) {
+        // Nothing it holds now tells what it will do once connected: what Windows keeps for it is the verdict.
+        if (dhcp && !stored.dhcpEnabled) {
+            problems.push_back("DHCP is not switched on for its address (it has " +
+                               FirstOr(stored.ipAddresses, "no address") + ")");
+        } else if (expected.setsAddress && !dhcp) {
+            CheckStoredStatic(expected, stored, false, false, false, problems);
+        }
+        CheckDns(expected, stored, problems);
+        judgement.address = "not connected";
+        if (!problems.empty()) return Finished(judgement, problems);
+        judgement.status = Judgement::Status::NotConnected;
+        judgement.detail = expected.adapter + " is not connected: it takes effect when the adapter connects";
+        return judgement;
+    }
+    if (dhcp) {
+        if (!stored.dhcpEnabled) {
+            problems.push_back("DHCP is not switched on for its address (it has " +
+                               FirstOr(stored.ipAddresses, "no address") + ")");
+            judgement.address = LiveAddresses(*live);
+        } else {
+            JudgeDhcp(stored, *live, judgement, problems);
+        }
+    } else if (expected.setsAddress) {
+        JudgeStatic(expected, stored, *live, judgement, problems);
+    }
+    CheckDns(expected, stored, problems);
+    return Finished(judgement, problems);
+}
+
+Judgement WaitRanOut(Judgement awaiting) {
+    if (awaiting.status == Judgement::Status::Awaiting) awaiting.status = Judgement::Status::NotInEffect;
+    return awaiting;
+}
+
+std::string MaskOfPrefix(int prefixLength) {
+    if (prefixLength < 0 || prefixLength > 32) return "none";
+    const std::uint32_t bits = prefixLength == 0 ? 0u : ~std::uint32_t{0} << (32 - prefixLength);
+    return std::to_string(bits >> 24) + "." + std::to_string((bits >> 16) & 0xFF) + "." +
+           std::to_string((bits >> 8) & 0xFF) + "." + std::to_string(bits & 0xFF);
+}
+
+int PrefixOfMask(const std::string& mask) {
+    for (int prefix = 0; prefix <= 32; ++prefix) {
+        if (MaskOfPrefix(prefix) == mask) return prefix;
+    }
+    return -1;
+}
+
+std::string AlreadyAsAsked(const std::string& commandLine, const adapters::AdapterState& adapter) {
+    const bool address = commandLine.find(" set address ") != std::string::npos;
+    const bool firstDns = commandLine.find(" set dns ") != std::string::npos;
+    const bool secondDns = commandLine.find(" add dns ") != std::string::npos;
+    if (Parameter(commandLine, "source") == "dhcp") {
+        if (address && adapter.dhcpEnabled) {
+            return "the adapter already takes its address from DHCP (EnableDHCP is 1), so this counts as done";
+        }
+        if (firstDns && adapter.nameServers.empty()) {
+            return "the adapter already takes its DNS servers from DHCP (no NameServer is set), so this counts as "
+                   "done";
+        }
+        return {};
+    }
+    const std::string addr = Parameter(commandLine, "addr");
+    if (address) {
+        const std::string mask = Parameter(commandLine, "mask");
+        const std::string gateway = Parameter(commandLine, "gateway");
+        if (adapter.dhcpEnabled || (Asked(addr) && FirstOr(adapter.ipAddresses, "") != addr) ||
+            (Asked(mask) && FirstOr(adapter.subnetMasks, "") != mask) ||
+            (Asked(gateway) && !Contains(adapter.defaultGateways, gateway)) || (!Asked(addr) && !Asked(gateway))) {
+            return {};
+        }
+        return "the adapter holds what it asked (" + (Asked(addr) ? "IPAddress " + addr : std::string()) +
+               (Asked(addr) && Asked(gateway) ? ", " : "") + (Asked(gateway) ? "DefaultGateway " + gateway : "") +
+               "), so this counts as done";
+    }
+    const std::size_t position = secondDns ? 1 : 0;
+    if ((firstDns || secondDns) && Asked(addr) && adapter.nameServers.size() > position &&
+        adapter.nameServers[position] == addr) {
+        return "the adapter holds what it asked (NameServer " + Joined(adapter.nameServers) +
+               "), so this counts as done";
     }
     return {};
 }
@@ -150,7 +315,8 @@ std::string AlreadyFromDhcp(const std::string& commandLine, const adapters::Adap
 Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t batchFingerprint) {
     Verdict verdict;
     verdict.inEffect = judgement.status == Judgement::Status::InEffect;
-    verdict.showSeconds = !StartsWith(judgement.detail, "no DHCP server answered");
+    verdict.connected = judgement.status != Judgement::Status::NotConnected;
+    verdict.showSeconds = verdict.inEffect;
     verdict.seconds = seconds;
     verdict.detail = judgement.detail;
     verdict.address = judgement.address;
@@ -159,13 +325,17 @@ Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t 
 }
 
 std::string VerdictSentence(const Verdict& verdict) {
-    std::string sentence = (verdict.inEffect ? "is in effect: " : "is not in effect: ") + verdict.detail;
+    std::string sentence = (verdict.inEffect    ? "is in effect: "
+                            : verdict.connected ? "is not in effect: "
+                                                : "is set, but ") +
+                           verdict.detail;
     if (verdict.showSeconds) sentence += " (" + std::to_string(verdict.seconds) + " s)";
     return sentence + ".";
 }
 
 std::string EncodeVerdict(const Verdict& verdict) {
-    return "verdict=1\neffect=" + std::to_string(verdict.inEffect) + "\ntell=" + std::to_string(verdict.tellUser) +
+    return "verdict=1\neffect=" + std::to_string(verdict.inEffect) +
+           "\nconnected=" + std::to_string(verdict.connected) + "\ntell=" + std::to_string(verdict.tellUser) +
            "\ntimed=" + std::to_string(verdict.showSeconds) + "\nseconds=" + std::to_string(verdict.seconds) +
            "\nbatch=" + std::to_string(verdict.batchFingerprint) + "\ndetail=" + verdict.detail +
            "\naddress=" + verdict.address + "\n";
@@ -185,6 +355,7 @@ std::optional<Verdict> DecodeVerdict(const std::string& text) {
         const std::string value = line.substr(equals + 1);
         const unsigned long number = std::strtoul(value.c_str(), nullptr, 10);
         if (key == "effect") verdict.inEffect = number != 0;
+        if (key == "connected") verdict.connected = number != 0;
         if (key == "tell") verdict.tellUser = number != 0;
         if (key == "timed") verdict.showSeconds = number != 0;
         if (key == "seconds") verdict.seconds = static_cast<unsigned>(number);

@@ -29,6 +29,9 @@ struct MainForm {
 
     // Every notice of the program: the given message, header "Vok Tarvex", 5000 ms, anchored at the main window.
     void Notice(const std::string& message) { notifier.ShowNotice(message, kProductTitle, kNoticeTimeMs); }
+    void NoticeAnywhere(const std::string& message, bool warning) {
+        notifier.ShowNoticeAnywhere(message, kProductTitle, kNoticeTimeMs, warning);
+    }
 };
 
 // The group rules and the status counter, used by several handlers.

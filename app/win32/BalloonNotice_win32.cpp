@@ -89,6 +89,13 @@ void BalloonNotifier::ShowNotice(const std::string& message, const std::string& 
     Apply(state_.Raise(message, header, timeMs, shown, GetTickCount()));
 }
 
+void BalloonNotifier::ShowNoticeAnywhere(const std::string& message, const std::string& header, unsigned timeMs,
+                                         bool warning) {
+    const bool shown = anchor_ && IsWindowVisible(anchor_) && !IsIconic(anchor_);
+    if (!shown && trayNotice && trayNotice(message, header, warning)) return;
+    ShowNotice(message, header, timeMs);
+}
+
 bool BalloonNotifier::HandleTimer(UINT_PTR id) {
     if (id != kNoticeTimerId) return false;
     Apply(state_.TimerFired());

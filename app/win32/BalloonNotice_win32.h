@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 
 #include "app/NoticeState.h"
@@ -25,6 +26,11 @@ public:
 
     // Replaces any open notice; returns at once, the notice closes by itself after timeMs.
     void ShowNotice(const std::string& message, const std::string& header, unsigned timeMs) override;
+    // While the main window is hidden or minimised, hands the notice to trayNotice; shows it as a balloon when the
+    // window is shown, or when the tray icon did not take it.
+    void ShowNoticeAnywhere(const std::string& message, const std::string& header, unsigned timeMs,
+                            bool warning) override;
+    std::function<bool(const std::string& message, const std::string& header, bool warning)> trayNotice;
 
     // The main window's WM_TIMER: true when it was the notice's timer.
     bool HandleTimer(UINT_PTR id);

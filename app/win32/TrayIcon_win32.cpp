@@ -84,6 +84,22 @@ void TrayIcon::SetTip(const std::string& tip) {
     Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
+bool TrayIcon::ShowNotification(const std::string& title, const std::string& text, bool warning) {
+    if (!added_) return false;
+    NOTIFYICONDATAA data = IconData(window_);
+    data.uFlags = NIF_INFO;
+    const std::size_t textLength = text.size() < sizeof(data.szInfo) - 1 ? text.size() : sizeof(data.szInfo) - 1;
+    std::memcpy(data.szInfo, text.data(), textLength);
+    const std::size_t titleLength =
+        title.size() < sizeof(data.szInfoTitle) - 1 ? title.size() : sizeof(data.szInfoTitle) - 1;
+    std::memcpy(data.szInfoTitle, title.data(), titleLength);
+    data.dwInfoFlags = warning ? NIIF_WARNING : NIIF_INFO;
+    // Shells before Vista keep it up this long; later ones follow the user's accessibility setting.
+    constexpr UINT kShownMs = 10000;
+    data.uTimeout = kShownMs;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
 void TrayIcon::Delete() {
     if (!added_) return;
     NOTIFYICONDATAA data = IconData(window_);

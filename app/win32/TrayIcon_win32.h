@@ -31,6 +31,8 @@ public:
     bool Added() const { return added_; }
     // The text shown when the pointer rests on the icon; kept when the shell adds the icon again.
     void SetTip(const std::string& tip);
+    // The icon's own notification, which the shell shows whatever window is hidden; false when it was not taken.
+    bool ShowNotification(const std::string& title, const std::string& text, bool warning);
 
     std::function<void()> onSingleClick;  // the shell hides to tray or restores
     std::function<void(POINT screenPos)> onContextMenu;

@@ -30,6 +30,10 @@ public:
     void ShowNotice(const std::string& message, const std::string& header, unsigned timeMs) override {
         if (target) target->ShowNotice(message, header, timeMs);
     }
+    void ShowNoticeAnywhere(const std::string& message, const std::string& header, unsigned timeMs,
+                            bool warning) override {
+        if (target) target->ShowNoticeAnywhere(message, header, timeMs, warning);
+    }
 };
 
 class ComApartment {

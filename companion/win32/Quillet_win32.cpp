@@ -12,6 +12,7 @@
 #include "platform/win32/CommandRunner_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
+#include "platform/win32/LiveAdapters_win32.h"
 #include "platform/win32/Registry_win32.h"
 #include "platform/win32/SystemFolder_win32.h"
 
@@ -41,7 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zelta::platform::Win32CommandRunner runner;
     zelta::platform::win32::Win32Registry registry;
     zelta::platform::Win32Clock clock;
-    zelta::companion::CompanionSystem system{files, environment, codePages, runner, registry, clock};
+    zelta::platform::Win32LiveAdapters liveAdapters;
+    zelta::companion::CompanionSystem system{files, environment, codePages, runner, registry, clock, liveAdapters};
     try {
         const zelta::companion::CompanionResult result = zelta::companion::RunCompanion(system);
         // With the program closed meanwhile, the verdict is in the report alone.

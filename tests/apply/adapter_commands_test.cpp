@@ -25,21 +25,37 @@ profiles::NetworkProfile Office() {
     return p;
 }
 
-TEST(AdapterCommands, TheStaticFormsOfVistaAndOfXp) {
-    EXPECT_EQ(BuildAdapterCommands(Office(), 6, 1),
-              (Lines{"netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
-                     "mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
-                     "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1",
-                     "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2"}));
-    EXPECT_EQ(BuildAdapterCommands(Office(), 5, 1),
-              (Lines{"netsh int ip set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
-                     "mask=255.255.255.0",
-                     "netsh int ip set address name=\"Local Area Connection\" source=static gateway=192.168.1.1 "
-                     "gwmetric=1",
-                     "netsh int ip set dns name=\"Local Area Connection\" source=static addr=192.168.1.1",
-                     "netsh int ip add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2"}));
-    // Windows 10 reports 10.0: still the Vista form.
-    EXPECT_EQ(BuildAdapterCommands(Office(), 10, 0).size(), 3u);
+TEST(AdapterCommands, TheStaticFormsOfEachWindowsVersion) {
+    const std::string address =
+        "netsh int ipv4 set address name=\"Local Area Connection\" source=static "
+        "addr=192.168.1.20 mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1";
+    const std::string dns = "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1";
+    const std::string second = "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2";
+    profiles::NetworkProfile noSecond = Office();
+    noSecond.dns2 = "0.0.0.0";
+    const struct {
+        int major, minor;
+        profiles::NetworkProfile profile;
+        Lines lines;
+    } rows[] = {
+        {5,
+         1,
+         Office(),
+         {"netsh int ip set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+          "mask=255.255.255.0",
+          "netsh int ip set address name=\"Local Area Connection\" source=static gateway=192.168.1.1 gwmetric=1",
+          "netsh int ip set dns name=\"Local Area Connection\" source=static addr=192.168.1.1",
+          "netsh int ip add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2"}},
+        {6, 0, Office(), {address, dns, second}},
+        {6, 1, Office(), {address, dns + " validate=no", second + " validate=no"}},
+        {10, 0, Office(), {address, dns + " validate=no", second + " validate=no"}},  // Windows 10 reports 10.0
+        {6, 0, noSecond, {address, dns}},
+        {10, 0, noSecond, {address, dns + " validate=no"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.major) + "." + std::to_string(row.minor) + " " + row.profile.dns2);
+        EXPECT_EQ(BuildAdapterCommands(row.profile, row.major, row.minor), row.lines);
+    }
 }
 
 TEST(AdapterCommands, DhcpIsExactlyLowerCaseDhcp) {
@@ -63,22 +79,24 @@ TEST(AdapterCommands, EmptyValuesLeaveTheirKeywordsBare) {
     p.dns1 = "";
     p.dns2 = "";
     p.gw = "";
-    const Lines lines = BuildAdapterCommands(p, 6, 1);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
-                        "mask=255.255.255.0 gateway= gwmetric=1");
+    const Lines lines = BuildAdapterCommands(p, 6, 0);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0],
+              "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+              "mask=255.255.255.0 gateway= gwmetric=1");
     EXPECT_EQ(lines[1], "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=");
-    EXPECT_EQ(lines[2], "netsh int ipv4 add dns name=\"Local Area Connection\" addr= index=2");
 }
 
 TEST(AdapterCommands, TheAdapterComesFromTheFirstDashBlank) {
     profiles::NetworkProfile p = Office();
     p.profileName = "Local Area Connection";  // no separator: all but the first character
-    EXPECT_EQ(BuildAdapterCommands(p, 6, 1)[1], "netsh int ipv4 set dns name=\"ocal Area Connection\" source=static "
-                                                "addr=192.168.1.1");
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1],
+              "netsh int ipv4 set dns name=\"ocal Area Connection\" source=static "
+              "addr=192.168.1.1");
     p.profileName = "Up- down - LAN";  // the name's own "- " wins
-    EXPECT_EQ(BuildAdapterCommands(p, 6, 1)[1], "netsh int ipv4 set dns name=\"down - LAN\" source=static "
-                                                "addr=192.168.1.1");
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1],
+              "netsh int ipv4 set dns name=\"down - LAN\" source=static "
+              "addr=192.168.1.1");
 }
 
 TEST(BatchText, EveryLineEndsWithCrLfAndPercentSignsAreDoubled) {

@@ -15,7 +15,8 @@ struct CompanionHarness : ::testing::Test {
     fakes::FakeCommandRunner runner;
     fakes::FakeRegistry registry;
     fakes::FakeClock clock;
-    CompanionSystem system{files, environment, codePages, runner, registry, clock};
+    fakes::FakeLiveAdapters liveAdapters;
+    CompanionSystem system{files, environment, codePages, runner, registry, clock, liveAdapters};
 };
 
 inline platform::CommandResult Ended(std::uint32_t code, const std::string& output) {

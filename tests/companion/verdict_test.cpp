@@ -40,7 +40,22 @@ AdapterState Leased(const std::string& lease, std::vector<std::string> nameServe
     return state;
 }
 
-TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatTheAdapterHas) {
+using platform::LiveAdapter;
+using platform::LiveAddress;
+using AddressState = LiveAddress::State;
+
+LiveAdapter Live(const std::string& ip, const std::string& gateway, AddressState state = AddressState::Preferred,
+                 bool up = true) {
+    LiveAdapter live;
+    live.up = up;
+    if (!ip.empty()) live.addresses.push_back({ip, 24, state});
+    if (!gateway.empty()) live.gateways = {gateway};
+    return live;
+}
+
+const AdapterState kOfficeStored = Static("192.168.1.20", "192.168.1.1", {"192.168.1.1", "8.8.4.4"});
+
+TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes) {
     const std::vector<std::string> xpForm = {
         "netsh int ip set address name=\"LAN\" source=static addr=192.168.1.20 mask=255.255.255.0",
         "netsh int ip set address name=\"LAN\" source=static gateway=192.168.1.1 gwmetric=1",
@@ -49,46 +64,101 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatTheAdapterHas) {
     const std::vector<std::string> emptyFields = {
         "netsh int ipv4 set address name=\"LAN\" source=static addr=192.168.1.20 mask=255.255.255.0 gateway=0.0.0.0 "
         "gwmetric=1",
-        "netsh int ipv4 set dns name=\"LAN\" source=static addr=",
+        "netsh int ipv4 set dns name=\"LAN\" source=static addr= validate=no",
         "netsh int ipv4 add dns name=\"LAN\" addr=0.0.0.0 index=2"};
     AdapterState stillDhcp = Static("10.0.0.5", "", {});
     stillDhcp.dhcpEnabled = true;
-    AdapterState noDhcp = Static("192.168.1.20", "192.168.1.1", {});
+    LiveAdapter xpLive = Live("192.168.1.20", "");
+    xpLive.addresses[0].prefixLength = -1;
+    xpLive.gatewaysKnown = false;
+    LiveAdapter twoAddresses = Live("192.168.1.20", "192.168.1.1");
+    twoAddresses.addresses.insert(twoAddresses.addresses.begin(), {"10.0.0.5", 8, AddressState::Preferred});
+    const LiveAdapter wideMask{true, false, {{"192.168.1.20", 16, AddressState::Preferred}}, {"192.168.1.1"}, true};
     const struct {
         const char* form;
         std::vector<std::string> commands;
-        AdapterState adapter;
+        AdapterState stored;
+        std::optional<LiveAdapter> live;
         Status status;
         std::string detail;
     } rows[] = {
-        {"static, as asked", kStatic, Static("192.168.1.20", "192.168.1.1", {"192.168.1.1", "8.8.4.4"}),
-         Status::InEffect, "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"static, the older two-line form, no second server asked", xpForm,
-         Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), Status::InEffect,
+        {"static, as asked and in use", kStatic, kOfficeStored, Live("192.168.1.20", "192.168.1.1"), Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}), Status::InEffect,
-         "192.168.1.20, mask 255.255.255.0"},
-        {"static, partly", kStatic, Static("192.168.1.20", "192.168.1.254", {"192.168.1.1"}), Status::NotInEffect,
+        {"static, one more address beside it", kStatic, kOfficeStored, twoAddresses, Status::InEffect,
+         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"static, the older two-line form, the system tells no mask or gateway", xpForm,
+         Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), xpLive, Status::InEffect,
+         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}),
+         Live("192.168.1.20", ""), Status::InEffect, "192.168.1.20, mask 255.255.255.0"},
+        {"stored as asked, the adapter still uses its old address", kStatic, kOfficeStored,
+         Live("10.0.0.5", "10.0.0.1"), Status::NotInEffect, "the adapter has 10.0.0.5, not 192.168.1.20"},
+        {"stored as asked, the gateway missing live", kStatic, kOfficeStored, Live("192.168.1.20", ""),
+         Status::NotInEffect, "it has no gateway, not 192.168.1.1"},
+        {"in use with another mask", kStatic, kOfficeStored, wideMask, Status::NotInEffect,
+         "its mask is 255.255.0.0, not 255.255.255.0"},
+        {"another device uses the address", kStatic, kOfficeStored,
+         Live("192.168.1.20", "192.168.1.1", AddressState::Duplicate), Status::NotInEffect,
+         "another device on the network already uses 192.168.1.20"},
+        {"Windows is still checking the address", kStatic, kOfficeStored,
+         Live("192.168.1.20", "192.168.1.1", AddressState::Tentative), Status::Awaiting,
+         "Windows was still checking after 60 s whether another device on the network uses 192.168.1.20"},
+        {"stored as asked, not connected", kStatic, kOfficeStored, Live("", "", AddressState::Preferred, false),
+         Status::NotConnected, "LAN is not connected: it takes effect when the adapter connects"},
+        {"stored partly, not connected", kStatic, Static("192.168.1.20", "192.168.1.254", {"192.168.1.1"}),
+         Live("", "", AddressState::Preferred, false), Status::NotInEffect,
          "its gateway is 192.168.1.254, not 192.168.1.1; its DNS servers are 192.168.1.1, not 192.168.1.1, 8.8.4.4"},
-        {"static, not at all", kStatic, stillDhcp, Status::NotInEffect,
-         "its address still comes from DHCP; the adapter has 10.0.0.5, not 192.168.1.20; it has no gateway, not "
-         "192.168.1.1; it has no DNS server set by hand, not 192.168.1.1, 8.8.4.4"},
-        {"DHCP with a lease", kDhcp, Leased("192.168.1.57"), Status::InEffect,
+        {"in use, but Windows keeps other values", kStatic, stillDhcp, Live("192.168.1.20", "192.168.1.1"),
+         Status::NotInEffect,
+         "its address still comes from DHCP; Windows keeps 10.0.0.5 as its address, not 192.168.1.20; it has no DNS "
+         "server set by hand, not 192.168.1.1, 8.8.4.4"},
+        {"unknown to the IP helper", kStatic, kOfficeStored, std::nullopt, Status::NotInEffect,
+         "the adapter \"LAN\" was not found"},
+        {"DHCP with a lease", kDhcp, Leased("192.168.1.57"), Live("192.168.1.57", "192.168.1.1"), Status::InEffect,
          "192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"DHCP, an automatic address is no lease", kDhcp, Leased("169.254.7.1"), Status::AwaitingLease, ""},
-        {"DHCP, no lease yet", kDhcp, Leased("0.0.0.0"), Status::AwaitingLease, ""},
-        {"DHCP not switched on", kDhcp, noDhcp, Status::NotInEffect,
-         "DHCP is not switched on for its address (it has 192.168.1.20)"},
-        {"DHCP, DNS servers still by hand", kDhcp, Leased("192.168.1.57", {"1.1.1.1"}), Status::NotInEffect,
-         "its DNS servers are still set by hand (1.1.1.1)"},
+        {"DHCP, an automatic address is no lease", kDhcp, Leased("0.0.0.0"), Live("169.254.7.1", ""), Status::Awaiting,
+         "no DHCP server answered within 60 s (the adapter has 169.254.7.1)"},
+        {"DHCP, no address yet", kDhcp, Leased("0.0.0.0"), Live("", ""), Status::Awaiting,
+         "no DHCP server answered within 60 s (the adapter has no address)"},
+        {"DHCP, the lease is someone else's address", kDhcp, Leased("192.168.1.57"),
+         Live("192.168.1.57", "192.168.1.1", AddressState::Duplicate), Status::NotInEffect,
+         "another device on the network already uses 192.168.1.57"},
+        {"DHCP not switched on", kDhcp, Static("192.168.1.20", "192.168.1.1", {}), Live("192.168.1.20", ""),
+         Status::NotInEffect, "DHCP is not switched on for its address (it has 192.168.1.20)"},
+        {"DHCP, DNS servers still by hand", kDhcp, Leased("192.168.1.57", {"1.1.1.1"}),
+         Live("192.168.1.57", "192.168.1.1"), Status::NotInEffect, "its DNS servers are still set by hand (1.1.1.1)"},
+        {"DHCP switched on, not connected", kDhcp, Leased("0.0.0.0"), Live("", "", AddressState::Preferred, false),
+         Status::NotConnected, "LAN is not connected: it takes effect when the adapter connects"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
-        const Judgement judgement = Judge(ExpectationOf(row.commands), row.adapter);
+        const Judgement judgement = Judge(ExpectationOf(row.commands), row.stored, row.live);
         EXPECT_EQ(judgement.status, row.status);
-        if (row.status != Status::AwaitingLease) {
-            EXPECT_EQ(judgement.detail, row.detail);
-        }
+        EXPECT_EQ(judgement.detail, row.detail);
+    }
+}
+
+// What a command that netsh reports as failed leaves: done when the adapter holds what it asked.
+TEST(AlreadyAsAsked, ExcusesAFailureOnlyWhereTheAdapterHoldsTheAskedValues) {
+    AdapterState dhcpOn = Leased("192.168.1.57");
+    const struct {
+        std::string command;
+        AdapterState adapter;
+        bool done;
+    } rows[] = {
+        {kStatic[0], kOfficeStored, true},
+        {kStatic[0], Static("192.168.1.20", "192.168.1.254", {}), false},
+        {kStatic[1] + " validate=no", kOfficeStored, true},
+        {kStatic[2] + " validate=no", kOfficeStored, true},
+        {kStatic[2], Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), false},
+        {kDhcp[0], dhcpOn, true},
+        {kDhcp[0], kOfficeStored, false},
+        {kDhcp[1], dhcpOn, true},
+        {kDhcp[1], kOfficeStored, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        EXPECT_EQ(!AlreadyAsAsked(row.command, row.adapter).empty(), row.done);
     }
 }
 
@@ -112,32 +182,52 @@ struct CompanionVerdict : CompanionHarness {
     std::string Report() { return files.files["C:\\Tools\\Zelta\\execute.log"]; }
 };
 
-TEST_F(CompanionVerdict, WaitsForALeaseWithoutSpinningAndNoLongerThanItsBound) {
+TEST_F(CompanionVerdict, WaitsForALeaseOrACheckedAddressFourLooksASecondAndNoLongerThanItsBound) {
     Prepare(kDhcp, true, "0.0.0.0");
+    liveAdapters.adapters["{A}"] = Live("169.254.7.1", "");
     clock.onWait = [&](std::uint64_t now) {
-        if (now >= 4000) registry.SetString(fakes::kHklm, interfaceKey, "DhcpIPAddress", "192.168.1.57");
+        if (now >= 4000) liveAdapters.adapters["{A}"] = Live("192.168.1.57", "192.168.1.1");
     };
     const CompanionResult leased = RunCompanion(system);
     ASSERT_TRUE(leased.verdict);
-    EXPECT_EQ(clock.waits, 4);
+    EXPECT_EQ(clock.waits, 16);
     EXPECT_EQ(VerdictSentence(*leased.verdict),
               "is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 (4 s).");
     EXPECT_TRUE(leased.verdict->tellUser);
     EXPECT_EQ(leased.verdict->batchFingerprint, BatchFingerprint(files.files["C:\\Tools\\Zelta\\execute.bat"]));
 
-    registry.SetString(fakes::kHklm, interfaceKey, "DhcpIPAddress", "0.0.0.0");
-    registry.SetString(fakes::kHklm, interfaceKey, "IPAutoconfigurationAddress", "169.254.7.1");
+    liveAdapters.adapters["{A}"] = Live("169.254.7.1", "");
     clock = fakes::FakeClock{};
     const CompanionResult unanswered = RunCompanion(system);
     ASSERT_TRUE(unanswered.verdict);
     EXPECT_EQ(clock.now, kLeaseWaitMs);
     EXPECT_EQ(VerdictSentence(*unanswered.verdict),
-              "is not in effect: no DHCP server answered within 30 s (the adapter has 169.254.7.1).");
+              "is not in effect: no DHCP server answered within 60 s (the adapter has 169.254.7.1).");
     EXPECT_NE(Report().find("\r\nThe profile is not in effect: no DHCP server answered"), std::string::npos);
+
+    // A static address that Windows still checks is waited for the same way; one in use ends the wait at once.
+    const std::vector<std::string> address = {kStatic[0]};
+    Prepare(address, false, "0.0.0.0");
+    registry.SetMultiString(fakes::kHklm, interfaceKey, "IPAddress", {"192.168.1.20"});
+    registry.SetMultiString(fakes::kHklm, interfaceKey, "SubnetMask", {"255.255.255.0"});
+    registry.SetMultiString(fakes::kHklm, interfaceKey, "DefaultGateway", {"192.168.1.1"});
+    liveAdapters.adapters["{A}"] = Live("192.168.1.20", "192.168.1.1", AddressState::Tentative);
+    clock = fakes::FakeClock{};
+    clock.onWait = [&](std::uint64_t now) {
+        if (now >= 1000) liveAdapters.adapters["{A}"] = Live("192.168.1.20", "192.168.1.1");
+    };
+    const CompanionResult checked = RunCompanion(system);
+    ASSERT_TRUE(checked.verdict);
+    EXPECT_EQ(clock.waits, 4);
+    EXPECT_TRUE(checked.verdict->inEffect);
+    clock = fakes::FakeClock{};
+    RunCompanion(system);
+    EXPECT_EQ(clock.waits, 0);
 }
 
 TEST_F(CompanionVerdict, NetshRefusingDhcpThatIsOnAlreadyIsNoFailureButAFailureStaysOne) {
     Prepare(kDhcp, true, "192.168.1.57");
+    liveAdapters.adapters["{A}"] = Live("192.168.1.57", "192.168.1.1");
     runner.results[kDhcp[0]] = Ended(1, "DHCP is already enabled on this interface.");
     const CompanionResult result = RunCompanion(system);
     EXPECT_EQ(result.exitCode, kAllSucceeded);
@@ -161,12 +251,13 @@ TEST(VerdictNotice, NamesTheLastActivationsProfileOnceAndIgnoresAnOlderOne) {
     fakes::FakeApp app;
     app.state().ActivatedProfileName = "Home";
     app.state().ActivatedBatchFingerprint = 7;
-    AdapterState automatic = Leased("0.0.0.0");
-    automatic.autoconfigurationAddress = "169.254.7.1";
-    apply::ReceiveVerdict(app.main, EncodeVerdict(MakeVerdict(NoLease(automatic), 31, 7)));
+    const Judgement noLease = WaitRanOut(Judge(ExpectationOf(kDhcp), Leased("0.0.0.0"), Live("169.254.7.1", "")));
+    apply::ReceiveVerdict(app.main, EncodeVerdict(MakeVerdict(noLease, 61, 7)));
     EXPECT_EQ(app.notifier.Messages(),
-              std::vector<std::string>{"Home is not in effect: no DHCP server answered within 30 s (the adapter has "
+              std::vector<std::string>{"Home is not in effect: no DHCP server answered within 60 s (the adapter has "
                                        "169.254.7.1)."});
+    EXPECT_TRUE(app.notifier.notices[0].anywhere);  // seen with the window hidden too, with the warning icon
+    EXPECT_TRUE(app.notifier.notices[0].warning);
     EXPECT_EQ(app.state().TrayTip, "Vok Tarvex\nHome is not in effect (169.254.7.1)");
 
     Verdict older = MakeVerdict({Status::InEffect, "10.0.0.7, mask 255.0.0.0", "10.0.0.7"}, 3, 8);

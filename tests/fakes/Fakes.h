@@ -12,6 +12,7 @@
 #include "app/model/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/CommandRunner.h"
+#include "platform/LiveAdapters.h"
 #include "platform/Platform.h"
 
 namespace zelta::fakes {
@@ -221,10 +222,25 @@ public:
     }
 };
 
+// The IP helper's answer by adapter key name; an adapter not listed is unknown to it.
+class FakeLiveAdapters : public platform::LiveAdapters {
+public:
+    std::map<std::string, platform::LiveAdapter> adapters;
+    int looks = 0;
+    std::optional<platform::LiveAdapter> Find(const std::string& adapterKeyName) override {
+        ++looks;
+        const auto it = adapters.find(adapterKeyName);
+        if (it == adapters.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
 struct Notice {
     std::string message;
     std::string header;
     unsigned timeMs;
+    bool anywhere = false;  // to be seen with the window hidden too
+    bool warning = false;
 };
 
 class FakeNotifier : public Notifier {
@@ -232,6 +248,10 @@ public:
     std::vector<Notice> notices;
     void ShowNotice(const std::string& message, const std::string& header, unsigned timeMs) override {
         notices.push_back({message, header, timeMs});
+    }
+    void ShowNoticeAnywhere(const std::string& message, const std::string& header, unsigned timeMs,
+                            bool warning) override {
+        notices.push_back({message, header, timeMs, true, warning});
     }
     std::vector<std::string> Messages() const {
         std::vector<std::string> result;
