@@ -35,26 +35,46 @@ std::string WriteBatchFile(MainForm& main, const std::string& path, const std::v
     return *bytes;
 }
 
-// The program itself runs with the user's rights, so that the proxy and the browsers are the user's own: only the
-// network commands get administrator rights. The companion asks for them by itself; the batch file is opened so
-// that they are asked for, unless the program has them already.
-void StartCommands(MainForm& main, const std::string& batchPath) {
-    platform::Launcher& launcher = main.platform.launcher;
+// What gets administrator rights: the companion when it is beside the program, else the batch file; named by a path
+// that a program with those rights reaches.
+struct CommandStart {
+    std::string path;
+    bool companion = false;
+};
+
+CommandStart ChooseCommandStart(MainForm& main, const std::string& batchPath) {
     const std::string companionPath = main.state.ProgramDir + kCompanionFileName;
-    const bool withCompanion = main.platform.files.FileExists(companionPath);
-    const std::string started = withCompanion ? companionPath : batchPath;
+    CommandStart start{batchPath, main.platform.files.FileExists(companionPath)};
+    if (start.companion) start.path = companionPath;
+    std::string reason;
+    const auto reachable = main.platform.launcher.PathForAdministrator(start.path, reason);
+    if (!reachable) {
+        throw ZeltaError("The profile was not applied: \"" + start.path +
+                         "\" cannot be started with administrator rights from where it is: " + reason +
+                         ". Keep the program in a folder on a local disk, or start it by its network path.");
+    }
+    start.path = *reachable;
+    return start;
+}
+
+// The program itself runs with the user's rights, so that the proxy and the browsers are the user's own: only the
+// network commands get administrator rights. The companion asks for them by itself, and is told the window to answer;
+// the batch file is opened so that they are asked for, unless the program has them already.
+void StartCommands(MainForm& main, const CommandStart& start) {
+    platform::Launcher& launcher = main.platform.launcher;
     const LaunchOutcome outcome =
-        withCompanion
-            ? launcher.ShellStart(companionPath, ShellVerb::Open, ShowMode::Hidden)
-            : launcher.ShellStart(batchPath, launcher.RunsElevated() ? ShellVerb::Open : ShellVerb::RunAsAdministrator,
-                                  ShowMode::Normal);
+        start.companion ? launcher.ShellStart(start.path, companion::WindowParameter(launcher.OwnerWindow()),
+                                              ShellVerb::Open, ShowMode::Hidden)
+                        : launcher.ShellStart(start.path, "",
+                                              launcher.RunsElevated() ? ShellVerb::Open : ShellVerb::RunAsAdministrator,
+                                              ShowMode::Normal);
     switch (outcome.status) {
         case LaunchOutcome::Status::Started:
             return;
         case LaunchOutcome::Status::Declined:
             throw ZeltaError(kPermissionRefused);
         case LaunchOutcome::Status::Failed:
-            throw ZeltaError("The profile was not applied: \"" + started + "\" could not be started. " +
+            throw ZeltaError("The profile was not applied: \"" + start.path + "\" could not be started. " +
                              outcome.reason);
     }
 }
@@ -69,10 +89,12 @@ std::uint32_t ApplyProfile(MainForm& main, int number, const profiles::NetworkPr
 
     const std::vector<std::string> lines =
         BuildAdapterCommands(profile, main.state.OSMajorVersion, main.state.OSMinorVersion);
-    RunProxyStage(main, profile);
     const std::string batchPath = main.state.ProgramDir + kBatchFileName;
+    // Before the browsers close or anything is written: a start that cannot work stops the activation here.
+    const CommandStart start = ChooseCommandStart(main, batchPath);
+    RunProxyStage(main, profile);
     const std::string batch = WriteBatchFile(main, batchPath, lines);
-    StartCommands(main, batchPath);
+    StartCommands(main, start);
 
     profiles::MarkAppliedProfile(settings.Document(), number, main.state.LastAppliedNumber);
     settings.Commit();

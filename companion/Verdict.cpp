@@ -333,6 +333,19 @@ std::string VerdictSentence(const Verdict& verdict) {
     return sentence + ".";
 }
 
+std::string WindowParameter(std::uint64_t window) {
+    return window == 0 ? std::string() : "/window=" + std::to_string(window);
+}
+
+std::uint64_t WindowOfParameters(const std::string& commandLine) {
+    const std::string marker = "/window=";
+    const auto at = commandLine.find(marker);
+    if (at == std::string::npos) return 0;
+    const char* digits = commandLine.c_str() + at + marker.size();
+    if (*digits < '0' || *digits > '9') return 0;
+    return std::strtoull(digits, nullptr, 10);
+}
+
 std::string EncodeVerdict(const Verdict& verdict) {
     return "verdict=1\neffect=" + std::to_string(verdict.inEffect) +
            "\nconnected=" + std::to_string(verdict.connected) + "\ntell=" + std::to_string(verdict.tellUser) +

@@ -79,6 +79,11 @@ Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t 
 // but Local Area Connection is not connected: ...", after a name.
 std::string VerdictSentence(const Verdict& verdict);
 
+// The companion's parameter naming the window that takes its verdict: "/window=" and the handle in decimal.
+std::string WindowParameter(std::uint64_t window);
+// The handle that the command line names; 0 when it names none.
+std::uint64_t WindowOfParameters(const std::string& commandLine);
+
 std::string EncodeVerdict(const Verdict& verdict);
 std::optional<Verdict> DecodeVerdict(const std::string& text);
 std::uint32_t BatchFingerprint(const std::string& batchBytes);

@@ -1,5 +1,7 @@
 #pragma once
 // Starting other programs. Nothing started here is watched afterwards.
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zelta::platform {
@@ -40,7 +42,15 @@ public:
     virtual void ShellOpen(const std::string& target, const std::string& parameters, ShowMode mode) = 0;
     // One of the program's own files, by its full path, through the shell and in the system folder: no zone check (a
     // downloaded copy must not stop at the security warning), no message of the shell's own, the answer returned.
-    virtual LaunchOutcome ShellStart(const std::string& path, ShellVerb verb, ShowMode mode) = 0;
+    // While the main window is hidden, a window of the program that may come to the front owns the consent prompt.
+    virtual LaunchOutcome ShellStart(const std::string& path, const std::string& parameters, ShellVerb verb,
+                                     ShowMode mode) = 0;
+    // The main window's handle as a number, for a program of ours to answer it; 0 before the window exists.
+    virtual std::uint64_t OwnerWindow() = 0;
+    // The path by which a program started with administrator rights reaches the same file: such a program does not
+    // see the drive letters the user mapped to network shares or made with subst, so those become the share's path
+    // or the real folder. nullopt, with the reason, when there is none.
+    virtual std::optional<std::string> PathForAdministrator(const std::string& path, std::string& reason) = 0;
     // True when the program already has administrator rights, or runs on a system that knows no elevation.
     virtual bool RunsElevated() = 0;
 };

@@ -2,12 +2,12 @@
 
 #include "companion/Verdict.h"
 #include "platform/win32/KernelHandle_win32.h"
+#include "platform/win32/SystemLibrary_win32.h"
 
 namespace zelta::companion {
 
 namespace {
 
-constexpr char kMainWindowClass[] = "TForm1";
 constexpr UINT kDeliveryTimeoutMs = 5000;
 
 std::string Lower(std::string text) {
@@ -15,54 +15,50 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The folder of the program that owns the window; empty when the system does not say.
-std::string ProgramFolderOf(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    // Looked up by name: a system without it (before Vista) has no second instance to tell apart either.
+// The full path of the process's image; empty when the system does not say.
+std::string ImageOf(DWORD processId) {
+    char path[MAX_PATH * 2] = {};
+    DWORD size = sizeof(path);
+    // Vista and later answer with the least access; Windows XP only through the process status library.
     using QueryFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     const auto query = kernel ? reinterpret_cast<QueryFn>(
                                     reinterpret_cast<void (*)()>(GetProcAddress(kernel, "QueryFullProcessImageNameA")))
                               : nullptr;
-    if (!query) return {};
-    constexpr DWORD kQueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
-    const platform::KernelHandle process(OpenProcess(kQueryLimitedInformation, FALSE, processId));
-    char path[MAX_PATH * 2] = {};
-    DWORD size = sizeof(path);
-    if (!process || !query(process.Get(), 0, path, &size)) return {};
-    const std::string image(path, size);
-    return image.substr(0, image.find_last_of('\\'));
+    if (query) {
+        constexpr DWORD kQueryLimitedInformation = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+        const platform::KernelHandle process(OpenProcess(kQueryLimitedInformation, FALSE, processId));
+        if (!process || !query(process.Get(), 0, path, &size)) return {};
+        return std::string(path, size);
+    }
+    const platform::SystemLibrary psapi("psapi.dll");
+    using ModuleNameFn = DWORD WINAPI(HANDLE, HMODULE, LPSTR, DWORD);
+    auto* moduleName = psapi.Function<ModuleNameFn>("GetModuleFileNameExA");
+    const platform::KernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!moduleName || !process) return {};
+    const DWORD length = moduleName(process.Get(), nullptr, path, sizeof(path));
+    return length == 0 || length >= sizeof(path) ? std::string() : std::string(path, length);
 }
 
-struct Search {
-    std::string folder;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK Consider(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (lstrcmpA(className, kMainWindowClass) != 0) return TRUE;
-    const std::string folder = ProgramFolderOf(window);
-    if (folder.empty() ? search->found == nullptr : Lower(folder) == Lower(search->folder)) search->found = window;
-    return folder.empty() || Lower(folder) != Lower(search->folder);
+bool BelongsToProgramIn(HWND window, const std::string& folder) {
+    DWORD processId = 0;
+    if (!IsWindow(window) || GetWindowThreadProcessId(window, &processId) == 0) return false;
+    const std::string image = ImageOf(processId);
+    const auto separator = image.find_last_of('\\');
+    return separator != std::string::npos && Lower(image.substr(0, separator)) == Lower(folder);
 }
 
 }  // namespace
 
-bool DeliverVerdict(const std::string& companionFolder, const std::string& encodedVerdict) {
-    Search search{companionFolder, nullptr};
-    EnumWindows(Consider, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return false;
+bool DeliverVerdict(HWND window, const std::string& companionFolder, const std::string& encodedVerdict) {
+    if (!window || !BelongsToProgramIn(window, companionFolder)) return false;
     COPYDATASTRUCT data = {};
     data.dwData = kVerdictCopyDataTag;
     data.cbData = static_cast<DWORD>(encodedVerdict.size());
     data.lpData = const_cast<char*>(encodedVerdict.data());
     DWORD_PTR answer = 0;
     // Copied data may go from a program with more rights to one with fewer; a window that hangs is not waited for.
-    return SendMessageTimeoutA(search.found, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+    return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                kDeliveryTimeoutMs, &answer) != 0 &&
            answer != 0;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// Hands the verdict to the main window of the program that lives in the companion's folder, if it runs.
+// Hands the verdict to the main window that the program named when it started the companion.
 #include <windows.h>
 
 #include <string>
 
 namespace zelta::companion {
 
-// False when no such window runs (the program was closed meanwhile) or it did not take the verdict.
-bool DeliverVerdict(const std::string& companionFolder, const std::string& encodedVerdict);
+// Only to that window, and only when it belongs to a process whose image lies in the companion's folder: a window
+// handle is a number that another program may have by then. False when it is gone (the program was closed
+// meanwhile), belongs to another program, or did not take the verdict.
+bool DeliverVerdict(HWND window, const std::string& companionFolder, const std::string& encodedVerdict);
 
 }  // namespace zelta::companion

@@ -2,6 +2,8 @@
 // Starting other programs through process creation and the shell.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/Launcher.h"
 
 namespace zelta::platform {
@@ -18,7 +20,10 @@ public:
                                  unsigned maxWaitMs) override;
     void RunCommandLine(const std::string& commandLine, ShowMode mode) override;
     void ShellOpen(const std::string& target, const std::string& parameters, ShowMode mode) override;
-    LaunchOutcome ShellStart(const std::string& path, ShellVerb verb, ShowMode mode) override;
+    LaunchOutcome ShellStart(const std::string& path, const std::string& parameters, ShellVerb verb,
+                             ShowMode mode) override;
+    std::uint64_t OwnerWindow() override { return reinterpret_cast<std::uintptr_t>(owner_); }
+    std::optional<std::string> PathForAdministrator(const std::string& path, std::string& reason) override;
     bool RunsElevated() override;
 
 private:

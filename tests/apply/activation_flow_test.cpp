@@ -169,10 +169,12 @@ TEST_F(Activation, WithTheCompanionPresentOnlyItIsStartedHidden) {
     Start(TwoProfiles());
     app.files.files[kCompanion] = "MZ";
     app.files.files[kCompanionFileName] = "MZ";  // one in the working folder alone would not count
+    app.launcher.administratorPaths[kCompanion] = "\\\\server\\tools\\Quillet.exe";  // a mapped drive's share
     app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
     ASSERT_EQ(app.launcher.launches.size(), 2u);
     EXPECT_EQ(app.launcher.launches[1].kind, Kind::ShellStart);
-    EXPECT_EQ(app.launcher.launches[1].target, kCompanion);
+    EXPECT_EQ(app.launcher.launches[1].target, "\\\\server\\tools\\Quillet.exe");
+    EXPECT_EQ(app.launcher.launches[1].parameters, "/window=16170");  // the window to answer
     EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Hidden);
     EXPECT_EQ(Batch(), kOfficeBatch);  // the companion runs the same batch
 }
@@ -351,6 +353,12 @@ TEST(HostileActivation, EachFormEndsAsItsRowSays) {
          std::string("Cannot create file \"") + kBatch + "\". Access is denied", 1, true},
         {"a full disk under execute.bat", TwoProfiles(), [](fakes::FakeApp& a) { a.files.diskFull.insert(kBatch); },
          std::string("Cannot create file \"") + kBatch + "\". There is not enough space on the disk", 1, true},
+        {"a folder on a drive letter that administrators do not see", TwoProfiles(),
+         [](fakes::FakeApp& a) { a.launcher.administratorPaths[kBatch] = ""; },
+         std::string("The profile was not applied: \"") + kBatch +
+             "\" cannot be started with administrator rights from where it is: drive Z: is mapped to a network share "
+             "that could not be found. Keep the program in a folder on a local disk, or start it by its network path.",
+         1, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);

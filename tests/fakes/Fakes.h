@@ -101,10 +101,19 @@ public:
     void ShellOpen(const std::string& target, const std::string& parameters, platform::ShowMode mode) override {
         launches.push_back({LaunchRecord::Kind::ShellOpen, target, parameters, mode, 0, ""});
     }
-    platform::LaunchOutcome ShellStart(const std::string& path, platform::ShellVerb verb,
+    platform::LaunchOutcome ShellStart(const std::string& path, const std::string& parameters, platform::ShellVerb verb,
                                        platform::ShowMode mode) override {
-        launches.push_back({LaunchRecord::Kind::ShellStart, path, "", mode, 0, "", verb});
+        launches.push_back({LaunchRecord::Kind::ShellStart, path, parameters, mode, 0, "", verb});
         return shellStartOutcome;
+    }
+    std::uint64_t OwnerWindow() override { return 0x3F2A; }
+    // Paths that an administrator's program would reach under another name; unreachable ones map to "".
+    std::map<std::string, std::string> administratorPaths;
+    std::optional<std::string> PathForAdministrator(const std::string& path, std::string& reason) override {
+        const auto it = administratorPaths.find(path);
+        if (it == administratorPaths.end()) return path;
+        if (it->second.empty()) reason = "drive Z: is mapped to a network share that could not be found";
+        return it->second.empty() ? std::nullopt : std::optional<std::string>(it->second);
     }
     bool RunsElevated() override { return elevated; }
 };

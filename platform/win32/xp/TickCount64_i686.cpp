@@ -1,25 +1,31 @@
 // Windows XP has no GetTickCount64, and a program that imports it does not start there. The 32-bit MinGW build links
 // this definition of the import's address slot in place of kernel32's: on Vista and later it calls the system's own
-// function; on XP it counts milliseconds with the performance counter, which is 64 bits wide, so that the deadlines
-// measured with it never wrap. The callers only ever compare two readings.
+// function; on XP it counts with GetTickCount and the number of times it wrapped (every 49.7 days). The performance
+// counter is no substitute: on some multi-core machines of XP's time it jumps, which would end waits early. The
+// callers only ever compare two readings.
 #include <windows.h>
 
 namespace {
+
+ULONGLONG WrappedTickCount() {
+    // The last reading in the low half, the wraps seen in the high half, changed together so that two threads
+    // reading at once agree. The one piece of process state here: it stands in for the system's own counter.
+    static volatile LONGLONG state = 0;
+    for (;;) {
+        const LONGLONG seen = InterlockedCompareExchange64(&state, 0, 0);
+        const DWORD now = GetTickCount();
+        ULONGLONG wraps = static_cast<ULONGLONG>(seen) >> 32;
+        if (now < static_cast<DWORD>(seen)) ++wraps;
+        const ULONGLONG next = (wraps << 32) | now;
+        if (InterlockedCompareExchange64(&state, static_cast<LONGLONG>(next), seen) == seen) return next;
+    }
+}
 
 ULONGLONG WINAPI TickCount64() {
     using TickCountFn = ULONGLONG(WINAPI*)();
     const auto system = reinterpret_cast<TickCountFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
-    if (system) return system();
-    // Both succeed on every system from Windows XP on.
-    LARGE_INTEGER frequency{};
-    LARGE_INTEGER counter{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    const auto perSecond = static_cast<ULONGLONG>(frequency.QuadPart);
-    const auto ticks = static_cast<ULONGLONG>(counter.QuadPart);
-    if (perSecond == 0) return GetTickCount();
-    return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
+    return system ? system() : WrappedTickCount();
 }
 
 }  // namespace
