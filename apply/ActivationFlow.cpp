@@ -37,9 +37,7 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
                                             platform::ShowMode::Normal);
     s.ActivatedFlag = true;
     s.ActivatingNumber = number;
-    const std::uint32_t batchFingerprint = ApplyProfile(main, number, profile, settings);
-    s.ActivatedProfileName = profiles::SplitProfileName(profile.profileName).name;
-    s.ActivatedBatchFingerprint = batchFingerprint;
+    ApplyProfile(main, number, profile, settings);
 
     SetTrayEntryEnabled(main.trayMenu, s.LastAppliedNumber, true);
     SetTrayEntryEnabled(main.trayMenu, number, false);
@@ -47,7 +45,8 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
     f.Button_ApplyProfile.SetEnabled(false);
     f.Caption.SetText(name + kActivatedSuffix);
     f.L_ProfileActivated.SetText(kActivatedLabelPrefix + name);
-    main.Notice(f.Caption.Text());
+    // A verdict that came in while the companion was being started says more than this.
+    if (!s.ActivatedVerdictShown) main.Notice(f.Caption.Text());
 }
 
 void Button_ApplyProfileClick(MainForm& main) {

@@ -81,8 +81,8 @@ void StartCommands(MainForm& main, const CommandStart& start) {
 
 }  // namespace
 
-std::uint32_t ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
-                           profiles::SettingsFile::Edit& settings) {
+void ApplyProfile(MainForm& main, int number, const profiles::NetworkProfile& profile,
+                  profiles::SettingsFile::Edit& settings) {
     const profiles::ProfileNameParts parts = profiles::SplitProfileName(profile.profileName);
     main.form.LE_NewProfile.SetText(parts.name);
     main.form.LE_NIC.SetText(parts.adapter);
@@ -94,11 +94,15 @@ std::uint32_t ApplyProfile(MainForm& main, int number, const profiles::NetworkPr
     const CommandStart start = ChooseCommandStart(main, batchPath);
     RunProxyStage(main, profile);
     const std::string batch = WriteBatchFile(main, batchPath, lines);
+    // Before the start: the shell answers it through COM, which lets the window take a fast companion's verdict
+    // before ShellExecuteEx returns.
+    main.state.ActivatedProfileName = parts.name;
+    main.state.ActivatedBatchFingerprint = companion::BatchFingerprint(batch);
+    main.state.ActivatedVerdictShown = false;
     StartCommands(main, start);
 
     profiles::MarkAppliedProfile(settings.Document(), number, main.state.LastAppliedNumber);
     settings.Commit();
-    return companion::BatchFingerprint(batch);
 }
 
 }  // namespace zelta::apply

@@ -28,6 +28,7 @@ void ReceiveVerdict(MainForm& main, const std::string& encoded) {
     // After a failed command the companion's message has said it; a second, contradicting word would confuse.
     // An activation from the tray menu leaves the window hidden: the verdict must reach the user there too.
     if (verdict->tellUser) {
+        s.ActivatedVerdictShown = true;
         main.NoticeAnywhere(s.ActivatedProfileName + " " + companion::VerdictSentence(*verdict), !verdict->inEffect);
     }
 }

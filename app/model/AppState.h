@@ -28,9 +28,11 @@ struct AppState {
     bool ProfileLoaded = false;
     int OSMajorVersion = 0;
     int OSMinorVersion = 0;
-    // The last activation whose commands were started, for the verdict the companion sends about it.
+    // The last activation whose commands were started, for the verdict the companion sends about it; set before the
+    // companion starts, since its verdict may come in while the start is still being answered.
     std::string ActivatedProfileName;
     std::uint32_t ActivatedBatchFingerprint = 0;
+    bool ActivatedVerdictShown = false;  // the verdict on it came: the activation's own notice must not cover it
     // What the tray icon tells when the pointer rests on it.
     std::string TrayTip = kProductTitle;
 };

@@ -7,6 +7,7 @@
 #include "app/model/ZeltaError.h"
 #include "apply/ActivationFlow.h"
 #include "apply/ApplyProfile.h"
+#include "apply/VerdictNotice.h"
 #include "profiles/SettingsDocument.h"
 #include "tests/fakes/Fakes.h"
 
@@ -177,6 +178,22 @@ TEST_F(Activation, WithTheCompanionPresentOnlyItIsStartedHidden) {
     EXPECT_EQ(app.launcher.launches[1].parameters, "/window=16170");  // the window to answer
     EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Hidden);
     EXPECT_EQ(Batch(), kOfficeBatch);  // the companion runs the same batch
+}
+
+// A fast companion answers while the shell is still answering the start: its verdict is taken, and stays the notice.
+TEST_F(Activation, AVerdictThatComesDuringTheStartIsTakenAndNotCovered) {
+    Start(TwoProfiles());
+    app.files.files[kCompanion] = "MZ";
+    companion::Verdict verdict;
+    verdict.inEffect = true;
+    verdict.detail = "192.168.1.20, mask 255.255.255.0";
+    app.launcher.duringShellStart = [&] {
+        verdict.batchFingerprint = companion::BatchFingerprint(Batch());
+        ReceiveVerdict(app.main, companion::EncodeVerdict(verdict));
+    };
+    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
+    EXPECT_EQ(app.notifier.Messages(),
+              std::vector<std::string>{"Office is in effect: 192.168.1.20, mask 255.255.255.0 (0 s)."});
 }
 
 TEST_F(Activation, PercentSignsInTheAdapterNameAreDoubledInTheBatch) {

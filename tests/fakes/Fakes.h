@@ -85,6 +85,7 @@ public:
     bool waitEndsInTime = true;
     bool elevated = true;
     platform::LaunchOutcome shellStartOutcome;  // what every ShellStart answers
+    std::function<void()> duringShellStart;     // what the window receives while the shell is answering
 
     void RunSystemProgram(const std::string& program, const std::string& commandLine,
                           platform::ShowMode mode) override {
@@ -104,6 +105,7 @@ public:
     platform::LaunchOutcome ShellStart(const std::string& path, const std::string& parameters, platform::ShellVerb verb,
                                        platform::ShowMode mode) override {
         launches.push_back({LaunchRecord::Kind::ShellStart, path, parameters, mode, 0, "", verb});
+        if (duringShellStart) duringShellStart();
         return shellStartOutcome;
     }
     std::uint64_t OwnerWindow() override { return 0x3F2A; }
