@@ -111,14 +111,19 @@ std::string GatewayProblem(const std::vector<std::string>& has, const std::strin
     return (has.empty() ? std::string("it has no gateway") : "its gateway is " + Joined(has)) + ", not " + asked;
 }
 
-// What the registry holds for a static address, against what was asked; live says which fields it covers itself.
-void CheckStoredStatic(const Expectation& expected, const adapters::AdapterState& stored, bool liveAddress,
+// Which reading tells a field of a static address: the registry's, the live one (the registry's differing value is then
+// what Windows keeps for the next start), or the live one alone (the live value differs already).
+enum class Reading { Stored, LiveToo, LiveOnly };
+
+// What the registry holds for a static address, against what was asked.
+void CheckStoredStatic(const Expectation& expected, const adapters::AdapterState& stored, Reading address,
                        bool liveMask, bool liveGateway, std::vector<std::string>& problems) {
     const std::string has = FirstOr(stored.ipAddresses, "no address");
     if (stored.dhcpEnabled) problems.push_back("its address still comes from DHCP");
-    if (Asked(expected.ip) && has != expected.ip) {
-        problems.push_back((liveAddress ? "Windows keeps " + has + " as its address" : "the adapter has " + has) +
-                           ", not " + expected.ip);
+    if (address != Reading::LiveOnly && Asked(expected.ip) && has != expected.ip) {
+        problems.push_back(
+            (address == Reading::LiveToo ? "Windows keeps " + has + " as its address" : "the adapter has " + has) +
+            ", not " + expected.ip);
     }
     const std::string mask = FirstOr(stored.subnetMasks, "none");
     if (!liveMask && Asked(expected.mask) && mask != expected.mask) {
@@ -193,7 +198,8 @@ void JudgeStatic(const Expectation& expected, const adapters::AdapterState& stor
                  Judgement& judgement, std::vector<std::string>& problems) {
     const LiveAddress* held = Asked(expected.ip) ? LiveAddressOf(live, expected.ip) : nullptr;
     const bool maskKnown = held && held->prefixLength >= 0;
-    CheckStoredStatic(expected, stored, held != nullptr, maskKnown, live.gatewaysKnown, problems);
+    const Reading address = !Asked(expected.ip) ? Reading::Stored : held ? Reading::LiveToo : Reading::LiveOnly;
+    CheckStoredStatic(expected, stored, address, maskKnown, live.gatewaysKnown, problems);
     if (Asked(expected.ip) && !held) {
         judgement.address = live.addresses.empty() ? std::string("no address") : live.addresses.front().address;
         problems.insert(problems.begin(), "the adapter has " + LiveAddresses(live) + ", not " + expected.ip);
@@ -233,7 +239,7 @@ Judgement Judge(const Expectation& expected, const adapters::AdapterState& store
             problems.push_back("DHCP is not switched on for its address (it has " +
                                FirstOr(stored.ipAddresses, "no address") + ")");
         } else if (expected.setsAddress && !dhcp) {
-            CheckStoredStatic(expected, stored, false, false, false, problems);
+            CheckStoredStatic(expected, stored, Reading::Stored, false, false, problems);
         }
         CheckDns(expected, stored, problems);
         judgement.address = "not connected";

@@ -112,6 +112,9 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          Status::NotInEffect,
          "its address still comes from DHCP; Windows keeps 10.0.0.5 as its address, not 192.168.1.20; it has no DNS "
          "server set by hand, not 192.168.1.1, 8.8.4.4"},
+        {"nothing taken", kStatic, stillDhcp, Live("10.0.0.5", "10.0.0.1"), Status::NotInEffect,
+         "the adapter has 10.0.0.5, not 192.168.1.20; its address still comes from DHCP; it has no DNS server set by "
+         "hand, not 192.168.1.1, 8.8.4.4"},
         {"unknown to the IP helper", kStatic, kOfficeStored, std::nullopt, Status::NotInEffect,
          "the adapter \"LAN\" was not found"},
         {"DHCP with a lease", kDhcp, Leased("192.168.1.57"), Live("192.168.1.57", "192.168.1.1"), Status::InEffect,
