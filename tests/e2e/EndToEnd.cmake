@@ -13,9 +13,9 @@ add_executable(zdriver ${driver_sources} ${scenario_sources})
 target_include_directories(zdriver PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(zdriver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # The settings reader and the system's file and code-page operations, for the scenario that compares the reader
-# with the system's own.
-target_link_libraries(zdriver PRIVATE zelta_profiles zelta_win32_platform user32 gdi32 advapi32 windowscodecs ole32
-                      uuid)
+# with the system's own; the IP helper, for the scenario's own network interface.
+target_link_libraries(zdriver PRIVATE zelta_profiles zelta_win32_platform iphlpapi user32 gdi32 advapi32
+                      windowscodecs ole32 uuid)
 set_target_properties(zdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e)
 if(MINGW)
   target_link_options(zdriver PRIVATE -static)

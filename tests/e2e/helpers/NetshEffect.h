@@ -5,8 +5,12 @@
 //              169.254.x.x stands for no server answering: the lease stays 0.0.0.0 and the automatic address is
 //              that); switching on DHCP where it is on already fails as netsh does
 //   nothing    the commands change nothing
+// and its fourth line names the Linux interface that takes the address too, as a real adapter would (through ip,
+// GiveInterfaceTheAddress); left empty, only the registry values change, as when Windows keeps what the interface
+// did not take.
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
 namespace helpers {
@@ -137,6 +141,54 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
         values.Text(L"NameServer", servers.empty() ? added : servers + L"," + added);
     }
     return 0;
+}
+
+// Runs a Linux program to its end, from under Wine (in the scenario's own network namespace).
+inline void RunLinux(const std::wstring& commandLine) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring start = std::wstring(system) + L"\\start.exe";
+    std::wstring line = L"start.exe /wait /unix " + commandLine;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(start.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &process)) {
+        return;
+    }
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// The prefix length of a mask such as 255.255.255.0; 24 when it is none.
+inline int PrefixOf(const std::wstring& mask) {
+    unsigned parts[4] = {};
+    if (swscanf(mask.c_str(), L"%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]) != 4) return 24;
+    int prefix = 0;
+    for (const unsigned part : parts) {
+        for (int bit = 7; bit >= 0; --bit) prefix += (part >> bit) & 1u;
+    }
+    return prefix;
+}
+
+// What the interface of that Linux name really takes when an address command went through, as Windows would give
+// it: the static address with its mask and the default route, or the lease (an automatic 169.254.x.x address has no
+// gateway). Nothing when device is empty: then Windows only keeps the values.
+inline void GiveInterfaceTheAddress(const std::wstring& arguments, const std::wstring& lease,
+                                    const std::wstring& device) {
+    if (device.empty() || arguments.find(L" set address ") == std::wstring::npos) return;
+    const bool dhcp = Parameter(arguments, L"source") == L"dhcp";
+    const bool automatic = dhcp && lease.rfind(L"169.254.", 0) == 0;
+    const std::wstring address = dhcp ? lease : Parameter(arguments, L"addr");
+    const std::wstring gateway = dhcp ? (automatic ? L"" : L"192.168.1.1") : Parameter(arguments, L"gateway");
+    const std::wstring ip = L"/usr/sbin/ip ";
+    if (!address.empty()) {
+        const int prefix = automatic ? 16 : dhcp ? 24 : PrefixOf(Parameter(arguments, L"mask"));
+        RunLinux(ip + L"addr flush dev " + device);
+        RunLinux(ip + L"addr add " + address + L"/" + std::to_wstring(prefix) + L" dev " + device);
+    }
+    if (!gateway.empty()) RunLinux(ip + L"route replace default via " + gateway + L" dev " + device);
 }
 
 }  // namespace helpers
