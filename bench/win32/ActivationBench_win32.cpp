@@ -1,7 +1,8 @@
 // The activation benchmark, run under Wine by scripts/bench.sh:
 //   zactbench.exe ZELTA_EXE NETSH_EXE [--rounds N]
 // Zelta.exe runs beside its companion with two stored profiles of three commands each; netsh is an instant stand-in
-// that sets the adapter's registry values as the real one would. Each round loads the other profile and presses
+// that sets the adapter's registry values as the real one would, on an adapter that is a real interface already
+// holding both profiles' addresses. Each round loads the other profile and presses
 // Apply, then times the steps: the click until the batch is written and the companion started (the click's
 // handler returns then), until the first command reaches netsh, until the verdict's notice is shown. netsh's own
 // time is measured alone first, so that what the program and the companion add can be told apart from it.
@@ -150,7 +151,7 @@ int main(int argc, char** argv) {
         const bool reached = Poll([&] { return LinesIn(netshLog) > linesBefore; }, 30000);
         const double first = Now();
         const bool told =
-            Poll([&] { return BalloonText(process.dwProcessId).find("in effect") != std::string::npos; }, 60000);
+            Poll([&] { return BalloonText(process.dwProcessId).find(" is in effect") != std::string::npos; }, 60000);
         const double shown = Now();
         if (r < 0) {
             warmUp = shown - click;

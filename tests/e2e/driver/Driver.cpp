@@ -150,6 +150,14 @@ std::string SystemFolder() {
     return std::string(folder, length < MAX_PATH ? length : 0) + "\\";
 }
 
+std::string NativeSystemFolder() {
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64) return SystemFolder();
+    char windows[MAX_PATH] = {};
+    const UINT length = GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows, length < MAX_PATH ? length : 0) + "\\Sysnative\\";
+}
+
 namespace {
 
 // The text of the first tool of a tooltip in another process, read through that process's memory: the tool as

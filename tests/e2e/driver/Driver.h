@@ -54,8 +54,11 @@ std::vector<std::string> TextLines(const std::string& text);
 // The lines of a file; none when it is missing.
 std::vector<std::string> FileLines(const std::string& path);
 bool SetReadOnly(const std::string& path, bool readOnly);
-// The prefix's system folder, where Windows keeps netsh, with a trailing backslash.
+// The prefix's system folder as this driver sees it, with a trailing backslash.
 std::string SystemFolder();
+// The system folder of the system's own width, where Windows keeps the netsh that the companion runs: for a 32-bit
+// driver on 64-bit Windows, the Sysnative alias of the 64-bit one; elsewhere SystemFolder().
+std::string NativeSystemFolder();
 // Copies the stand-in program exeName from the helpers folder into folder (with its trailing backslash), under the
 // name asName when one is given.
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder,

@@ -1,6 +1,7 @@
 // A user's first steps with a downloaded copy, and the smoke run of each architecture's build: both programs are
 // built for the same processor as this driver (so the 32-bit suite runs the 32-bit programs under Wine's WOW64,
-// with a 32-bit stand-in netsh in the folder that 32-bit programs see as the system folder); start with no settings
+// with a 32-bit stand-in netsh in the 64-bit system folder, which the 32-bit companion reaches through Sysnative
+// rather than the 32-bit one that the file-system redirector would give it); start with no settings
 // file, pick the adapter, name a profile, save it, apply it: the companion runs the three commands with netsh.
 #include <windows.h>
 
@@ -62,7 +63,7 @@ E2E_SCENARIO(first_steps) {
     e2e::RegAdd(ctx, interfaces + " /v SubnetMask /t REG_MULTI_SZ /d 255.255.255.0");
     e2e::RegAdd(ctx, interfaces + " /v DefaultGateway /t REG_MULTI_SZ /d 192.168.1.1");
     e2e::RegAdd(ctx, interfaces + " /v NameServer /t REG_SZ /d 192.168.1.1,192.168.1.2");
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::NativeSystemFolder()));
     CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
@@ -90,9 +91,9 @@ E2E_SCENARIO(first_steps) {
         "int ipv4 set address " + nic +
             " source=static addr=192.168.1.20 mask=255.255.255.0 gateway=192.168.1.1 "
             "gwmetric=1",
-        "int ipv4 set dns " + nic + " source=static addr=192.168.1.1",
-        "int ipv4 add dns " + nic + " addr=192.168.1.2 index=2"};
-    CHECK(ctx, e2e::FileLines(e2e::SystemFolder() + "netsh.log") == commands);
+        "int ipv4 set dns " + nic + " source=static addr=192.168.1.1 validate=no",
+        "int ipv4 add dns " + nic + " addr=192.168.1.2 index=2 validate=no"};
+    CHECK(ctx, e2e::FileLines(e2e::NativeSystemFolder() + "netsh.log") == commands);
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
     CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or(""), "last_pai=1\r\n"));
 
