@@ -24,10 +24,10 @@ std::string TrimLeft(const std::string& text) {
 // The interpreter's own commands: a line starting with one of them never reaches a program of that name.
 bool IsInterpreterCommand(const std::string& word) {
     static const char* const kCommands[] = {
-        "assoc",    "break",    "call",  "cd",   "chdir",  "cls",   "color", "copy",   "date",   "del",   "dir",
-        "echo",     "endlocal", "erase", "exit", "for",    "ftype", "goto",  "if",     "md",     "mkdir", "mklink",
-        "move",     "path",     "pause", "popd", "prompt", "pushd", "rd",    "ren",    "rename", "rmdir", "set",
-        "setlocal", "shift",    "start", "time", "title",  "type",  "ver",   "verify", "vol"};
+        "assoc", "break", "call",  "cd",     "chdir", "cls",    "color", "copy",     "date",  "del",   "dir",
+        "echo",  "endlocal", "erase", "exit", "for",  "ftype",  "goto",  "if",       "md",    "mkdir", "mklink",
+        "move",  "path",  "pause", "popd",   "prompt", "pushd", "rd",    "ren",      "rename", "rmdir", "set",
+        "setlocal", "shift", "start", "time", "title", "type",  "ver",   "verify",   "vol"};
     const std::string lower = Lower(word);
     return std::find(std::begin(kCommands), std::end(kCommands), lower) != std::end(kCommands);
 }
@@ -111,8 +111,7 @@ PreparedCommand PrepareCommand(const std::string& consoleLine, platform::CodePag
     if (!read) {
         command.problem = "it holds a single \"%\", which the command interpreter would replace by a variable";
     } else if (const char op = OperatorOutsideQuotes(command.text)) {
-        command.problem = std::string("it holds \"") + op +
-                          "\" outside double quotes, which only the command "
+        command.problem = std::string("it holds \"") + op + "\" outside double quotes, which only the command "
                           "interpreter understands";
     } else if (IsInterpreterCommand(command.program)) {
         command.problem = "\"" + command.program + "\" is a command of the command interpreter, not a program";

@@ -171,8 +171,8 @@ std::string ReportText(const std::string& folder, const std::vector<CommandRecor
         text += "\r\n[" + std::to_string(i + 1) + "] " + record.text + "\r\n";
         switch (record.result.status) {
             case CommandResult::Status::Ended:
-                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " +
-                        Seconds(record.elapsedMs) + "\r\n";
+                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " + Seconds(record.elapsedMs) +
+                        "\r\n";
                 break;
             case CommandResult::Status::NotStarted:
                 text += "    not started: " + record.result.reason + "\r\n";

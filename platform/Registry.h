@@ -41,7 +41,8 @@ class Registry {
 public:
     virtual ~Registry() = default;
     // Opens an existing key without creating it; nullptr when it is missing or the access is refused.
-    virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access) = 0;
+    virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
+                                                 RegistryAccess access) = 0;
 };
 
 }  // namespace zelta::platform

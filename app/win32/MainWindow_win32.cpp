@@ -84,7 +84,8 @@ void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
     ItemBarWindow::RegisterWindowClass(instance);
 }
 
-MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main, FormController& controller)
+MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainForm& main,
+                       FormController& controller)
     : instance_(instance), application_(application), main_(main), controller_(controller) {
     showRequest_ = RegisterWindowMessageA(kShowInstanceMessageName);
     dpi_ = SystemDpi();
@@ -154,9 +155,10 @@ HWND MainWindow::CreateControlAt(Control& control, HWND parent, const char* clas
 
 void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth,
                                     bool readOnly) {
-    HWND label = CreateWindowExA(
-        0, "STATIC", Form1::EditLabel(edit), WS_CHILD | WS_VISIBLE | SS_RIGHT, S(x), S(y + 3), S(labelWidth - 6), S(16),
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(edit.Id() + kEditLabelOffset)), instance_, nullptr);
+    HWND label = CreateWindowExA(0, "STATIC", Form1::EditLabel(edit), WS_CHILD | WS_VISIBLE | SS_RIGHT, S(x),
+                                 S(y + 3), S(labelWidth - 6), S(16), parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(edit.Id() + kEditLabelOffset)),
+                                 instance_, nullptr);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0);
     HWND window = CreateControl(edit, parent, "EDIT", style, x + labelWidth, y, editWidth, 21, WS_EX_CLIENTEDGE);
@@ -176,9 +178,9 @@ void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent,
 void MainWindow::CreateControls() {
     Form1& f = main_.form;
     CreateFonts();
-    tooltip_ =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
+                               nullptr);
     SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, S(400));
 
     // The banner and its five white labels. Presses on them fall through to the window and move it.
@@ -189,12 +191,12 @@ void MainWindow::CreateControls() {
     CreateControl(f.L_OS, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 30, 440, 17);
     CreateControl(f.L_CPU, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 50, 440, 17);
     CreateControl(f.L_RAM, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 70, 440, 17);
-    bannerLabels_ = {windows_[kId_L_ProfileActivated], windows_[kId_L_PCName], windows_[kId_L_OS], windows_[kId_L_CPU],
-                     windows_[kId_L_RAM]};
+    bannerLabels_ = {windows_[kId_L_ProfileActivated], windows_[kId_L_PCName], windows_[kId_L_OS],
+                     windows_[kId_L_CPU], windows_[kId_L_RAM]};
     SendMessageA(windows_[kId_L_PCName], WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     SendMessageA(windows_[kId_L_ProfileActivated], WM_SETFONT, reinterpret_cast<WPARAM>(largeBoldFont_.get()), FALSE);
-    HWND image =
-        CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth, kBannerHeight);
+    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth,
+                               kBannerHeight);
     SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     HWND status = CreateControl(f.StatusBar1, hwnd_, STATUSCLASSNAMEA, 0, 0, 0, 0, 0);
@@ -213,8 +215,8 @@ void MainWindow::CreateControls() {
     windows_[kId_Panel_Left] = panelLeft_;
     // No clipping of children here: the group boxes are transparent and the panel paints beneath them. It takes
     // the rest of the width, so that the two scaled widths never add up to more than the client area.
-    panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE, S(185), panelTop,
-                                  S(kClientWidth) - S(185), panelHeight, hwnd_,
+    panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE,
+                                  S(185), panelTop, S(kClientWidth) - S(185), panelHeight, hwnd_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Right)), instance_, nullptr);
     windows_[kId_Panel_Right] = panelRight_;
 
@@ -326,7 +328,8 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
                 if (control.Text() == "0.0.0.0") {
                     SendMessageA(window, IPM_CLEARADDRESS, 0, 0);
                 } else {
-                    SendMessageA(window, IPM_SETADDRESS, 0, MAKEIPADDRESS(octets[0], octets[1], octets[2], octets[3]));
+                    SendMessageA(window, IPM_SETADDRESS, 0,
+                                 MAKEIPADDRESS(octets[0], octets[1], octets[2], octets[3]));
                 }
             } else {
                 SetWindowTextA(window, control.Text().c_str());
@@ -514,12 +517,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             CreateControls();
             BindViews();
-            iconLarge_.reset(
-                static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                              GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-            iconSmall_.reset(
-                static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+            iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                                           0)));
+            iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                           GetSystemMetrics(SM_CXSMICON),
+                                                           GetSystemMetrics(SM_CYSMICON), 0)));
             menuPictures_.reset(static_cast<HBITMAP>(
                 LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
             balloon_ = std::make_unique<BalloonNotifier>(hwnd_);

@@ -36,14 +36,16 @@ bool Drain(HANDLE pipe, std::string& output) {
         DWORD read = 0;
         const DWORD wanted = available < sizeof(buffer) ? available : static_cast<DWORD>(sizeof(buffer));
         if (!ReadFile(pipe, buffer, wanted, &read, nullptr) || read == 0) return false;
-        if (output.size() < kOutputLimit)
-            output.append(buffer, read < kOutputLimit - output.size() ? read : kOutputLimit - output.size());
+        if (output.size() < kOutputLimit) output.append(buffer, read < kOutputLimit - output.size()
+                                                                    ? read
+                                                                    : kOutputLimit - output.size());
     }
 }
 
 }  // namespace
 
-CommandResult Win32CommandRunner::Run(const std::string& program, const std::string& commandLine, unsigned timeoutMs) {
+CommandResult Win32CommandRunner::Run(const std::string& program, const std::string& commandLine,
+                                      unsigned timeoutMs) {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;

@@ -81,22 +81,19 @@ TEST(AdapterCommands, EmptyValuesLeaveTheirKeywordsBare) {
     p.gw = "";
     const Lines lines = BuildAdapterCommands(p, 6, 0);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0],
-              "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
-              "mask=255.255.255.0 gateway= gwmetric=1");
+    EXPECT_EQ(lines[0], "netsh int ipv4 set address name=\"Local Area Connection\" source=static addr=192.168.1.20 "
+                        "mask=255.255.255.0 gateway= gwmetric=1");
     EXPECT_EQ(lines[1], "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=");
 }
 
 TEST(AdapterCommands, TheAdapterComesFromTheFirstDashBlank) {
     profiles::NetworkProfile p = Office();
     p.profileName = "Local Area Connection";  // no separator: all but the first character
-    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1],
-              "netsh int ipv4 set dns name=\"ocal Area Connection\" source=static "
-              "addr=192.168.1.1");
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1], "netsh int ipv4 set dns name=\"ocal Area Connection\" source=static "
+                                                "addr=192.168.1.1");
     p.profileName = "Up- down - LAN";  // the name's own "- " wins
-    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1],
-              "netsh int ipv4 set dns name=\"down - LAN\" source=static "
-              "addr=192.168.1.1");
+    EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1], "netsh int ipv4 set dns name=\"down - LAN\" source=static "
+                                                "addr=192.168.1.1");
 }
 
 TEST(BatchText, EveryLineEndsWithCrLfAndPercentSignsAreDoubled) {

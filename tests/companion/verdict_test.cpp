@@ -71,9 +71,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
     LiveAdapter xpLive = Live("192.168.1.20", "");
     xpLive.addresses[0].prefixLength = -1;
     xpLive.gatewaysKnown = false;
-    LiveAdapter twoAddresses = Live("192.168.1.20", "192.168.1.1");
-    twoAddresses.addresses.insert(twoAddresses.addresses.begin(), {"10.0.0.5", 8, AddressState::Preferred});
-    const LiveAdapter wideMask{true, false, {{"192.168.1.20", 16, AddressState::Preferred}}, {"192.168.1.1"}, true};
     const struct {
         const char* form;
         std::vector<std::string> commands;
@@ -84,8 +81,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
     } rows[] = {
         {"static, as asked and in use", kStatic, kOfficeStored, Live("192.168.1.20", "192.168.1.1"), Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"static, one more address beside it", kStatic, kOfficeStored, twoAddresses, Status::InEffect,
-         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
         {"static, the older two-line form, the system tells no mask or gateway", xpForm,
          Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), xpLive, Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
@@ -95,8 +90,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          Live("10.0.0.5", "10.0.0.1"), Status::NotInEffect, "the adapter has 10.0.0.5, not 192.168.1.20"},
         {"stored as asked, the gateway missing live", kStatic, kOfficeStored, Live("192.168.1.20", ""),
          Status::NotInEffect, "it has no gateway, not 192.168.1.1"},
-        {"in use with another mask", kStatic, kOfficeStored, wideMask, Status::NotInEffect,
-         "its mask is 255.255.0.0, not 255.255.255.0"},
         {"another device uses the address", kStatic, kOfficeStored,
          Live("192.168.1.20", "192.168.1.1", AddressState::Duplicate), Status::NotInEffect,
          "another device on the network already uses 192.168.1.20"},
@@ -105,9 +98,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          "Windows was still checking after 60 s whether another device on the network uses 192.168.1.20"},
         {"stored as asked, not connected", kStatic, kOfficeStored, Live("", "", AddressState::Preferred, false),
          Status::NotConnected, "LAN is not connected: it takes effect when the adapter connects"},
-        {"stored partly, not connected", kStatic, Static("192.168.1.20", "192.168.1.254", {"192.168.1.1"}),
-         Live("", "", AddressState::Preferred, false), Status::NotInEffect,
-         "its gateway is 192.168.1.254, not 192.168.1.1; its DNS servers are 192.168.1.1, not 192.168.1.1, 8.8.4.4"},
         {"in use, but Windows keeps other values", kStatic, stillDhcp, Live("192.168.1.20", "192.168.1.1"),
          Status::NotInEffect,
          "its address still comes from DHCP; Windows keeps 10.0.0.5 as its address, not 192.168.1.20; it has no DNS "
@@ -121,8 +111,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          "192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1"},
         {"DHCP, an automatic address is no lease", kDhcp, Leased("0.0.0.0"), Live("169.254.7.1", ""), Status::Awaiting,
          "no DHCP server answered within 60 s (the adapter has 169.254.7.1)"},
-        {"DHCP, no address yet", kDhcp, Leased("0.0.0.0"), Live("", ""), Status::Awaiting,
-         "no DHCP server answered within 60 s (the adapter has no address)"},
         {"DHCP, the lease is someone else's address", kDhcp, Leased("192.168.1.57"),
          Live("192.168.1.57", "192.168.1.1", AddressState::Duplicate), Status::NotInEffect,
          "another device on the network already uses 192.168.1.57"},
@@ -130,8 +118,6 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          Status::NotInEffect, "DHCP is not switched on for its address (it has 192.168.1.20)"},
         {"DHCP, DNS servers still by hand", kDhcp, Leased("192.168.1.57", {"1.1.1.1"}),
          Live("192.168.1.57", "192.168.1.1"), Status::NotInEffect, "its DNS servers are still set by hand (1.1.1.1)"},
-        {"DHCP switched on, not connected", kDhcp, Leased("0.0.0.0"), Live("", "", AddressState::Preferred, false),
-         Status::NotConnected, "LAN is not connected: it takes effect when the adapter connects"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
@@ -185,7 +171,7 @@ struct CompanionVerdict : CompanionHarness {
     std::string Report() { return files.files["C:\\Tools\\Zelta\\execute.log"]; }
 };
 
-TEST_F(CompanionVerdict, WaitsForALeaseOrACheckedAddressFourLooksASecondAndNoLongerThanItsBound) {
+TEST_F(CompanionVerdict, WaitsForALeaseFourLooksASecondAndNoLongerThanItsBound) {
     Prepare(kDhcp, true, "0.0.0.0");
     liveAdapters.adapters["{A}"] = Live("169.254.7.1", "");
     clock.onWait = [&](std::uint64_t now) {
@@ -208,24 +194,6 @@ TEST_F(CompanionVerdict, WaitsForALeaseOrACheckedAddressFourLooksASecondAndNoLon
               "is not in effect: no DHCP server answered within 60 s (the adapter has 169.254.7.1).");
     EXPECT_NE(Report().find("\r\nThe profile is not in effect: no DHCP server answered"), std::string::npos);
 
-    // A static address that Windows still checks is waited for the same way; one in use ends the wait at once.
-    const std::vector<std::string> address = {kStatic[0]};
-    Prepare(address, false, "0.0.0.0");
-    registry.SetMultiString(fakes::kHklm, interfaceKey, "IPAddress", {"192.168.1.20"});
-    registry.SetMultiString(fakes::kHklm, interfaceKey, "SubnetMask", {"255.255.255.0"});
-    registry.SetMultiString(fakes::kHklm, interfaceKey, "DefaultGateway", {"192.168.1.1"});
-    liveAdapters.adapters["{A}"] = Live("192.168.1.20", "192.168.1.1", AddressState::Tentative);
-    clock = fakes::FakeClock{};
-    clock.onWait = [&](std::uint64_t now) {
-        if (now >= 1000) liveAdapters.adapters["{A}"] = Live("192.168.1.20", "192.168.1.1");
-    };
-    const CompanionResult checked = RunCompanion(system);
-    ASSERT_TRUE(checked.verdict);
-    EXPECT_EQ(clock.waits, 4);
-    EXPECT_TRUE(checked.verdict->inEffect);
-    clock = fakes::FakeClock{};
-    RunCompanion(system);
-    EXPECT_EQ(clock.waits, 0);
 }
 
 TEST_F(CompanionVerdict, NetshRefusingDhcpThatIsOnAlreadyIsNoFailureButAFailureStaysOne) {

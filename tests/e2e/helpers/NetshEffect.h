@@ -10,7 +10,7 @@
 // did not take.
 #include <windows.h>
 
-#include <cwchar>
+#include <cstdlib>
 #include <string>
 
 namespace helpers {
@@ -144,33 +144,7 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
 }
 
 // Runs a Linux program to its end, from under Wine (in the scenario's own network namespace).
-inline void RunLinux(const std::wstring& commandLine) {
-    wchar_t system[MAX_PATH] = {};
-    GetSystemDirectoryW(system, MAX_PATH);
-    const std::wstring start = std::wstring(system) + L"\\start.exe";
-    std::wstring line = L"start.exe /wait /unix " + commandLine;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(start.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                        &process)) {
-        return;
-    }
-    WaitForSingleObject(process.hProcess, 20000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
-// The prefix length of a mask such as 255.255.255.0; 24 when it is none.
-inline int PrefixOf(const std::wstring& mask) {
-    unsigned parts[4] = {};
-    if (swscanf(mask.c_str(), L"%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]) != 4) return 24;
-    int prefix = 0;
-    for (const unsigned part : parts) {
-        for (int bit = 7; bit >= 0; --bit) prefix += (part >> bit) & 1u;
-    }
-    return prefix;
-}
+inline void RunLinux(const std::wstring& commandLine) { _wsystem((L"start.exe /wait /unix " + commandLine).c_str()); }
 
 // What the interface of that Linux name really takes when an address command went through, as Windows would give
 // it: the static address with its mask and the default route, or the lease (an automatic 169.254.x.x address has no
@@ -184,9 +158,10 @@ inline void GiveInterfaceTheAddress(const std::wstring& arguments, const std::ws
     const std::wstring gateway = dhcp ? (automatic ? L"" : L"192.168.1.1") : Parameter(arguments, L"gateway");
     const std::wstring ip = L"/usr/sbin/ip ";
     if (!address.empty()) {
-        const int prefix = automatic ? 16 : dhcp ? 24 : PrefixOf(Parameter(arguments, L"mask"));
+        // ip takes the mask as netsh does, dotted.
+        const std::wstring mask = automatic ? L"255.255.0.0" : dhcp ? L"255.255.255.0" : Parameter(arguments, L"mask");
         RunLinux(ip + L"addr flush dev " + device);
-        RunLinux(ip + L"addr add " + address + L"/" + std::to_wstring(prefix) + L" dev " + device);
+        RunLinux(ip + L"addr add " + address + L"/" + mask + L" dev " + device);
     }
     if (!gateway.empty()) RunLinux(ip + L"route replace default via " + gateway + L" dev " + device);
 }
