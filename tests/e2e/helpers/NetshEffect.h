@@ -10,7 +10,6 @@
 // did not take.
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace helpers {
@@ -144,7 +143,21 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
 }
 
 // Runs a Linux program to its end, from under Wine (in the scenario's own network namespace).
-inline void RunLinux(const std::wstring& commandLine) { _wsystem((L"start.exe /wait /unix " + commandLine).c_str()); }
+inline void RunLinux(const std::wstring& commandLine) {
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring line = L"start.exe /wait /unix " + commandLine;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW((std::wstring(system) + L"\\start.exe").c_str(), &line[0], nullptr, nullptr, FALSE,
+                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process)) {
+        return;
+    }
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
 
 // What the interface of that Linux name really takes when an address command went through, as Windows would give
 // it: the static address with its mask and the default route, or the lease (an automatic 169.254.x.x address has no

@@ -103,5 +103,10 @@ int main() {
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), printed.data(), static_cast<DWORD>(printed.size()), &written,
                   nullptr);
     }
+    const std::string device = Line(effect, 3);
+    if (code == 0) {
+        helpers::GiveInterfaceTheAddress(helpers::Arguments(), std::wstring(lease.begin(), lease.end()),
+                                         std::wstring(device.begin(), device.end()));
+    }
     return code;
 }

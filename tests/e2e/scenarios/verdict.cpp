@@ -1,17 +1,21 @@
-// After each activation through the companion the user learns whether the profile is in effect: a stand-in netsh
-// in the system folder changes the adapter's registry values as Windows does (or nothing, or leaves an automatic
-// address), and the notice says what the adapter has; a DHCP profile on an adapter already on DHCP is no failure;
+// After each activation through the companion the user learns whether the profile is in effect, on an adapter that
+// is a real interface of the scenario's network namespace: a stand-in netsh in the system folder changes the
+// adapter's registry values as Windows does and gives the interface the address (or leaves it as it was, or leaves
+// an automatic address), and the notice says what the adapter really has; with the interface down the profile is set
+// but not in effect; with the window hidden the tray icon's notification tells it; a DHCP profile on an adapter
+// already on DHCP is no failure;
 // a failed command gives the companion's one box and no notice; execute.log ends with the verdict.
 #include <windows.h>
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/LiveNetwork.h"
 
 using namespace zelta;
 
 namespace {
 
-const std::string kKey = "{5E1A0C00-0001-4E5B-9C1A-1D2E3F405060}";
+constexpr UINT kTrayCallback = WM_USER + 1;  // the tray icon's messages to the main window
 
 std::string Block(int number, const std::string& name, const std::string& use) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
@@ -46,7 +50,8 @@ std::string ApplyAndReadVerdict(e2e::Context& ctx, e2e::Zelta& app, int index, c
         [&] {
             const HWND balloon = app.VisibleBalloon();
             text = balloon ? e2e::WindowText(balloon) : std::string();
-            return (Contains(text, name + " is in effect") || Contains(text, name + " is not in effect")) &&
+            return (Contains(text, name + " is in effect") || Contains(text, name + " is not in effect") ||
+                    Contains(text, name + " is set, but")) &&
                    text.back() == '.';
         },
         timeoutMs);
@@ -57,6 +62,13 @@ std::string ApplyAndReadVerdict(e2e::Context& ctx, e2e::Zelta& app, int index, c
 }  // namespace
 
 E2E_SCENARIO(verdict) {
+    // The adapter is a real interface of the scenario's own network namespace, which Wine's IP helper reports.
+    e2e::RunLinux(ctx, "/usr/sbin/ip link add zv0 type veth peer name zv1");
+    e2e::RunLinux(ctx, "/usr/sbin/ip link set zv1 up");
+    e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 up");
+    std::string kKey;
+    e2e::Check(ctx, e2e::WaitUntil([&] { return !(kKey = e2e::LiveAdapterKey("zv0")).empty(); }, 10000),
+               "the IP helper reports the interface");
     const std::string adapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
     const std::string network =
         "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
@@ -65,7 +77,9 @@ E2E_SCENARIO(verdict) {
     CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
     const std::string effect = e2e::SystemFolder() + "netsh-registry.txt";
-    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\n"));
+    // The commands take effect on the interface too.
+    const std::string live = "apply\r\n192.168.1.57\r\nen\r\nzv0\r\n";
+    CHECK(ctx, e2e::WriteFileBytes(effect, live));
     CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\n" +
                                                                  Block(1, "Office", "user") + Block(2, "Home", "dhcp") +
                                                                  Block(3, "Cafe", "dhcp")));
@@ -92,25 +106,51 @@ E2E_SCENARIO(verdict) {
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "the adapter already takes its address from DHCP"));
     CHECK(ctx, e2e::MessageBoxOfAnotherProcess(app.ProcessId()) == nullptr);
 
-    // Commands that change nothing: not in effect, and why.
-    CHECK(ctx, e2e::WriteFileBytes(effect, "nothing\r\n"));
+    // Windows keeps the values but the interface did not take them: not in effect, with what it really has.
+    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\nen\r\n\r\n"));
     text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
-    CHECK(ctx, Contains(text,
-                        "Office is not in effect: its address still comes from DHCP; the adapter has 0.0.0.0, "
-                        "not 192.168.1.20"));
-    CheckTrayTip(ctx, "Vok Tarvex\nOffice is not in effect (0.0.0.0)");
+    CHECK_EQ(ctx, text, std::string("Office is not in effect: the adapter has 192.168.1.57, not 192.168.1.20."));
+    CheckTrayTip(ctx, "Vok Tarvex\nOffice is not in effect (192.168.1.57)");
+
+    // The cable out: set, but never in effect.
+    CHECK(ctx, e2e::WriteFileBytes(effect, live));
+    e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 down");
+    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 30000);
+    CHECK_EQ(ctx, text,
+             std::string("Home is set, but Local Area Connection is not connected: it takes effect when the adapter "
+                         "connects."));
+    CheckTrayTip(ctx, "Vok Tarvex\nHome is set, not connected");
+    e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 up");
 
     // No DHCP server for an adapter that had a static address: after the wait, the automatic address.
-    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\n"));
+    CHECK(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\nen\r\nzv0\r\n"));
     e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kKey +
                          "\" /v EnableDHCP /t REG_DWORD /d 0");
-    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 60000);
+    text = ApplyAndReadVerdict(ctx, app, 2, "Cafe", 90000);
     CHECK_EQ(ctx, text,
-             std::string("Home is not in effect: no DHCP server answered within 30 s (the adapter has "
+             std::string("Cafe is not in effect: no DHCP server answered within 60 s (the adapter has "
                          "169.254.7.1)."));
-    CheckTrayTip(ctx, "Vok Tarvex\nHome is not in effect (169.254.7.1)");
+    CheckTrayTip(ctx, "Vok Tarvex\nCafe is not in effect (169.254.7.1)");
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""),
-                        "The profile is not in effect: no DHCP server answered within 30 s"));
+                        "The profile is not in effect: no DHCP server answered within 60 s"));
+
+    // From the tray menu with the window hidden: the tray icon's own notification tells it.
+    CHECK(ctx, e2e::WriteFileBytes(effect, live));
+    PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 5000));
+    PostMessageA(app.Main(), kTrayCallback, 1, WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
+    for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {  // Exit, the web site, then Office
+        PostMessageA(menu, WM_KEYDOWN, key, 1);
+        PostMessageA(menu, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    }
+    std::string shown;
+    CHECK(ctx,
+          e2e::WaitUntil([&] { return Contains(shown = e2e::TrayNotificationText(), "Office is in effect"); }, 30000));
+    CHECK(ctx, Contains(shown, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
+    e2e::SaveScreenshot(ctx, "verdict-tray-notification");
+    CHECK(ctx, app.VisibleBalloon() == nullptr);
 
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
