@@ -133,6 +133,10 @@ Verdict JudgeAdapter(CompanionSystem& system, const Expectation& expected, std::
                                           left < kLookIntervalMs ? left : kLookIntervalMs);
             judgement = look();
         }
+        if (!mayWait && judgement.status == Judgement::Status::Awaiting) {
+            judgement.detail =
+                "it was not waited for after the failed command (the adapter has " + judgement.address + ")";
+        }
         judgement = WaitRanOut(judgement);
     }
     const std::uint64_t elapsed = system.clock.NowMs() - start;
@@ -171,8 +175,8 @@ std::string ReportText(const std::string& folder, const std::vector<CommandRecor
         text += "\r\n[" + std::to_string(i + 1) + "] " + record.text + "\r\n";
         switch (record.result.status) {
             case CommandResult::Status::Ended:
-                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " + Seconds(record.elapsedMs) +
-                        "\r\n";
+                text += "    exit code " + ExitCodeText(record.result.exitCode) + " after " +
+                        Seconds(record.elapsedMs) + "\r\n";
                 break;
             case CommandResult::Status::NotStarted:
                 text += "    not started: " + record.result.reason + "\r\n";

@@ -79,14 +79,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     zelta::platform::RestrictDllSearchToSystemFolder();
     const auto window = reinterpret_cast<HWND>(
         static_cast<std::uintptr_t>(zelta::companion::WindowOfParameters(commandLine ? commandLine : "")));
-    const Turn turn;
-    if (!turn.Held()) {
-        ShowError(
-            "Quillet.exe did not run the network commands of the profile: another Quillet.exe was still at work "
-            "after " +
-            std::to_string(kTurnWaitMs / 60000) + " minutes. Apply the profile again once it has ended.");
-        return zelta::companion::kCommandFailed;
-    }
     zelta::platform::Win32FileSystem files;
     CompanionEnvironment environment;
     zelta::platform::Win32CodePages codePages;
@@ -96,12 +88,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     zelta::platform::Win32LiveAdapters liveAdapters;
     zelta::companion::CompanionSystem system{files, environment, codePages, runner, registry, clock, liveAdapters};
     try {
-        const zelta::companion::CompanionResult result = zelta::companion::RunCompanion(system);
-        // With the program closed meanwhile, the verdict is in the report alone.
-        if (result.verdict) {
-            const std::string path = environment.ExecutablePath();
-            (void)zelta::companion::DeliverVerdict(window, path.substr(0, path.find_last_of('\\')),
-                                                   zelta::companion::EncodeVerdict(*result.verdict));
+        zelta::companion::CompanionResult result;
+        {
+            // The turn ends before any message: a box waiting for the user must not hold up the next activation.
+            const Turn turn;
+            if (!turn.Held()) {
+                ShowError(
+                    "Quillet.exe did not run the network commands of the profile: another Quillet.exe was still at "
+                    "work after " +
+                    std::to_string(kTurnWaitMs / 60000) + " minutes. Apply the profile again once it has ended.");
+                return zelta::companion::kCommandFailed;
+            }
+            result = zelta::companion::RunCompanion(system);
+            // With the program closed meanwhile, the verdict is in the report alone.
+            if (result.verdict) {
+                const std::string path = environment.ExecutablePath();
+                (void)zelta::companion::DeliverVerdict(window, path.substr(0, path.find_last_of('\\')),
+                                                       zelta::companion::EncodeVerdict(*result.verdict));
+            }
         }
         if (!result.message.empty()) ShowError(result.message);
         return result.exitCode;
