@@ -149,6 +149,14 @@ inline bool Apply(e2e::Zelta& app, int index) {
 }
 
 // The adapter commands that reached the netsh stand-in of the system folder.
-inline std::size_t NetshLines(const e2e::Context&) { return FileLines(e2e::SystemFolder() + "netsh.log").size(); }
+// What that many activations of the DHCP profiles for "LAN" hand to netsh, in all.
+inline std::vector<std::string> NetshAfter(int activations) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < activations; ++i) {
+        lines.push_back("int ipv4 set address name=\"LAN\" source=dhcp");
+        lines.push_back("int ipv4 set dns name=\"LAN\" source=dhcp");
+    }
+    return lines;
+}
 
 }  // namespace browser_proxy

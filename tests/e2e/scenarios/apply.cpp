@@ -16,23 +16,25 @@ namespace {
 std::string Block(int number, const std::string& name, const std::string& ip, const std::string& use) {
     return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
            "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=" + use + "\r\nuse_dns=" + use +
-           "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+           "proxy_port=\r\nuse_ip=" +
+           use + "\r\nuse_dns=" + use + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
 }
 
 // The ANSI text of the settings file: "é" is byte E9.
 const std::string kFrenchAdapter = "Connexion au r\xE9seau local";
-const std::string kSettings = "[Zelta Settings]\r\n#_profiles=4\r\n" +
-                              Block(1, "Office - Local Area Connection", "192.168.1.20", "user") +
-                              Block(2, "Maison - " + kFrenchAdapter, "0.0.0.0", "dhcp") +
-                              Block(3, "Lab - LAN 50%", "10.0.0.7", "user") +
-                              Block(4, "Trap - LAN", "10.0.0.8 & echo pwned>pwned.txt", "user");
+const std::string kSettings =
+    "[Zelta Settings]\r\n#_profiles=4\r\n" + Block(1, "Office - Local Area Connection", "192.168.1.20", "user") +
+    Block(2, "Maison - " + kFrenchAdapter, "0.0.0.0", "dhcp") + Block(3, "Lab - LAN 50%", "10.0.0.7", "user") +
+    Block(4, "Trap - LAN", "10.0.0.8 & echo pwned>pwned.txt", "user");
 
 std::string StaticLines(const std::string& nic, const std::string& ip) {
     return "netsh int ipv4 set address name=\"" + nic + "\" source=static addr=" + ip +
            " mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1\r\n"
-           "netsh int ipv4 set dns name=\"" + nic + "\" source=static addr=192.168.1.1\r\n"
-           "netsh int ipv4 add dns name=\"" + nic + "\" addr=8.8.4.4 index=2\r\n";
+           "netsh int ipv4 set dns name=\"" +
+           nic +
+           "\" source=static addr=192.168.1.1\r\n"
+           "netsh int ipv4 add dns name=\"" +
+           nic + "\" addr=8.8.4.4 index=2\r\n";
 }
 
 std::string Arguments(const std::string& batchLine) { return batchLine.substr(std::string("netsh ").size()); }
@@ -88,16 +90,16 @@ E2E_SCENARIO(apply) {
 
     // The tray menu's second profile: "Exit", the web site, profile 1, profile 2.
     ChooseTrayEntry(ctx, app, 4);
-    const std::string maisonBatch = "netsh int ipv4 set address name=\"Connexion au r\x82seau local\" source=dhcp\r\n"
-                                    "netsh int ipv4 set dns name=\"Connexion au r\x82seau local\" source=dhcp\r\n";
+    const std::string maisonBatch =
+        "netsh int ipv4 set address name=\"Connexion au r\x82seau local\" source=dhcp\r\n"
+        "netsh int ipv4 set dns name=\"Connexion au r\x82seau local\" source=dhcp\r\n";
     CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(batch).value_or("") == maisonBatch; }, 15000));
     CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), maisonBatch);  // the console code page: E9 -> 82
     // The batch ran in a console of its own and handed the name to netsh with its "é" intact (UTF-8 in the log).
     const std::vector<std::string> maisonArgs = {
         "int ipv4 set address name=\"Connexion au r\xC3\xA9seau local\" source=dhcp",
         "int ipv4 set dns name=\"Connexion au r\xC3\xA9seau local\" source=dhcp"};
-    CHECK(ctx, e2e::WaitUntil([&] { return e2e::FileLines(netshLog).size() >= 2; }, 20000));
-    CHECK(ctx, e2e::FileLines(netshLog) == maisonArgs);
+    e2e::CheckNetshReceived(ctx, maisonArgs, 20000);
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), "Profile Activated: Maison - " + kFrenchAdapter);
     CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Maison"));
     CHECK_EQ(ctx, app.Text(kId_LE_NIC), kFrenchAdapter);
@@ -119,18 +121,17 @@ E2E_SCENARIO(apply) {
     app.Click(kId_Button_ApplyProfile);
     const std::string labBatch = StaticLines("LAN 50%%", "10.0.0.7");
     CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), labBatch);
-    CHECK(ctx, e2e::WaitUntil([&] { return e2e::FileLines(netshLog).size() >= 5; }, 20000));
-    const std::vector<std::string> logged = e2e::FileLines(netshLog);
-    const std::vector<std::string> labLines = e2e::TextLines(StaticLines("LAN 50%", "10.0.0.7"));
-    CHECK(ctx, logged.size() == 5);
-    for (std::size_t i = 0; i < labLines.size() && 2 + i < logged.size(); ++i) {
-        CHECK_EQ(ctx, logged[2 + i], Arguments(labLines[i]));
+    std::vector<std::string> received = maisonArgs;
+    for (const std::string& line : e2e::TextLines(StaticLines("LAN 50%", "10.0.0.7"))) {
+        received.push_back(Arguments(line));
     }
+    e2e::CheckNetshReceived(ctx, received, 20000);
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Lab - LAN 50%"));
     CHECK(ctx, !app.Enabled(kId_Button_ApplyProfile));
     const auto settingsNow = e2e::ReadFileBytes(ini).value_or("");
     CHECK(ctx, settingsNow.find("last_pai=3\r\n") != std::string::npos);
-    CHECK(ctx, settingsNow.find("profile_applied=1") == settingsNow.find("profile_applied=", settingsNow.find("[Profile3]")));
+    CHECK(ctx, settingsNow.find("profile_applied=1") ==
+                   settingsNow.find("profile_applied=", settingsNow.find("[Profile3]")));
 
     // A stored address that would smuggle in a second command: refused, nothing written or started.
     app.ClickBarItem(kId_XPBar_Profiles, 3);
@@ -150,7 +151,8 @@ E2E_SCENARIO(apply) {
     CHECK(ctx, e2e::PlaceHelper(ctx, "Quillet.exe", ctx.appDir));
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.Click(kId_Button_ApplyProfile);
-    CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"), StaticLines("Local Area Connection", "192.168.1.20"));
+    CHECK_EQ(ctx, e2e::ReadFileBytes(batch).value_or("<missing>"),
+             StaticLines("Local Area Connection", "192.168.1.20"));
     CHECK(ctx, e2e::WaitUntil([&] { return !e2e::FileLines(ctx.appDir + "Quillet.start.log").empty(); }, 20000));
     const auto starts = e2e::FileLines(ctx.appDir + "Quillet.start.log");
     const std::string systemFolder = e2e::SystemFolder();
@@ -158,7 +160,9 @@ E2E_SCENARIO(apply) {
     if (!starts.empty())
         CHECK_EQ(ctx, starts[0], "folder=" + systemFolder.substr(0, systemFolder.size() - 1) + " show=0");
     CHECK(ctx, e2e::FileLines(ctx.appDir + "Quillet.log") == std::vector<std::string>{""});
-    CHECK(ctx, e2e::FileLines(netshLog).size() == 5);
+    e2e::CheckStaysFalse(
+        ctx, [&] { return e2e::FileLines(netshLog).size() > received.size(); }, 3000,
+        "no command reached netsh: the stand-in companion runs none");
     // One ping console per activation, each left open for the user.
     CHECK(ctx, e2e::WaitUntil([&] { return PingConsoles(app).size() == 3; }, 20000));
 

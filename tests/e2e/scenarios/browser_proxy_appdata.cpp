@@ -75,7 +75,7 @@ E2E_SCENARIO(browser_proxy_appdata) {
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
     CHECK(ctx, e2e::ReadFileBytes(oldPrefs) == kPrefsBefore);
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 2; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(1), 30000);
     CHECK(ctx, e2e::WaitUntil([&] { return FileLines(kFirefoxLog).size() == 2; }, 20000));
     const auto starts = FileLines(kFirefoxLog);
     if (starts.size() == 2) CHECK_EQ(ctx, starts[1], "started " + kMakerAddress);
@@ -85,7 +85,7 @@ E2E_SCENARIO(browser_proxy_appdata) {
     CHECK(ctx, EndProcesses("firefox.exe"));
     CHECK(ctx, e2e::WaitUntil([&] { return DeleteFileA((kFirefoxFolder + "firefox.exe").c_str()) != FALSE; }, 10000));
     CHECK(ctx, Apply(app, 1));
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 4; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(2), 30000);
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.8:8081"));
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);

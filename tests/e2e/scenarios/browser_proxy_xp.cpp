@@ -68,7 +68,7 @@ E2E_SCENARIO(browser_proxy_xp) {
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK_EQ(ctx, StoredShape("ProxyEnable"), std::string("type 4, 4 bytes"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 2; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(1), 30000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     const auto starts = FileLines(kFirefoxLog);
     CHECK(ctx, starts.size() == 2);
@@ -78,7 +78,7 @@ E2E_SCENARIO(browser_proxy_xp) {
 
     // A proxy profile without the permission to close browsers: the commands run, nothing of the proxy changes.
     CHECK(ctx, Apply(app, 1));
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 4; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(2), 30000);
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.1:8080"));
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
@@ -89,7 +89,7 @@ E2E_SCENARIO(browser_proxy_xp) {
     // the proxy address stays for the next time, and no browser is started.
     CHECK(ctx, EndProcesses("firefox.exe"));
     CHECK(ctx, Apply(app, 2));
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 6; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(3), 30000);
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x0"));
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.1:8080"));
     std::string prefsOff = kPrefsAfter;

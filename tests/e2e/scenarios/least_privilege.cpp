@@ -92,7 +92,6 @@ E2E_SCENARIO(least_privilege) {
     }
     CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=2\r\n" +
                                             Block(1, "Office - Local Area Connection", "192.168.1.20") +
                                             Block(2, "Home - Local Area Connection", "192.168.1.30")));
@@ -108,7 +107,12 @@ E2E_SCENARIO(least_privilege) {
           e2e::WaitUntil(
               [&] { return Contains(e2e::ReadFileBytes(log).value_or(""), "3 of 3 commands succeeded, 0 failed."); },
               30000));
-    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+    const std::string nic = " name=\"Local Area Connection\" ";
+    const std::vector<std::string> officeLines = {
+        "int ipv4 set address" + nic +
+            "source=static addr=192.168.1.20 mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
+        "int ipv4 set dns" + nic + "source=static addr=192.168.1.1", "int ipv4 add dns" + nic + "addr=8.8.4.4 index=2"};
+    e2e::CheckNetshReceived(ctx, officeLines, 10000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     CHECK(ctx, !e2e::FileExists(elsewhere + "execute.bat") && !e2e::FileExists(elsewhere + "execute.log"));
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
@@ -149,7 +153,7 @@ E2E_SCENARIO(least_privilege) {
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
     CHECK(ctx, !Contains(e2e::WindowText(app.Main()), "Home"));
     CHECK(ctx, app.Enabled(kId_Button_ApplyProfile));
-    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+    e2e::CheckNetshReceived(ctx, officeLines, 0);
 
     // Hidden to the tray, then started again: the running instance shows its window, the second start ends.
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

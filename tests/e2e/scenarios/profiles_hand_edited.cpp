@@ -65,6 +65,7 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
                  "Vok Tarvex|Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks.");
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
+    app.CheckRunsOn("after refusing to write the file");
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
 }
@@ -112,7 +113,8 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
         CHECK(ctx, report.has_value());
         if (report) CHECK_EQ(ctx, *report, "Vok Tarvex|Unable to write to " + ini + ".");
         CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
-        // The program runs on.
+        // The program runs on: it answers, and the box it greys still follows the click.
+        app.CheckRunsOn("after the error report");
         app.Click(kId_CB_UseIP);
         CHECK(ctx, !app.Enabled(kId_IPA_IP));
         app.Close();

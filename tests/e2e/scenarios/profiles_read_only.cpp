@@ -24,7 +24,8 @@ E2E_SCENARIO(profiles_read_only) {
     if (report) CHECK_EQ(ctx, *report, "Vok Tarvex|Unable to write to " + ini + ".");
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
 
-    // The program runs on.
+    // The program runs on: it answers, and the box it greys still follows the click.
+    app.CheckRunsOn("after the error report");
     app.Click(kId_CB_UseIP);
     CHECK(ctx, !app.Enabled(kId_IPA_IP));
     app.Close();
