@@ -74,9 +74,10 @@ struct ProfileList : ::testing::Test {
     void SaveNamed(const std::string& name) { Save(Named(name, "LAN")); }
     std::vector<int> TrayNumbers() {
         std::vector<int> numbers;
-        for (int at = TrayMenu::kFixedEntries; at < app.main.trayMenu.Count(); ++at) {
+        // "Exit", the web site and two separators come first; profile n shows picture n + 2.
+        for (int at = 4; at < app.main.trayMenu.Count(); ++at) {
             numbers.push_back(app.main.trayMenu.Number(at));
-            EXPECT_EQ(app.main.trayMenu.At(at).picture, TrayMenu::ProfilePicture(numbers.back()));
+            EXPECT_EQ(app.main.trayMenu.At(at).picture, numbers.back() + 2);
         }
         return numbers;
     }
@@ -88,8 +89,19 @@ struct ProfileList : ::testing::Test {
     std::vector<std::string> Notices() { return app.notifier.Messages(); }
 };
 
-const Editor kOffice{"Office", "Local Area Connection", "192.168.10.25", "255.255.255.0", "192.168.10.1",
-                     "192.168.10.2", "0.0.0.0", "192.168.10.5", "3128", true, true, true, false};
+const Editor kOffice{"Office",
+                     "Local Area Connection",
+                     "192.168.10.25",
+                     "255.255.255.0",
+                     "192.168.10.1",
+                     "192.168.10.2",
+                     "0.0.0.0",
+                     "192.168.10.5",
+                     "3128",
+                     true,
+                     true,
+                     true,
+                     false};
 Editor Named(const std::string& name, const std::string& nic) {
     Editor editor;
     editor.name = name;
@@ -106,8 +118,8 @@ TEST_F(ProfileList, TwoSavesAndAnActivationGiveTheDocumentedFileByteForByte) {
     RecordAppliedProfile(settings, 2, s.LastAppliedNumber);
     EXPECT_EQ(File(), kTwoProfiles);
     EXPECT_EQ(app.files.replaceCalls, 3);  // one replacement per save, one for the activation
-    EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"Office - Local Area Connection",
-                                                        "Home - Wireless Network Connection"}));
+    EXPECT_EQ(ListCaptions(),
+              (std::vector<std::string>{"Office - Local Area Connection", "Home - Wireless Network Connection"}));
     EXPECT_EQ(TrayNumbers(), (std::vector<int>{1, 2}));
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 2 / 20");
     EXPECT_TRUE(Notices().empty());  // no profile was loaded in this run
@@ -128,8 +140,8 @@ TEST_F(ProfileList, ThreeSavesAndOneActivationMake45LinesWithLastPaiOnLineThree)
 
 TEST_F(ProfileList, StartUpFillsTheListTheTrayAndTheLabel) {
     Start(kTwoProfiles);
-    EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"Office - Local Area Connection",
-                                                        "Home - Wireless Network Connection"}));
+    EXPECT_EQ(ListCaptions(),
+              (std::vector<std::string>{"Office - Local Area Connection", "Home - Wireless Network Connection"}));
     EXPECT_EQ(f.XPBar_Profiles.Item(1).hint, "Home - Wireless Network Connection");
     ASSERT_EQ(app.main.trayMenu.Count(), 6);
     EXPECT_TRUE(app.main.trayMenu.At(4).enabled);
@@ -144,7 +156,7 @@ TEST_F(ProfileList, StartUpFillsTheListTheTrayAndTheLabel) {
 TEST_F(ProfileList, StartUpWithoutAFileShowsNothing) {
     Start();
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
-    EXPECT_EQ(app.main.trayMenu.Count(), TrayMenu::kFixedEntries);
+    EXPECT_EQ(app.main.trayMenu.Count(), 4);
     EXPECT_EQ(s.LastAppliedNumber, 0);
     EXPECT_EQ(f.L_ProfileActivated.Text(), "");
 }
@@ -352,7 +364,7 @@ TEST_F(ProfileList, SaveRefusesAnAddressWindowsWouldRefuseAndWarnsOfAFarGateway)
         f.IPA_SM.SetText(mask);
         f.IPA_GW.SetText(gateway);
         f.Button_Save.Click();
-        EXPECT_EQ(File() != before && SettingsFile(app.platform).ReadText("Profile1", "IP") == ip, stored);
+        EXPECT_EQ(File() != before && File().find("\r\nIP=" + std::string(ip) + "\r\n") != std::string::npos, stored);
         EXPECT_EQ(Notices().back(), notice);
     }
 }
@@ -407,7 +419,7 @@ TEST_F(ProfileList, DeletingTheLastAndThenTheOnlyProfile) {
     f.Button_Delete.Click();
     EXPECT_EQ(File(), "[Zelta Settings]\r\n#_profiles=0\r\n");
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
-    EXPECT_EQ(app.main.trayMenu.Count(), TrayMenu::kFixedEntries);
+    EXPECT_EQ(app.main.trayMenu.Count(), 4);
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 0 / 20");
 }
 
@@ -477,8 +489,9 @@ TEST_F(ProfileList, FailedDeletionsChangeNothing) {
         f.Button_Delete.Click();
         FAIL() << "a missing file was deleted from";
     } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". "
-                                   "The system cannot find the file specified");
+        EXPECT_STREQ(error.what(),
+                     "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". "
+                     "The system cannot find the file specified");
     }
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
 }

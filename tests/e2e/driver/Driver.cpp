@@ -62,6 +62,15 @@ void Check(Context& ctx, bool ok, const std::string& what) {
     std::fflush(stdout);
 }
 
+void SetUp(Context& ctx, bool ok, const std::string& what) {
+    if (!ok) {
+        Check(ctx, false, "set up: " + what);
+        return;
+    }
+    std::printf("     set up: %s\n", what.c_str());
+    std::fflush(stdout);
+}
+
 void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what) {
     const bool ok = actual == expected;
     Check(ctx, ok,
@@ -304,7 +313,7 @@ int RunAndWait(const std::string& commandLine, int timeoutMs) {
 
 void RegAdd(Context& ctx, const std::string& arguments) {
     const int code = RunAndWait("reg.exe add " + arguments + " /f", 30000);
-    Check(ctx, code == 0, "registry prepared: reg add " + arguments);
+    SetUp(ctx, code == 0, "registry prepared: reg add " + arguments);
 }
 
 std::string RegQuery(const std::string& key, const std::string& value) {
@@ -364,7 +373,7 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     const std::string path = (name.find(':') != std::string::npos) ? name : ctx.artifactsDir + name + ".bmp";
-    Check(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
+    SetUp(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
     return path;
 }
 
@@ -562,6 +571,32 @@ HWND Zelta::VisibleBalloon() const {
         }
     }
     return nullptr;
+}
+
+void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
+    std::string shown = "<none>";
+    const bool seen = WaitUntil(
+        [&] {
+            const HWND balloon = VisibleBalloon();
+            if (balloon) shown = WindowText(balloon);
+            return balloon && shown == expected;
+        },
+        timeoutMs);
+    Check(ctx_, seen, "the notice \"" + expected + "\" is shown" + (seen ? "" : ": it is \"" + shown + "\""));
+}
+
+void Zelta::ChooseTrayEntry(int nth) {
+    constexpr UINT kTrayCallback = WM_USER + 1;
+    auto key = [](HWND window, WPARAM code) {
+        PostMessageA(window, WM_KEYDOWN, code, 1);
+        PostMessageA(window, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+    };
+    PostMessageA(main_, kTrayCallback, 1, WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, 10000);
+    if (!Reported(menu, "tray menu")) return;
+    for (int i = 0; i < nth; ++i) key(menu, VK_DOWN);
+    key(menu, VK_RETURN);
 }
 
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {

@@ -35,6 +35,10 @@ ScenarioFn FindScenario(const std::string& name);
 void Check(Context& ctx, bool ok, const std::string& what);
 void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what);
 #define CHECK(ctx, condition) e2e::Check(ctx, (condition), #condition)
+// A step of the scenario's own preparation (a file written, a stand-in placed): its failure fails the scenario,
+// its success is no check, so that a scenario that only prepares still "made no check".
+void SetUp(Context& ctx, bool ok, const std::string& what);
+#define SETUP(ctx, condition) e2e::SetUp(ctx, (condition), #condition)
 #define CHECK_EQ(ctx, actual, expected) e2e::CheckEq(ctx, (actual), (expected), #actual)
 
 // Polls the condition until it holds or the deadline passes.
@@ -143,6 +147,11 @@ public:
     HWND FindProcessWindow(const char* className) const;
     // The program's visible balloon notice (its hint tooltip is no balloon), or nullptr.
     HWND VisibleBalloon() const;
+    // Waits for the balloon notice with exactly that text; a check naming what was shown instead.
+    void CheckNotice(const std::string& expected, int timeoutMs);
+    // Opens the tray icon's popup menu as the shell asks for it and chooses its nth entry that is not a
+    // separator (1 is "Exit") by keyboard; a menu that does not open fails a check.
+    void ChooseTrayEntry(int nth);
     // Waits for the general error report, returns its text and closes it.
     std::optional<std::string> TakeErrorReport(int timeoutMs);
     void Close();

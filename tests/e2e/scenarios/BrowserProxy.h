@@ -13,6 +13,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 namespace browser_proxy {
 
@@ -117,25 +118,16 @@ inline std::string StoredShape(const std::string& value) {
     return "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes";
 }
 
-struct Profile {
-    std::string name;  // "profile - adapter"
-    std::string proxyIp;
-    std::string proxyPort;
-    std::string useProxy;
-    std::string killBrowsers;
-};
-
-// A settings file of DHCP profiles that differ in their proxy keys only.
-inline std::string SettingsFile(const std::vector<Profile>& profiles) {
-    std::string text = "[Zelta Settings]\r\n#_profiles=" + std::to_string(profiles.size()) + "\r\n";
-    for (std::size_t i = 0; i < profiles.size(); ++i) {
-        const Profile& p = profiles[i];
-        text += "[Profile" + std::to_string(i + 1) + "]\r\nprofile_name=" + p.name +
-                "\r\nIP=0.0.0.0\r\nSM=0.0.0.0\r\nGW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=" + p.proxyIp +
-                "\r\nproxy_port=" + p.proxyPort + "\r\nuse_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=" + p.useProxy +
-                "\r\nkill_browsers=" + p.killBrowsers + "\r\nprofile_applied=0\r\n";
-    }
-    return text;
+// A DHCP profile that differs from the others in its proxy keys only.
+inline e2e::StoredProfile ProxyProfile(const std::string& name, const std::string& proxyIp, const std::string& port,
+                                       const std::string& useProxy, const std::string& killBrowsers) {
+    e2e::StoredProfile p(name, "0.0.0.0", "dhcp");
+    p.sm = p.gw = p.dns1 = p.dns2 = "0.0.0.0";
+    p.proxyIp = proxyIp;
+    p.proxyPort = port;
+    p.useProxy = useProxy;
+    p.killBrowsers = killBrowsers;
+    return p;
 }
 
 // Loads the profile into the editor and applies it with the Apply button; true when no error report came up.
@@ -148,14 +140,10 @@ inline bool Apply(e2e::Zelta& app, int index) {
     return false;
 }
 
-// The adapter commands that reached the netsh stand-in of the system folder.
 // What that many activations of the DHCP profiles for "LAN" hand to netsh, in all.
 inline std::vector<std::string> NetshAfter(int activations) {
     std::vector<std::string> lines;
-    for (int i = 0; i < activations; ++i) {
-        lines.push_back("int ipv4 set address name=\"LAN\" source=dhcp");
-        lines.push_back("int ipv4 set dns name=\"LAN\" source=dhcp");
-    }
+    for (int i = 0; i < activations; ++i) lines = e2e::Joined(lines, e2e::DhcpArguments("LAN"));
     return lines;
 }
 

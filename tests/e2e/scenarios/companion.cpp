@@ -123,11 +123,11 @@ void CheckNoConsoleAppeared(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
 E2E_SCENARIO(companion) {
     CheckTheWatchSeesConsoles(ctx);
 
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     // One beside the companion too, as a download might leave it: never run.
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
     const std::string log = ctx.appDir + "execute.log";
     const std::string netshLog = e2e::SystemFolder() + "netsh.log";
 
@@ -154,7 +154,7 @@ E2E_SCENARIO(companion) {
 
     // netsh fails on the first DNS command: the others still run, one message box names it and what netsh said.
     {
-        CHECK(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
+        SETUP(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
         CHECK(ctx, DeleteFileA(netshLog.c_str()) != FALSE);
         e2e::ConsoleWatch watch;
         const Run run = StartCompanion(ctx);

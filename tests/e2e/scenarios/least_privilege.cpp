@@ -11,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
@@ -18,12 +19,6 @@ namespace {
 
 // Planted where a download or another user could leave them; any of them that runs writes <name>.log beside itself.
 const char* const kPlanted[] = {"netsh", "cmd", "notepad", "rundll32", "ping", "ipconfig"};
-
-std::string Block(int number, const std::string& name, const std::string& ip) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
-           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -84,17 +79,16 @@ E2E_SCENARIO(least_privilege) {
 
     const std::string ini = ctx.appDir + "Zelta.ini";
     const std::string elsewhere = ctx.appDir + "..\\started-in\\";
-    CHECK(ctx, CreateDirectoryA(elsewhere.c_str(), nullptr) != FALSE);
+    SETUP(ctx, CreateDirectoryA(elsewhere.c_str(), nullptr) != FALSE);
     const std::vector<std::string> plantedFolders{ctx.appDir, elsewhere};
     for (const std::string& folder : plantedFolders) {
         for (const char* name : kPlanted)
-            CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
+            SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
     }
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=2\r\n" +
-                                            Block(1, "Office - Local Area Connection", "192.168.1.20") +
-                                            Block(2, "Home - Local Area Connection", "192.168.1.30")));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({{"Office - Local Area Connection"},
+                                                           {"Home - Local Area Connection", "192.168.1.30"}})));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
     if (!app.Started()) return;
@@ -107,11 +101,7 @@ E2E_SCENARIO(least_privilege) {
           e2e::WaitUntil(
               [&] { return Contains(e2e::ReadFileBytes(log).value_or(""), "3 of 3 commands succeeded, 0 failed."); },
               30000));
-    const std::string nic = " name=\"Local Area Connection\" ";
-    const std::vector<std::string> officeLines = {
-        "int ipv4 set address" + nic +
-            "source=static addr=192.168.1.20 mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
-        "int ipv4 set dns" + nic + "source=static addr=192.168.1.1", "int ipv4 add dns" + nic + "addr=8.8.4.4 index=2"};
+    const std::vector<std::string> officeLines = e2e::StaticArguments("Local Area Connection");
     e2e::CheckNetshReceived(ctx, officeLines, 10000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     CHECK(ctx, !e2e::FileExists(elsewhere + "execute.bat") && !e2e::FileExists(elsewhere + "execute.log"));
@@ -137,7 +127,7 @@ E2E_SCENARIO(least_privilege) {
     e2e::Check(ctx, ran.empty(), "no planted stand-in ran:" + ranText);
 
     // A companion that cannot be started: the error, and nothing recorded.
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
     const std::string settingsBefore = e2e::ReadFileBytes(ini).value_or("");
     app.ClickBarItem(kId_XPBar_Profiles, 1);
     app.PostClick(kId_Button_ApplyProfile);

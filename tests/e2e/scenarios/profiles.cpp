@@ -16,8 +16,9 @@ std::string Lines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> Block(int number, const std::string& name, const std::vector<std::string>& values) {
-    static const char* const kKeys[] = {"IP", "SM", "GW", "DNS1", "DNS2", "proxy_IP", "proxy_port", "use_ip",
-                                        "use_dns", "use_proxy", "kill_browsers", "profile_applied"};
+    static const char* const kKeys[] = {
+        "IP",         "SM",     "GW",      "DNS1",      "DNS2",          "proxy_IP",
+        "proxy_port", "use_ip", "use_dns", "use_proxy", "kill_browsers", "profile_applied"};
     std::vector<std::string> lines{"[Profile" + std::to_string(number) + "]", "profile_name=" + name};
     for (std::size_t i = 0; i < values.size(); ++i) lines.push_back(std::string(kKeys[i]) + "=" + values[i]);
     return lines;
@@ -29,9 +30,18 @@ std::string SettingsFile(const std::vector<std::string>& header, const std::vect
     return Lines(all);
 }
 
-const std::vector<std::string> kOffice = {"192.168.10.25", "255.255.255.0", "192.168.10.1", "192.168.10.2", "0.0.0.0",
-                                          "192.168.10.5",  "3128",          "user",         "user",         "1",
-                                          "0",             "0"};
+const std::vector<std::string> kOffice = {"192.168.10.25",
+                                          "255.255.255.0",
+                                          "192.168.10.1",
+                                          "192.168.10.2",
+                                          "0.0.0.0",
+                                          "192.168.10.5",
+                                          "3128",
+                                          "user",
+                                          "user",
+                                          "1",
+                                          "0",
+                                          "0"};
 const std::vector<std::string> kHome = {"0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0",
                                         "",        "dhcp",    "dhcp",    "0",       "0",       "1"};
 std::vector<std::string> Lab(const std::string& port) {
@@ -43,17 +53,18 @@ std::vector<std::string> Lab(const std::string& port) {
 
 E2E_SCENARIO(profiles) {
     const std::string ini = ctx.appDir + "Zelta.ini";
-    e2e::WriteFileBytes(ini, SettingsFile({"[Zelta Settings]", "#_profiles=3", "last_pai=2"},
-                                          {Block(1, "Office - Local Area Connection", kOffice),
-                                           Block(2, "Home - Wireless Network Connection", kHome),
-                                           Block(3, "Lab - Local Area Connection", Lab("8080"))}));
+    SETUP(ctx, e2e::WriteFileBytes(ini, SettingsFile({"[Zelta Settings]", "#_profiles=3", "last_pai=2"},
+                                                     {Block(1, "Office - Local Area Connection", kOffice),
+                                                      Block(2, "Home - Wireless Network Connection", kHome),
+                                                      Block(3, "Lab - Local Area Connection", Lab("8080"))})));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
 
     const auto items = app.BarItems(kId_XPBar_Profiles);
     CHECK(ctx, items.size() == 3);
     if (items.size() == 3) CHECK_EQ(ctx, items[1], std::string("Home - Wireless Network Connection"));
-    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Home - Wireless Network Connection"));
+    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated),
+             std::string("Profile Activated: Home - Wireless Network Connection"));
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 3 / 20"));
 
     // The third item loads Profile3 into every field.
@@ -74,8 +85,8 @@ E2E_SCENARIO(profiles) {
 
     // The applied profile can be neither saved over nor deleted straight after loading.
     app.ClickBarItem(kId_XPBar_Profiles, 1);
-    CHECK(ctx, !app.Enabled(kId_Button_Save) && !app.Enabled(kId_Button_Delete) &&
-                   !app.Enabled(kId_Button_ApplyProfile));
+    CHECK(ctx,
+          !app.Enabled(kId_Button_Save) && !app.Enabled(kId_Button_Delete) && !app.Enabled(kId_Button_ApplyProfile));
 
     // Overwrite in place: same name, another port.
     app.ClickBarItem(kId_XPBar_Profiles, 2);
@@ -93,7 +104,7 @@ E2E_SCENARIO(profiles) {
     app.Click(kId_Button_Save);
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 4);
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 4 / 20"));
-    CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 5000));
+    app.CheckNotice("Profile was saved !", 5000);
 
     // Deleting profile 1 renumbers the rest; the applied profile keeps its mark under its new number.
     app.ClickBarItem(kId_XPBar_Profiles, 0);

@@ -23,7 +23,7 @@ const std::string kCafe = "Caf\xC3\xA9 - Local Area Connection";
 const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
 
 void Utf8File(e2e::Context& ctx, const std::string& ini) {
-    CHECK(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_Profiles);
@@ -51,7 +51,7 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
 // "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
 void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
     const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
@@ -71,7 +71,7 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
 }
 
 void HugeCount(e2e::Context& ctx, const std::string& ini) {
-    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
     e2e::Zelta app(ctx);  // waits for the window with its own deadline
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
@@ -99,7 +99,7 @@ private:
 
 void LockedFile(e2e::Context& ctx, const std::string& ini) {
     const std::string content = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "");
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
     {
         Lock lock(ini);
         CHECK(ctx, lock.Held());

@@ -11,8 +11,8 @@ E2E_SCENARIO(profiles_read_only) {
         "IP=192.168.10.25\r\nSM=255.255.255.0\r\nGW=192.168.10.1\r\nDNS1=192.168.10.2\r\nDNS2=0.0.0.0\r\n"
         "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
         "profile_applied=0\r\n";
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
-    CHECK(ctx, e2e::SetReadOnly(ini, true));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::SetReadOnly(ini, true));
 
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
