@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/Driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <map>
@@ -309,6 +310,21 @@ int RunAndWait(const std::string& commandLine, int timeoutMs) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return static_cast<int>(code);
+}
+
+std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
+            ids.push_back(entry.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return ids;
 }
 
 void RegAdd(Context& ctx, const std::string& arguments) {

@@ -75,6 +75,8 @@ void CheckNetshReceived(Context& ctx, const std::vector<std::string>& expected, 
 void CheckStaysFalse(Context& ctx, const std::function<bool()>& condition, int windowMs, const std::string& what);
 // Starts a command line and waits for it; its exit code, or -1 when it did not start or end in time.
 int RunAndWait(const std::string& commandLine, int timeoutMs);
+// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
+std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt);
 // Wine's reg.exe: prepares registry keys and values as an administrator would.
 void RegAdd(Context& ctx, const std::string& arguments);
 std::string RegQuery(const std::string& key, const std::string& value);

@@ -31,21 +31,7 @@ inline void MakeFolders(const std::string& path) {
 
 using e2e::FileLines;
 
-// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
-inline std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt) {
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return ids;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
-            ids.push_back(entry.th32ProcessID);
-        }
-    }
-    CloseHandle(snapshot);
-    return ids;
-}
+using e2e::RunningProcesses;
 
 // Ends every process of that name and waits until each has ended.
 inline bool EndProcesses(const std::string& exeName) {

@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/CommandRunner_win32.h"
 #include "tests/e2e/driver/ConsoleWatch.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -191,4 +192,21 @@ E2E_SCENARIO(companion) {
         CloseHandle(run.process);
     }
     CHECK(ctx, !e2e::FileExists(ctx.appDir + "netsh.log"));  // the planted one never ran
+
+    // The runner's bound (the companion gives each command 120 s; here 3 s): a command that never ends, and has
+    // started two processes of its own, is ended at the bound together with them.
+    {
+        const std::string folder = ctx.appDir + "hangs\\";
+        SETUP(ctx, CreateDirectoryA(folder.c_str(), nullptr));
+        SETUP(ctx, e2e::PlaceHelper(ctx, "firefox.exe", folder));
+        zelta::platform::Win32CommandRunner runner;
+        const auto result = runner.Run(folder + "firefox.exe", "firefox.exe --with-children", 3000);
+        CHECK(ctx, result.status == zelta::platform::CommandResult::Status::TimedOut);
+        // It had started its children before it logged its start.
+        CHECK(ctx, e2e::FileLines(folder + "firefox.log") == std::vector<std::string>{"started --with-children"});
+        std::size_t running = 0;
+        e2e::Check(ctx,
+                   e2e::WaitUntil([&] { return (running = e2e::RunningProcesses("firefox.exe").size()) == 0; }, 10000),
+                   "the command and the processes it started have ended: " + std::to_string(running) + " left");
+    }
 }

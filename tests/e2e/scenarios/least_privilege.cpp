@@ -1,6 +1,7 @@
 // Who runs what, with which rights and from where: the manifests of both programs as built; a start from another
-// working folder (as from the Run key) with stand-ins for the system's programs planted in the program folder and
-// in that working folder: an activation and every launcher button run only the system's own, and the batch and
+// working folder (as from the Run key) with stand-ins for the system's programs and DLLs planted in the program
+// folder and in that working folder: an activation and every launcher button run only the system's own programs,
+// neither program loads a planted DLL, and the batch and
 // its log stay beside the program; a companion that cannot be started is reported and nothing is recorded; a
 // second start shows the running instance's window and ends.
 #include <windows.h>
@@ -44,25 +45,18 @@ int WindowsTitled(const e2e::Zelta& app, const std::string& prefix) {
     return search.count;
 }
 
-int ProcessesNamed(const char* exeName) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    int count = 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
+// DLLs the programs load once they run, and DLLs that the system's own load by name for them.
+const char* const kPlantedDlls[] = {"msimg32", "wininet", "uxtheme", "version", "dwmapi", "cryptbase"};
 
-// The planted stand-ins that ran, by their log.
+// The planted stand-ins that ran, by their log, and the planted DLLs that were loaded, by their mark.
 std::vector<std::string> PlantedThatRan(const std::vector<std::string>& folders) {
     std::vector<std::string> ran;
     for (const std::string& folder : folders) {
         for (const char* name : kPlanted) {
             if (e2e::FileExists(folder + name + ".log")) ran.push_back(folder + name + ".exe");
+        }
+        for (const char* name : kPlantedDlls) {
+            if (e2e::FileExists(folder + name + ".dll.loaded")) ran.push_back(folder + name + ".dll");
         }
     }
     return ran;
@@ -84,6 +78,8 @@ E2E_SCENARIO(least_privilege) {
     for (const std::string& folder : plantedFolders) {
         for (const char* name : kPlanted)
             SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
+        for (const char* name : kPlantedDlls)
+            SETUP(ctx, e2e::PlaceHelper(ctx, "planted.dll", folder, name + std::string(".dll")));
     }
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
@@ -124,7 +120,7 @@ E2E_SCENARIO(least_privilege) {
     const auto ran = PlantedThatRan(plantedFolders);
     std::string ranText;
     for (const std::string& path : ran) ranText += " " + path;
-    e2e::Check(ctx, ran.empty(), "no planted stand-in ran:" + ranText);
+    e2e::Check(ctx, ran.empty(), "no planted stand-in ran and no planted DLL was loaded:" + ranText);
 
     // A companion that cannot be started: the error, and nothing recorded.
     SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
@@ -150,7 +146,7 @@ E2E_SCENARIO(least_privilege) {
     CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 10000));
     CHECK_EQ(ctx, std::to_string(e2e::RunAndWait("\"" + ctx.appDir + "Zelta.exe\"", 20000)), "0");
     CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
-    CHECK_EQ(ctx, std::to_string(ProcessesNamed("Zelta.exe")), "1");
+    CHECK_EQ(ctx, std::to_string(e2e::RunningProcesses("Zelta.exe").size()), "1");
 
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));

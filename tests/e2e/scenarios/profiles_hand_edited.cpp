@@ -1,7 +1,8 @@
 // Settings files that a user edited or holds open: a file saved as UTF-8 with a byte-order mark is listed and
 // written back in UTF-8, mark included, and one holding a character ANSI lacks is never written; a count of 100000
 // lists 20 profiles and the window appears at once; a file another program holds locked shows no profile, a save
-// reports "Unable to write to <path>" and the file stays.
+// reports "Unable to write to <path>" and the file stays; a file another program holds open for a moment is
+// saved once it lets go.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -80,11 +81,12 @@ void HugeCount(e2e::Context& ctx, const std::string& ini) {
     CHECK(ctx, app.WaitForExit(10000));
 }
 
-// The file open in another program that shares it with nobody.
+// The file open in another program: one that shares it with nobody, or one that lets others read and write it
+// but not rename over it (an editor or a virus scanner).
 class Lock {
 public:
-    explicit Lock(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    explicit Lock(const std::string& path, DWORD share = 0)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~Lock() {
         if (Held()) CloseHandle(handle_);
@@ -92,6 +94,10 @@ public:
     Lock(const Lock&) = delete;
     Lock& operator=(const Lock&) = delete;
     bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_;
@@ -123,6 +129,30 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
 }
 
+// Held open by another program for a moment while a save replaces it: the save waits for it and succeeds.
+void HeldFile(e2e::Context& ctx, const std::string& ini) {
+    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "")));
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    app.SetText(kId_LE_Port, "8080");
+    Lock lock(ini, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    // The hold is real: nothing can be renamed over the file while it lasts.
+    const std::string probe = ini + ".probe";
+    SETUP(ctx, lock.Held() && e2e::WriteFileBytes(probe, "probe"));
+    CHECK(ctx, !MoveFileExA(probe.c_str(), ini.c_str(), MOVEFILE_REPLACE_EXISTING));
+    DeleteFileA(probe.c_str());
+    app.PostClick(kId_Button_Save);
+    Sleep(1000);  // how long the other program holds the file: part of the setting, not a wait for the program
+    lock.Release();
+    const std::string saved = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "8080");
+    CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(ini).value_or("") == saved; }, 10000));
+    CHECK(ctx, !app.TakeErrorReport(0).has_value());
+    app.CheckRunsOn("after saving over the held file");
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
+}
+
 }  // namespace
 
 E2E_SCENARIO(profiles_hand_edited) {
@@ -131,4 +161,5 @@ E2E_SCENARIO(profiles_hand_edited) {
     Utf8BeyondAnsi(ctx, ini);
     HugeCount(ctx, ini);
     LockedFile(ctx, ini);
+    HeldFile(ctx, ini);
 }
