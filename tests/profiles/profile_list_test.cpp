@@ -89,19 +89,8 @@ struct ProfileList : ::testing::Test {
     std::vector<std::string> Notices() { return app.notifier.Messages(); }
 };
 
-const Editor kOffice{"Office",
-                     "Local Area Connection",
-                     "192.168.10.25",
-                     "255.255.255.0",
-                     "192.168.10.1",
-                     "192.168.10.2",
-                     "0.0.0.0",
-                     "192.168.10.5",
-                     "3128",
-                     true,
-                     true,
-                     true,
-                     false};
+const Editor kOffice{"Office", "Local Area Connection", "192.168.10.25", "255.255.255.0", "192.168.10.1",
+                     "192.168.10.2", "0.0.0.0", "192.168.10.5", "3128", true, true, true, false};
 Editor Named(const std::string& name, const std::string& nic) {
     Editor editor;
     editor.name = name;
@@ -118,8 +107,8 @@ TEST_F(ProfileList, TwoSavesAndAnActivationGiveTheDocumentedFileByteForByte) {
     RecordAppliedProfile(settings, 2, s.LastAppliedNumber);
     EXPECT_EQ(File(), kTwoProfiles);
     EXPECT_EQ(app.files.replaceCalls, 3);  // one replacement per save, one for the activation
-    EXPECT_EQ(ListCaptions(),
-              (std::vector<std::string>{"Office - Local Area Connection", "Home - Wireless Network Connection"}));
+    EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"Office - Local Area Connection",
+                                                        "Home - Wireless Network Connection"}));
     EXPECT_EQ(TrayNumbers(), (std::vector<int>{1, 2}));
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 2 / 20");
     EXPECT_TRUE(Notices().empty());  // no profile was loaded in this run
@@ -140,8 +129,8 @@ TEST_F(ProfileList, ThreeSavesAndOneActivationMake45LinesWithLastPaiOnLineThree)
 
 TEST_F(ProfileList, StartUpFillsTheListTheTrayAndTheLabel) {
     Start(kTwoProfiles);
-    EXPECT_EQ(ListCaptions(),
-              (std::vector<std::string>{"Office - Local Area Connection", "Home - Wireless Network Connection"}));
+    EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"Office - Local Area Connection",
+                                                        "Home - Wireless Network Connection"}));
     EXPECT_EQ(f.XPBar_Profiles.Item(1).hint, "Home - Wireless Network Connection");
     ASSERT_EQ(app.main.trayMenu.Count(), 6);
     EXPECT_TRUE(app.main.trayMenu.At(4).enabled);
@@ -489,9 +478,8 @@ TEST_F(ProfileList, FailedDeletionsChangeNothing) {
         f.Button_Delete.Click();
         FAIL() << "a missing file was deleted from";
     } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(),
-                     "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". "
-                     "The system cannot find the file specified");
+        EXPECT_STREQ(error.what(), "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". "
+                                   "The system cannot find the file specified");
     }
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
 }

@@ -76,24 +76,20 @@ E2E_SCENARIO(launchers) {
 
     // The address report: the file is replaced, and Notepad shows it.
     app.Click(kId_Button_IPconfig);
-    CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       const auto bytes = e2e::ReadFileBytes(report);
-                       return bytes && *bytes != earlier && Contains(*bytes, "adapter");
-                   },
-                   15000));
+    CHECK(ctx, e2e::WaitUntil([&] {
+        const auto bytes = e2e::ReadFileBytes(report);
+        return bytes && *bytes != earlier && Contains(*bytes, "adapter");
+    }, 15000));
     std::vector<HWND> notepads;
     CHECK(ctx, e2e::WaitUntil([&] { return (notepads = VisibleWindows("Notepad", "ipconfig")).size() == 1; }, 20000));
     e2e::SaveScreenshot(ctx, "ipconfig-report");
     // A second click writes the report again and opens one more Notepad window.
     SETUP(ctx, e2e::WriteFileBytes(report, earlier));
     app.Click(kId_Button_IPconfig);
-    CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       const auto bytes = e2e::ReadFileBytes(report);
-                       return bytes && Contains(*bytes, "adapter");
-                   },
-                   15000));
+    CHECK(ctx, e2e::WaitUntil([&] {
+        const auto bytes = e2e::ReadFileBytes(report);
+        return bytes && Contains(*bytes, "adapter");
+    }, 15000));
     CHECK(ctx, e2e::WaitUntil([&] { return (notepads = VisibleWindows("Notepad", "ipconfig")).size() == 2; }, 20000));
     CloseAll(notepads);
     CHECK(ctx, e2e::WaitUntil([&] { return VisibleWindows("Notepad", "ipconfig").empty(); }, 10000));
@@ -101,18 +97,15 @@ E2E_SCENARIO(launchers) {
     // The command prompt carries the product's name as its title (the program's own windows aside).
     app.Click(kId_Button_OpenCMD);
     std::vector<HWND> prompts;
-    CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       prompts.clear();
-                       for (HWND window : VisibleWindows(nullptr, "Vok Tarvex")) {
-                           DWORD owner = 0;
-                           GetWindowThreadProcessId(window, &owner);
-                           if (owner != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex")
-                               prompts.push_back(window);
-                       }
-                       return !prompts.empty();
-                   },
-                   20000));
+    CHECK(ctx, e2e::WaitUntil([&] {
+        prompts.clear();
+        for (HWND window : VisibleWindows(nullptr, "Vok Tarvex")) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") prompts.push_back(window);
+        }
+        return !prompts.empty();
+    }, 20000));
     e2e::SaveScreenshot(ctx, "command-prompt");
     CloseAll(prompts);
 
@@ -140,11 +133,9 @@ E2E_SCENARIO(launchers) {
         PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
         PostKey(menu, VK_RETURN);
     }
-    CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress, kWebAddress};
-                   },
-                   20000));
+    CHECK(ctx, e2e::WaitUntil([&] {
+        return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress, kWebAddress};
+    }, 20000));
     CHECK(ctx, !app.WaitForExit(0));
     const auto addresses = OpenedAddresses(ctx);
     for (const std::string& address : addresses) CHECK_EQ(ctx, address, kWebAddress);

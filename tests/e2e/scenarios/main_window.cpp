@@ -62,6 +62,7 @@ const Expected kControls[] = {
 
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
+
 }  // namespace
 
 E2E_SCENARIO(main_window) {
@@ -79,15 +80,13 @@ E2E_SCENARIO(main_window) {
     GetClientRect(app.Main(), &client);
     CHECK_EQ(ctx, std::to_string(client.right) + "x" + std::to_string(client.bottom), std::string("700x513"));
     const LONG style = GetWindowLongA(app.Main(), GWL_STYLE);
-    CHECK(ctx,
-          (style & WS_MINIMIZEBOX) && (style & WS_SYSMENU) && !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME));
+    CHECK(ctx, (style & WS_MINIMIZEBOX) && (style & WS_SYSMENU) && !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME));
 
     for (const Expected& control : kControls) {
         const std::string name = "control " + std::to_string(control.id);
         e2e::Check(ctx, app.Control(control.id) != nullptr, name + " exists");
         if (control.text) e2e::CheckEq(ctx, app.Text(control.id), control.text, name + " text");
-        e2e::Check(ctx, app.Enabled(control.id) == control.enabled,
-                   name + (control.enabled ? " enabled" : " disabled"));
+        e2e::Check(ctx, app.Enabled(control.id) == control.enabled, name + (control.enabled ? " enabled" : " disabled"));
         e2e::Check(ctx, app.Visible(control.id) == control.visible, name + (control.visible ? " visible" : " hidden"));
     }
     CHECK(ctx, app.Checked(kId_CB_UseIP));
@@ -146,8 +145,7 @@ E2E_SCENARIO(main_window) {
     // The port notice on the fifth character.
     app.Click(kId_CB_UseProxy);
     app.SetText(kId_LE_Port, "3128");
-    e2e::CheckStaysFalse(
-        ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
+    e2e::CheckStaysFalse(ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
     app.SetText(kId_LE_Port, "31280");
     HWND balloon = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));

@@ -16,9 +16,8 @@ std::string Lines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> Block(int number, const std::string& name, const std::vector<std::string>& values) {
-    static const char* const kKeys[] = {
-        "IP",         "SM",     "GW",      "DNS1",      "DNS2",          "proxy_IP",
-        "proxy_port", "use_ip", "use_dns", "use_proxy", "kill_browsers", "profile_applied"};
+    static const char* const kKeys[] = {"IP", "SM", "GW", "DNS1", "DNS2", "proxy_IP", "proxy_port", "use_ip",
+                                        "use_dns", "use_proxy", "kill_browsers", "profile_applied"};
     std::vector<std::string> lines{"[Profile" + std::to_string(number) + "]", "profile_name=" + name};
     for (std::size_t i = 0; i < values.size(); ++i) lines.push_back(std::string(kKeys[i]) + "=" + values[i]);
     return lines;
@@ -30,18 +29,9 @@ std::string SettingsFile(const std::vector<std::string>& header, const std::vect
     return Lines(all);
 }
 
-const std::vector<std::string> kOffice = {"192.168.10.25",
-                                          "255.255.255.0",
-                                          "192.168.10.1",
-                                          "192.168.10.2",
-                                          "0.0.0.0",
-                                          "192.168.10.5",
-                                          "3128",
-                                          "user",
-                                          "user",
-                                          "1",
-                                          "0",
-                                          "0"};
+const std::vector<std::string> kOffice = {"192.168.10.25", "255.255.255.0", "192.168.10.1", "192.168.10.2", "0.0.0.0",
+                                          "192.168.10.5",  "3128",          "user",         "user",         "1",
+                                          "0",             "0"};
 const std::vector<std::string> kHome = {"0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0",
                                         "",        "dhcp",    "dhcp",    "0",       "0",       "1"};
 std::vector<std::string> Lab(const std::string& port) {
@@ -63,8 +53,7 @@ E2E_SCENARIO(profiles) {
     const auto items = app.BarItems(kId_XPBar_Profiles);
     CHECK(ctx, items.size() == 3);
     if (items.size() == 3) CHECK_EQ(ctx, items[1], std::string("Home - Wireless Network Connection"));
-    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated),
-             std::string("Profile Activated: Home - Wireless Network Connection"));
+    CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Home - Wireless Network Connection"));
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 3 / 20"));
 
     // The third item loads Profile3 into every field.
@@ -85,8 +74,8 @@ E2E_SCENARIO(profiles) {
 
     // The applied profile can be neither saved over nor deleted straight after loading.
     app.ClickBarItem(kId_XPBar_Profiles, 1);
-    CHECK(ctx,
-          !app.Enabled(kId_Button_Save) && !app.Enabled(kId_Button_Delete) && !app.Enabled(kId_Button_ApplyProfile));
+    CHECK(ctx, !app.Enabled(kId_Button_Save) && !app.Enabled(kId_Button_Delete) &&
+                   !app.Enabled(kId_Button_ApplyProfile));
 
     // Overwrite in place: same name, another port.
     app.ClickBarItem(kId_XPBar_Profiles, 2);

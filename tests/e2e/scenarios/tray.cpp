@@ -64,8 +64,8 @@ void SingleClick(e2e::Context& ctx, const e2e::Zelta& app, bool expectHidden, co
     const int doubleClickMs = static_cast<int>(GetDoubleClickTime());
     const ULONGLONG clicked = GetTickCount64();
     PostIconEvent(app, WM_LBUTTONUP);
-    const bool changed =
-        e2e::WaitUntil([&] { return expectHidden ? HiddenToTray(app) : Shown(app); }, doubleClickMs + 10000);
+    const bool changed = e2e::WaitUntil([&] { return expectHidden ? HiddenToTray(app) : Shown(app); },
+                                        doubleClickMs + 10000);
     const ULONGLONG waited = GetTickCount64() - clicked;
     e2e::Check(ctx, changed, what);
     // Timers never fire early; the margin covers the tick count's granularity.
@@ -107,11 +107,10 @@ void CheckCaptionAnimates(e2e::Context& ctx, const e2e::Zelta& app, const std::s
         if (!IsTitlePrefix(caption)) stray = caption;
         Sleep(10);  // the sampling interval of an observation window, not a wait for the program
     }
-    e2e::Check(
-        ctx, stray.empty(),
-        "every caption " + when + " is a prefix of the title" + (stray.empty() ? "" : " (saw \"" + stray + "\")"));
-    e2e::Check(ctx, seen.size() >= 3,
-               "the caption " + when + " took " + std::to_string(seen.size()) + " different values (at least 3)");
+    e2e::Check(ctx, stray.empty(), "every caption " + when + " is a prefix of the title" +
+                                       (stray.empty() ? "" : " (saw \"" + stray + "\")"));
+    e2e::Check(ctx, seen.size() >= 3, "the caption " + when + " took " + std::to_string(seen.size()) +
+                                          " different values (at least 3)");
 }
 
 // Samples the caption for about a second while the window is hidden: the animation pauses, nothing changes.
@@ -169,8 +168,7 @@ E2E_SCENARIO(tray) {
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Enabled(kId_LE_Port));
     app.SetText(kId_LE_Port, "8080");
-    e2e::CheckStaysFalse(
-        ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
+    e2e::CheckStaysFalse(ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
     app.SetText(kId_LE_Port, "80808");
     HWND balloon = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));
