@@ -205,8 +205,9 @@ E2E_SCENARIO(companion) {
         // It had started its children before it logged its start.
         CHECK(ctx, e2e::FileLines(folder + "firefox.log") == std::vector<std::string>{"started --with-children"});
         std::size_t running = 0;
-        e2e::Check(ctx,
-                   e2e::WaitUntil([&] { return (running = e2e::RunningProcesses("firefox.exe").size()) == 0; }, 10000),
+        const bool ended =
+            e2e::WaitUntil([&] { return (running = e2e::RunningProcesses("firefox.exe").size()) == 0; }, 10000);
+        e2e::Check(ctx, ended,
                    "the command and the processes it started have ended: " + std::to_string(running) + " left");
     }
 }

@@ -83,8 +83,12 @@ E2E_SCENARIO(least_privilege) {
     }
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({{"Office - Local Area Connection"},
-                                                           {"Home - Local Area Connection", "192.168.1.30"}})));
+    // The first profile sets the system proxy, which has the program load the Internet library to announce it.
+    e2e::StoredProfile office("Office - Local Area Connection");
+    office.proxyIp = "10.0.0.9";
+    office.proxyPort = "3128";
+    office.useProxy = office.killBrowsers = "1";
+    SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({office, {"Home - Local Area Connection", "192.168.1.30"}})));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
     if (!app.Started()) return;
