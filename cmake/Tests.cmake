@@ -1,7 +1,9 @@
 # Native unit tests: one GoogleTest program per area, tests/<area>/*_test.cpp.
 if(WIN32)
-  # The cross build runs the end-to-end suite only.
+  # The cross build runs the end-to-end suite, and the release scripts' checks on the programs it built.
   include(${CMAKE_SOURCE_DIR}/tests/e2e/EndToEnd.cmake)
+  add_test(NAME scripts.release COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/release_scripts_test.sh
+                                        $<TARGET_FILE:Zelta> $<TARGET_FILE:Quillet>)
   return()
 endif()
 

@@ -45,6 +45,15 @@ if(MINGW)
 endif()
 add_dependencies(zdriver helper_firefox)
 
+# A DLL that marks its own loading, planted under the names of DLLs the programs load.
+add_library(helper_planted SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/planted.cpp)
+set_target_properties(helper_planted PROPERTIES OUTPUT_NAME planted PREFIX ""
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
+if(MINGW)
+  target_link_options(helper_planted PRIVATE -static)
+endif()
+add_dependencies(zdriver helper_planted)
+
 # The real companion, for the scenarios that apply profiles with it.
 add_dependencies(zdriver Quillet)
 

@@ -74,9 +74,10 @@ struct ProfileList : ::testing::Test {
     void SaveNamed(const std::string& name) { Save(Named(name, "LAN")); }
     std::vector<int> TrayNumbers() {
         std::vector<int> numbers;
-        for (int at = TrayMenu::kFixedEntries; at < app.main.trayMenu.Count(); ++at) {
+        // "Exit", the web site and two separators come first; profile n shows picture n + 2.
+        for (int at = 4; at < app.main.trayMenu.Count(); ++at) {
             numbers.push_back(app.main.trayMenu.Number(at));
-            EXPECT_EQ(app.main.trayMenu.At(at).picture, TrayMenu::ProfilePicture(numbers.back()));
+            EXPECT_EQ(app.main.trayMenu.At(at).picture, numbers.back() + 2);
         }
         return numbers;
     }
@@ -144,7 +145,7 @@ TEST_F(ProfileList, StartUpFillsTheListTheTrayAndTheLabel) {
 TEST_F(ProfileList, StartUpWithoutAFileShowsNothing) {
     Start();
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
-    EXPECT_EQ(app.main.trayMenu.Count(), TrayMenu::kFixedEntries);
+    EXPECT_EQ(app.main.trayMenu.Count(), 4);
     EXPECT_EQ(s.LastAppliedNumber, 0);
     EXPECT_EQ(f.L_ProfileActivated.Text(), "");
 }
@@ -352,7 +353,7 @@ TEST_F(ProfileList, SaveRefusesAnAddressWindowsWouldRefuseAndWarnsOfAFarGateway)
         f.IPA_SM.SetText(mask);
         f.IPA_GW.SetText(gateway);
         f.Button_Save.Click();
-        EXPECT_EQ(File() != before && SettingsFile(app.platform).ReadText("Profile1", "IP") == ip, stored);
+        EXPECT_EQ(File() != before && File().find("\r\nIP=" + std::string(ip) + "\r\n") != std::string::npos, stored);
         EXPECT_EQ(Notices().back(), notice);
     }
 }
@@ -407,7 +408,7 @@ TEST_F(ProfileList, DeletingTheLastAndThenTheOnlyProfile) {
     f.Button_Delete.Click();
     EXPECT_EQ(File(), "[Zelta Settings]\r\n#_profiles=0\r\n");
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
-    EXPECT_EQ(app.main.trayMenu.Count(), TrayMenu::kFixedEntries);
+    EXPECT_EQ(app.main.trayMenu.Count(), 4);
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 0 / 20");
 }
 

@@ -94,6 +94,10 @@ struct Switch : ::testing::Test {
     fakes::FakeApp app;
     const std::string prefs = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\Profiles\\p.default\\prefs.js";
     const std::string prefsContent = "user_pref(\"network.proxy.type\", 1);\r\nuser_pref(\"a\", 1);\r\n";
+    // The type entry ends the scan: host and port are appended.
+    const std::string prefsSwitched = prefsContent +
+                                      "user_pref(\"network.proxy.http\", \"10.0.0.1\");\r\n"
+                                      "user_pref(\"network.proxy.http_port\", 8080);\r\n";
     const std::string firefoxCommand = std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress;
 
     void SetUp() override {
@@ -131,7 +135,7 @@ TEST_F(Switch, ClosesInternetExplorerThenFirefoxBeforeWritingAndStartsThemAgainI
     EXPECT_EQ(proxyAtTermination, (std::vector<std::string>(2, std::string("1.1.1.1:1\0", 10))));
     EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
     EXPECT_EQ(ProxyEnable(), std::string("\x01\0\0\0", 4));
-    EXPECT_EQ(app.files.files[prefs], RewriteProxyContent(prefsContent, "10.0.0.1", "8080", 1));
+    EXPECT_EQ(app.files.files[prefs], prefsSwitched);
     ASSERT_EQ(app.launcher.launches.size(), 2u);
     EXPECT_EQ(app.launcher.launches[0].kind, LaunchRecord::Kind::ShellOpen);
     EXPECT_EQ(app.launcher.launches[0].target, "iexplore.exe");
@@ -168,7 +172,7 @@ TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
         EXPECT_EQ(app.processes.terminated, c.terminated);
         EXPECT_EQ(LaunchTargets(), c.launches);
         EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
-        EXPECT_EQ(app.files.files[prefs], RewriteProxyContent(prefsContent, "10.0.0.1", "8080", 1));
+        EXPECT_EQ(app.files.files[prefs], prefsSwitched);
     }
 }
 

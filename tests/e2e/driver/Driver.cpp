@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/Driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <map>
@@ -16,11 +17,18 @@ std::map<std::string, ScenarioFn>& Scenarios() {
 constexpr int kStartTimeoutMs = 30000;
 constexpr UINT kSendTimeoutMs = 10000;
 
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The window's answer, or nothing when it is gone or did not answer in time.
+std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+    if (!window || !SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result)) {
+        return std::nullopt;
+    }
     return static_cast<LRESULT>(result);
 }
+
+constexpr char kNoAnswer[] = "<no answer from the window>";
+
+std::string ControlName(int id) { return "control " + std::to_string(id); }
 
 struct FindData {
     DWORD processId;
@@ -55,6 +63,15 @@ void Check(Context& ctx, bool ok, const std::string& what) {
     std::fflush(stdout);
 }
 
+void SetUp(Context& ctx, bool ok, const std::string& what) {
+    if (!ok) {
+        Check(ctx, false, "set up: " + what);
+        return;
+    }
+    std::printf("     set up: %s\n", what.c_str());
+    std::fflush(stdout);
+}
+
 void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what) {
     const bool ok = actual == expected;
     Check(ctx, ok,
@@ -71,10 +88,12 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 std::string WindowText(HWND window) {
-    const int length = static_cast<int>(Send(window, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = static_cast<int>(Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    const auto length = Send(window, WM_GETTEXTLENGTH, 0, 0);
+    if (!length) return kNoAnswer;
+    std::string text(static_cast<std::size_t>(*length) + 1, '\0');
+    const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    if (!copied) return kNoAnswer;
+    text.resize(static_cast<std::size_t>(*copied > 0 ? *copied : 0));
     return text;
 }
 
@@ -256,6 +275,24 @@ std::string MessageBoxText(HWND box) {
     return {};
 }
 
+void CheckNetshReceived(Context& ctx, const std::vector<std::string>& expected, int timeoutMs) {
+    const std::string log = SystemFolder() + "netsh.log";
+    WaitUntil([&] { return FileLines(log).size() >= expected.size(); }, timeoutMs);
+    const std::vector<std::string> received = FileLines(log);
+    auto join = [](const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& line : lines) text += "\n    " + line;
+        return text;
+    };
+    Check(ctx, received == expected,
+          received == expected ? "netsh received the " + std::to_string(expected.size()) + " expected lines"
+                               : "netsh received:" + join(received) + "\n  expected:" + join(expected));
+}
+
+void CheckStaysFalse(Context& ctx, const std::function<bool()>& condition, int windowMs, const std::string& what) {
+    Check(ctx, !WaitUntil(condition, windowMs), what + " (watched for " + std::to_string(windowMs) + " ms)");
+}
+
 bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::string& folder, const std::string& asName) {
     const std::string target = folder + (asName.empty() ? exeName : asName);
     return CopyFileA((ctx.helpersDir + exeName).c_str(), target.c_str(), FALSE) != FALSE;
@@ -283,9 +320,24 @@ int RunAndWait(const std::string& commandLine, int timeoutMs) {
     return static_cast<int>(code);
 }
 
+std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
+            ids.push_back(entry.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
 void RegAdd(Context& ctx, const std::string& arguments) {
     const int code = RunAndWait("reg.exe add " + arguments + " /f", 30000);
-    Check(ctx, code == 0, "registry prepared: reg add " + arguments);
+    SetUp(ctx, code == 0, "registry prepared: reg add " + arguments);
 }
 
 std::string RegQuery(const std::string& key, const std::string& value) {
@@ -345,7 +397,7 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     const std::string path = (name.find(':') != std::string::npos) ? name : ctx.artifactsDir + name + ".bmp";
-    Check(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
+    SetUp(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
     return path;
 }
 
@@ -444,24 +496,57 @@ std::vector<HWND> Zelta::TaskbarButtonWindows() const {
     return windows;
 }
 
-HWND Zelta::Control(int id) const { return main_ ? FindChildById(main_, id) : nullptr; }
-std::string Zelta::Text(int id) const { return Control(id) ? WindowText(Control(id)) : "<no control>"; }
+HWND Zelta::Reported(HWND window, const std::string& what) const {
+    if (!window) Check(ctx_, false, "the program's " + what + " is there");
+    return window;
+}
+
+LRESULT Zelta::Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what) const {
+    const auto answer = Send(window, message, wParam, lParam);
+    if (!answer) {
+        Check(ctx_, false,
+              "the program's " + what + " answers message " + std::to_string(message) + " within " +
+                  std::to_string(kSendTimeoutMs / 1000) + " s");
+    }
+    return answer.value_or(0);
+}
+
+std::string Zelta::TextOf(HWND window, const std::string& what) const {
+    if (!window) return "<no control>";
+    const std::string text = WindowText(window);
+    if (text == kNoAnswer)
+        Check(ctx_, false, "the program's " + what + " answers with its text within the driver's time");
+    return text;
+}
+
+HWND Zelta::Control(int id) const { return Reported(main_ ? FindChildById(main_, id) : nullptr, ControlName(id)); }
+std::string Zelta::Text(int id) const { return TextOf(Control(id), ControlName(id)); }
 
 void Zelta::SetText(int id, const std::string& text) {
-    if (HWND window = Control(id)) Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (HWND window = Control(id)) Ask(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), ControlName(id));
 }
 
 void Zelta::Click(int id) {
-    if (HWND window = Control(id)) Send(window, BM_CLICK, 0, 0);
+    if (HWND window = Control(id)) Ask(window, BM_CLICK, 0, 0, ControlName(id));
 }
 
 void Zelta::PostClick(int id) {
-    if (HWND window = Control(id)) PostMessageA(window, BM_CLICK, 0, 0);
+    HWND window = Control(id);
+    if (window && !PostMessageA(window, BM_CLICK, 0, 0)) Check(ctx_, false, ControlName(id) + " takes a posted click");
 }
 
-bool Zelta::Checked(int id) const { return Control(id) && Send(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-bool Zelta::Enabled(int id) const { return Control(id) && IsWindowEnabled(Control(id)); }
-bool Zelta::Visible(int id) const { return Control(id) && IsWindowVisible(Control(id)); }
+bool Zelta::Checked(int id) const {
+    HWND window = Control(id);
+    return window && Ask(window, BM_GETCHECK, 0, 0, ControlName(id)) == BST_CHECKED;
+}
+bool Zelta::Enabled(int id) const {
+    HWND window = Control(id);
+    return window && IsWindowEnabled(window);
+}
+bool Zelta::Visible(int id) const {
+    HWND window = Control(id);
+    return window && IsWindowVisible(window);
+}
 
 std::string Zelta::StatusPanel0() const {
     // The status bar answers WM_GETTEXT with its first panel.
@@ -470,21 +555,34 @@ std::string Zelta::StatusPanel0() const {
 
 std::vector<std::string> Zelta::BarItems(int barId) const {
     std::vector<std::string> captions;
-    for (int index = 0;; ++index) {
-        HWND item = BarItem(barId, index);
+    HWND bar = Control(barId);
+    for (int index = 0; bar; ++index) {
+        HWND item = FindChildById(bar, 2000 + index);  // the first index without an item ends the list
         if (!item) break;
-        captions.push_back(WindowText(item));
+        captions.push_back(TextOf(item, "item " + std::to_string(index) + " of bar " + std::to_string(barId)));
     }
     return captions;
 }
 
 HWND Zelta::BarItem(int barId, int index) const {
     HWND bar = Control(barId);
-    return bar ? FindChildById(bar, 2000 + index) : nullptr;
+    return bar ? Reported(FindChildById(bar, 2000 + index),
+                          "item " + std::to_string(index) + " of bar " + std::to_string(barId))
+               : nullptr;
 }
 
 void Zelta::ClickBarItem(int barId, int index) {
-    if (HWND item = BarItem(barId, index)) Send(item, BM_CLICK, 0, 0);
+    if (HWND item = BarItem(barId, index)) {
+        Ask(item, BM_CLICK, 0, 0, "item " + std::to_string(index) + " of bar " + std::to_string(barId));
+    }
+}
+
+void Zelta::CheckRunsOn(const std::string& after) {
+    const bool alive = process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    const bool answers = alive && main_ && IsWindow(main_) && Send(main_, WM_NULL, 0, 0).has_value();
+    Check(ctx_, alive && answers,
+          std::string("the program runs on ") + after +
+              (alive ? answers ? "" : ": its main window does not answer" : ": its process has ended"));
 }
 
 HWND Zelta::VisibleBalloon() const {
@@ -497,6 +595,32 @@ HWND Zelta::VisibleBalloon() const {
         }
     }
     return nullptr;
+}
+
+void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
+    std::string shown = "<none>";
+    const bool seen = WaitUntil(
+        [&] {
+            const HWND balloon = VisibleBalloon();
+            if (balloon) shown = WindowText(balloon);
+            return balloon && shown == expected;
+        },
+        timeoutMs);
+    Check(ctx_, seen, "the notice \"" + expected + "\" is shown" + (seen ? "" : ": it is \"" + shown + "\""));
+}
+
+void Zelta::ChooseTrayEntry(int nth) {
+    constexpr UINT kTrayCallback = WM_USER + 1;
+    auto key = [](HWND window, WPARAM code) {
+        PostMessageA(window, WM_KEYDOWN, code, 1);
+        PostMessageA(window, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+    };
+    PostMessageA(main_, kTrayCallback, 1, WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, 10000);
+    if (!Reported(menu, "tray menu")) return;
+    for (int i = 0; i < nth; ++i) key(menu, VK_DOWN);
+    key(menu, VK_RETURN);
 }
 
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {

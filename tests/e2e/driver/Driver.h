@@ -35,11 +35,16 @@ ScenarioFn FindScenario(const std::string& name);
 void Check(Context& ctx, bool ok, const std::string& what);
 void CheckEq(Context& ctx, const std::string& actual, const std::string& expected, const std::string& what);
 #define CHECK(ctx, condition) e2e::Check(ctx, (condition), #condition)
+// A step of the scenario's own preparation (a file written, a stand-in placed): its failure fails the scenario,
+// its success is no check, so that a scenario that only prepares still "made no check".
+void SetUp(Context& ctx, bool ok, const std::string& what);
+#define SETUP(ctx, condition) e2e::SetUp(ctx, (condition), #condition)
 #define CHECK_EQ(ctx, actual, expected) e2e::CheckEq(ctx, (actual), (expected), #actual)
 
 // Polls the condition until it holds or the deadline passes.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 
+// A window's text; "<no answer from the window>" when it is gone or did not answer within the driver's time.
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
 HWND FindChildById(HWND parent, int id);    // searched through every level
@@ -65,8 +70,16 @@ bool PlaceHelper(const Context& ctx, const std::string& exeName, const std::stri
                  const std::string& asName = "");
 // Copies the real companion Quillet.exe into folder (with its trailing backslash).
 bool PlaceCompanion(const Context& ctx, const std::string& folder);
+// Waits until the netsh stand-in in the system folder has recorded as many lines as expected, then checks that
+// they are exactly those (the arguments after "netsh", as UTF-8), naming the difference. The log keeps every start,
+// so expected holds every line since the stand-in was placed.
+void CheckNetshReceived(Context& ctx, const std::vector<std::string>& expected, int timeoutMs);
+// Holds the condition false for the whole window of time: an absence is watched, not looked at once.
+void CheckStaysFalse(Context& ctx, const std::function<bool()>& condition, int windowMs, const std::string& what);
 // Starts a command line and waits for it; its exit code, or -1 when it did not start or end in time.
 int RunAndWait(const std::string& commandLine, int timeoutMs);
+// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
+std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt);
 // Wine's reg.exe: prepares registry keys and values as an administrator would.
 void RegAdd(Context& ctx, const std::string& arguments);
 std::string RegQuery(const std::string& key, const std::string& value);
@@ -113,6 +126,9 @@ public:
     HWND Application() const { return application_; }
     DWORD ProcessId() const { return processId_; }
 
+    // The controls of the main window, by id. A control that is missing, or one that does not answer within the
+    // driver's time, fails the check that asked for it, naming the control (and reads as nullptr, false or
+    // "<no control>").
     HWND Control(int id) const;
     std::string Text(int id) const;
     void SetText(int id, const std::string& text);  // as typing would: the window reports the change
@@ -125,6 +141,9 @@ public:
     std::vector<std::string> BarItems(int barId) const;
     HWND BarItem(int barId, int index) const;
     void ClickBarItem(int barId, int index);
+    // The program runs on: its process has not ended and its main window answers within the driver's time. One
+    // check, named after what the program has just been through.
+    void CheckRunsOn(const std::string& after);
 
     // The program's windows whose buttons the taskbar shows now, in the taskbar's order. Wine's taskbar keeps one
     // button per window, a child of "Shell_TrayWnd" whose control id is that window's handle.
@@ -133,12 +152,22 @@ public:
     HWND FindProcessWindow(const char* className) const;
     // The program's visible balloon notice (its hint tooltip is no balloon), or nullptr.
     HWND VisibleBalloon() const;
+    // Waits for the balloon notice with exactly that text; a check naming what was shown instead.
+    void CheckNotice(const std::string& expected, int timeoutMs);
+    // Opens the tray icon's popup menu as the shell asks for it and chooses its nth entry that is not a
+    // separator (1 is "Exit") by keyboard; a menu that does not open fails a check.
+    void ChooseTrayEntry(int nth);
     // Waits for the general error report, returns its text and closes it.
     std::optional<std::string> TakeErrorReport(int timeoutMs);
     void Close();
     bool WaitForExit(int timeoutMs);
 
 private:
+    // Sends a message to one of the program's windows; a window that does not answer fails a check naming what.
+    LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::string& what) const;
+    std::string TextOf(HWND window, const std::string& what) const;
+    HWND Reported(HWND window, const std::string& what) const;  // a missing window fails a check naming what
+
     Context& ctx_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

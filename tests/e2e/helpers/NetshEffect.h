@@ -3,7 +3,8 @@
 // netsh-registry.txt beside it asks for it. Its first line:
 //   apply      the commands take effect; an address from DHCP is leased as the second line says (an address
 //              169.254.x.x stands for no server answering: the lease stays 0.0.0.0 and the automatic address is
-//              that); switching on DHCP where it is on already fails as netsh does
+//              that); switching on DHCP where it is on already fails as netsh does, in the wording that the
+//              third line names: "de" for a German system's, English otherwise
 //   nothing    the commands change nothing
 // and its fourth line names the Linux interface that takes the address too, as a real adapter would (through ip,
 // GiveInterfaceTheAddress); left empty, only the registry values change, as when Windows keeps what the interface
@@ -98,7 +99,7 @@ private:
 
 // Acts on one command line (its arguments after "netsh"); returns the exit code and sets what netsh would print.
 inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& mode, const std::wstring& lease,
-                             std::string& printed) {
+                             const std::wstring& wording, std::string& printed) {
     if (mode != L"apply") return 0;
     const auto nameStart = arguments.find(L"name=\"");
     if (nameStart == std::wstring::npos) return 0;
@@ -110,10 +111,14 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
         return 1;
     }
     const bool dhcp = Parameter(arguments, L"source") == L"dhcp";
+    // "addr" as the product writes it for every version, or the tag's whole name.
+    const std::wstring address =
+        Parameter(arguments, L"addr").empty() ? Parameter(arguments, L"address") : Parameter(arguments, L"addr");
     if (arguments.find(L" set address ") != std::wstring::npos) {
         if (dhcp) {
             if (values.ReadNumber(L"EnableDHCP") == 1) {
-                printed = "DHCP is already enabled on this interface.";
+                printed = wording == L"de" ? "DHCP ist auf dieser Schnittstelle bereits aktiviert."
+                                           : "DHCP is already enabled on this interface.";
                 return 1;
             }
             const bool automatic = lease.rfind(L"169.254.", 0) == 0;
@@ -125,19 +130,17 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
             values.Text(L"IPAutoconfigurationAddress", automatic ? lease : L"0.0.0.0");
         } else {
             values.Number(L"EnableDHCP", 0);
-            const std::wstring address = Parameter(arguments, L"addr");
             if (!address.empty()) values.Text(L"IPAddress", address, REG_MULTI_SZ);
             const std::wstring mask = Parameter(arguments, L"mask");
             if (!mask.empty()) values.Text(L"SubnetMask", mask, REG_MULTI_SZ);
             const std::wstring gateway = Parameter(arguments, L"gateway");
             if (!gateway.empty()) values.Text(L"DefaultGateway", gateway, REG_MULTI_SZ);
         }
-    } else if (arguments.find(L" set dns ") != std::wstring::npos) {
-        values.Text(L"NameServer", dhcp ? L"" : Parameter(arguments, L"addr"));
-    } else if (arguments.find(L" add dns ") != std::wstring::npos) {
+    } else if (arguments.find(L" set dns") != std::wstring::npos) {
+        values.Text(L"NameServer", dhcp ? L"" : address);
+    } else if (arguments.find(L" add dns") != std::wstring::npos) {
         const std::wstring servers = values.Read(L"NameServer");
-        const std::wstring added = Parameter(arguments, L"addr");
-        values.Text(L"NameServer", servers.empty() ? added : servers + L"," + added);
+        values.Text(L"NameServer", servers.empty() ? address : servers + L"," + address);
     }
     return 0;
 }

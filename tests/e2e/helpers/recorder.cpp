@@ -3,14 +3,19 @@
 //   <name>.log        one line per start: the arguments after the program name, as UTF-8
 //   <name>.start.log  one line per start: the current folder and the show mode it was asked for
 //   <name>.console.log one line per start: its console window, "shown", "hidden", or "none" when it has none
+// Started as netsh, it runs only the command forms that netsh documents for the Windows version it runs on
+// (NetshSyntax.h) and answers any other line as netsh does, with exit code 1.
 // When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
 // line and exits with 1, as a failing command would. Otherwise, when <name>-registry.txt exists, it changes the
 // adapter's registry values as netsh would (NetshEffect.h).
 #include <windows.h>
 
+#include <versionhelpers.h>
+
 #include <string>
 
 #include "tests/e2e/helpers/NetshEffect.h"
+#include "tests/e2e/helpers/NetshSyntax.h"
 #include "tests/e2e/helpers/StartedWith.h"
 
 namespace {
@@ -25,6 +30,17 @@ std::wstring OwnName() {
     std::wstring name = path;
     const auto dot = name.rfind(L'.');
     return dot == std::wstring::npos || dot < name.find_last_of(L"\\/") ? name : name.substr(0, dot);
+}
+
+void Print(const std::string& text) {
+    const std::string line = text + "\r\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+bool IsNetsh(const std::wstring& name) {
+    const std::wstring file = name.substr(name.find_last_of(L"\\/") + 1);
+    return lstrcmpiW(file.c_str(), L"netsh") == 0;
 }
 
 void Append(const std::wstring& file, const std::string& line) {
@@ -79,14 +95,20 @@ int main() {
     HWND console = GetConsoleWindow();
     Append(name + L".console.log", !console ? "none" : IsWindowVisible(console) ? "shown" : "hidden");
 
+    if (IsNetsh(name)) {
+        const int major = IsWindowsVistaOrGreater() ? 6 : 5;
+        const int minor = IsWindows7OrGreater() ? 1 : 0;
+        if (const auto refusal = helpers::NetshRefusal(arguments, major, minor)) {
+            Print(*refusal);
+            return 1;
+        }
+    }
+
     bool failOnRequest = false;
     const std::string fail = ReadAll(name + L"-fail.txt", failOnRequest);
     const std::string match = Line(fail, 0);
     if (failOnRequest && (match.empty() || arguments.find(match) != std::string::npos)) {
-        const std::string message = Line(fail, 1) + "\r\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), message.data(), static_cast<DWORD>(message.size()), &written,
-                  nullptr);
+        Print(Line(fail, 1));
         return 1;
     }
     bool affectsRegistry = false;
@@ -94,15 +116,12 @@ int main() {
     if (!affectsRegistry) return 0;
     const std::string mode = Line(effect, 0);
     const std::string lease = Line(effect, 1);
+    const std::string wording = Line(effect, 2);
     std::string printed;
     const int code = helpers::ApplyNetshCommand(helpers::Arguments(), std::wstring(mode.begin(), mode.end()),
-                                                std::wstring(lease.begin(), lease.end()), printed);
-    if (!printed.empty()) {
-        printed += "\r\n";
-        DWORD written = 0;
-        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), printed.data(), static_cast<DWORD>(printed.size()), &written,
-                  nullptr);
-    }
+                                                std::wstring(lease.begin(), lease.end()),
+                                                std::wstring(wording.begin(), wording.end()), printed);
+    if (!printed.empty()) Print(printed);
     const std::string device = Line(effect, 3);
     if (code == 0) {
         helpers::GiveInterfaceTheAddress(helpers::Arguments(), std::wstring(lease.begin(), lease.end()),

@@ -13,6 +13,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 namespace browser_proxy {
 
@@ -30,21 +31,7 @@ inline void MakeFolders(const std::string& path) {
 
 using e2e::FileLines;
 
-// The ids of the running processes with exactly that executable name (when parentId is given, of those it started).
-inline std::vector<DWORD> RunningProcesses(const std::string& exeName, std::optional<DWORD> parentId = std::nullopt) {
-    std::vector<DWORD> ids;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return ids;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (exeName == entry.szExeFile && (!parentId || entry.th32ParentProcessID == *parentId)) {
-            ids.push_back(entry.th32ProcessID);
-        }
-    }
-    CloseHandle(snapshot);
-    return ids;
-}
+using e2e::RunningProcesses;
 
 // Ends every process of that name and waits until each has ended.
 inline bool EndProcesses(const std::string& exeName) {
@@ -117,25 +104,16 @@ inline std::string StoredShape(const std::string& value) {
     return "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes";
 }
 
-struct Profile {
-    std::string name;  // "profile - adapter"
-    std::string proxyIp;
-    std::string proxyPort;
-    std::string useProxy;
-    std::string killBrowsers;
-};
-
-// A settings file of DHCP profiles that differ in their proxy keys only.
-inline std::string SettingsFile(const std::vector<Profile>& profiles) {
-    std::string text = "[Zelta Settings]\r\n#_profiles=" + std::to_string(profiles.size()) + "\r\n";
-    for (std::size_t i = 0; i < profiles.size(); ++i) {
-        const Profile& p = profiles[i];
-        text += "[Profile" + std::to_string(i + 1) + "]\r\nprofile_name=" + p.name +
-                "\r\nIP=0.0.0.0\r\nSM=0.0.0.0\r\nGW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=" + p.proxyIp +
-                "\r\nproxy_port=" + p.proxyPort + "\r\nuse_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=" + p.useProxy +
-                "\r\nkill_browsers=" + p.killBrowsers + "\r\nprofile_applied=0\r\n";
-    }
-    return text;
+// A DHCP profile that differs from the others in its proxy keys only.
+inline e2e::StoredProfile ProxyProfile(const std::string& name, const std::string& proxyIp, const std::string& port,
+                                       const std::string& useProxy, const std::string& killBrowsers) {
+    e2e::StoredProfile p(name, "0.0.0.0", "dhcp");
+    p.sm = p.gw = p.dns1 = p.dns2 = "0.0.0.0";
+    p.proxyIp = proxyIp;
+    p.proxyPort = port;
+    p.useProxy = useProxy;
+    p.killBrowsers = killBrowsers;
+    return p;
 }
 
 // Loads the profile into the editor and applies it with the Apply button; true when no error report came up.
@@ -148,7 +126,11 @@ inline bool Apply(e2e::Zelta& app, int index) {
     return false;
 }
 
-// The adapter commands that reached the netsh stand-in of the system folder.
-inline std::size_t NetshLines(const e2e::Context&) { return FileLines(e2e::SystemFolder() + "netsh.log").size(); }
+// What that many activations of the DHCP profiles for "LAN" hand to netsh, in all.
+inline std::vector<std::string> NetshAfter(int activations) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < activations; ++i) lines = e2e::Joined(lines, e2e::DhcpArguments("LAN"));
+    return lines;
+}
 
 }  // namespace browser_proxy

@@ -18,6 +18,7 @@ E2E_SCENARIO(adapter_registry_error) {
     CHECK(ctx, app.WaitForMainWindow(10000));
     if (!app.Started()) return;
     // Start-up ended at discovery: the window is there and answers.
+    app.CheckRunsOn("after the error report at start-up");
     CHECK(ctx, app.BarItems(kId_XPBar_NICs).empty());
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Checked(kId_CB_UseProxy));

@@ -9,6 +9,7 @@
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/ConsoleWatch.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
@@ -22,19 +23,8 @@ constexpr int kLateConsoleMs = 3000;
 const std::string kAnsiNic = "B\xFCro 50% \xE9";
 const std::string kUtf8Nic = "B\xC3\xBCro 50% \xC3\xA9";
 
-std::string Block(int number, const std::string& ip) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=Office" + std::to_string(number) + " - " +
-           kAnsiNic + "\r\nIP=" + ip +
-           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\n"
-           "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
-           "profile_applied=0\r\n";
-}
-
-std::vector<std::string> Arguments(const std::string& nic, const std::string& ip) {
-    return {"int ipv4 set address name=\"" + nic + "\" source=static addr=" + ip +
-                " mask=255.255.255.0 gateway=192.168.1.1 gwmetric=1",
-            "int ipv4 set dns name=\"" + nic + "\" source=static addr=192.168.1.1",
-            "int ipv4 add dns name=\"" + nic + "\" addr=8.8.4.4 index=2"};
+e2e::StoredProfile Office(int number, const std::string& ip) {
+    return {"Office" + std::to_string(number) + " - " + kAnsiNic, ip};
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -53,11 +43,11 @@ void CheckOnlyThePingConsole(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
 E2E_SCENARIO(apply_companion) {
     const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     const std::string report = ctx.appDir + "execute.log";
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\n" +
-                                                                 Block(1, "192.168.1.20") + Block(2, "192.168.1.21") +
-                                                                 Block(3, "192.168.1.22")));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
+                                   e2e::SettingsText({Office(1, "192.168.1.20"), Office(2, "192.168.1.21"),
+                                                      Office(3, "192.168.1.22")})));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
     if (!app.Started()) return;
@@ -74,7 +64,7 @@ E2E_SCENARIO(apply_companion) {
                                            "3 of 3 commands succeeded, 0 failed.");
                        },
                        30000));
-        CHECK(ctx, e2e::FileLines(netshLog) == Arguments(kUtf8Nic, "192.168.1.20"));
+        CHECK(ctx, e2e::FileLines(netshLog) == e2e::StaticArguments(kUtf8Nic, "192.168.1.20"));
         CHECK(ctx, e2e::FileLines(e2e::SystemFolder() + "netsh.console.log") == std::vector<std::string>(3, "none"));
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""),
                             "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
@@ -85,7 +75,7 @@ E2E_SCENARIO(apply_companion) {
 
     // netsh fails on the second DNS server: the companion names that command and what netsh said.
     {
-        CHECK(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt",
+        SETUP(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt",
                                        "add dns\r\nThe DNS server specified is not valid.\r\n"));
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 1);
@@ -95,17 +85,22 @@ E2E_SCENARIO(apply_companion) {
         const std::string text = box ? e2e::MessageBoxText(box) : std::string();
         CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
         CHECK(ctx, Contains(text, "netsh int ipv4 add dns name=\"" + kAnsiNic +
-                                      "\" addr=8.8.4.4 index=2\n"
+                                      "\" addr=8.8.4.4 index=2 validate=no\n"
                                       "netsh said: The DNS server specified is not valid. (exit code 1)"));
         CHECK(ctx, !Contains(text, "set address"));
         // One box: no notice of a verdict besides it.
-        const HWND balloon = app.VisibleBalloon();
-        CHECK(ctx, !Contains(balloon ? e2e::WindowText(balloon) : std::string(), "in effect"));
+        e2e::CheckStaysFalse(
+            ctx,
+            [&] {
+                const HWND balloon = app.VisibleBalloon();
+                return balloon && Contains(e2e::WindowText(balloon), "in effect");
+            },
+            3000, "no notice of a verdict besides the box");
         e2e::SaveScreenshot(ctx, "apply-companion-failure");
         CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
         const auto logged = e2e::FileLines(netshLog);
         CHECK(ctx, logged.size() == 6 && std::vector<std::string>(logged.begin() + 3, logged.end()) ==
-                                             Arguments(kUtf8Nic, "192.168.1.21"));
+                                             e2e::StaticArguments(kUtf8Nic, "192.168.1.21"));
         if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
         CHECK(ctx, e2e::WaitUntil([&] { return CompanionMessageBox(app) == nullptr; }, 10000));
         CheckOnlyThePingConsole(ctx, watch);
@@ -122,7 +117,7 @@ E2E_SCENARIO(apply_companion) {
         CHECK(ctx, watch.WaitUntil([&] { return e2e::FileLines(netshLog).size() == 9; }, 30000));
         const auto logged = e2e::FileLines(netshLog);
         CHECK(ctx, logged.size() == 9 && std::vector<std::string>(logged.begin() + 6, logged.end()) ==
-                                             Arguments(kUtf8Nic, "192.168.1.22"));
+                                             e2e::StaticArguments(kUtf8Nic, "192.168.1.22"));
         e2e::Check(ctx, watch.WaitUntil([&] { return !watch.SeenExcept(kPingConsoleTitle).empty(); }, 20000),
                    "the batch had a console window: " + e2e::Describe(watch.SeenExcept(kPingConsoleTitle)));
         CHECK_EQ(ctx, e2e::ReadFileBytes(report).value_or(""), reportBefore);  // no companion, no report

@@ -39,23 +39,23 @@ E2E_SCENARIO(browser_proxy_xp) {
     const std::string prefs = kProfileFolder + "\\prefs.js";
     MakeFolders(kUserFolder + "LOCALS~1\\Temp");
     MakeFolders(kProfileFolder);
-    CHECK(ctx, e2e::WriteFileBytes(kUserFolder + "Application Data\\Mozilla\\Firefox\\profiles.ini",
+    SETUP(ctx, e2e::WriteFileBytes(kUserFolder + "Application Data\\Mozilla\\Firefox\\profiles.ini",
                                    "[General]\r\nStartWithLastProfile=1\r\n\r\n[Profile0]\r\nName=default\r\n"
                                    "IsRelative=1\r\nPath=Profiles/ab12cd34.default\r\n"));
-    CHECK(ctx, e2e::WriteFileBytes(prefs, kPrefsBefore));
+    SETUP(ctx, e2e::WriteFileBytes(prefs, kPrefsBefore));
     // The values exist beforehand, "ProxyServer" under another type.
     e2e::RegAdd(ctx, "\"" + kInternetSettings + "\" /v ProxyServer /t REG_DWORD /d 5");
     e2e::RegAdd(ctx, "\"" + kInternetSettings + "\" /v ProxyEnable /t REG_DWORD /d 0");
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
-                                   SettingsFile({{"Proxy - LAN", "10.0.0.1", "8080", "1", "1"},
-                                                 {"NoPermission - LAN", "10.0.0.2", "3128", "1", "0"},
-                                                 {"Direct - LAN", "10.0.0.3", "", "0", "1"}})));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    CHECK(ctx, InstallFirefox(ctx));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
+                                   e2e::SettingsText({ProxyProfile("Proxy - LAN", "10.0.0.1", "8080", "1", "1"),
+                                                      ProxyProfile("NoPermission - LAN", "10.0.0.2", "3128", "1", "0"),
+                                                      ProxyProfile("Direct - LAN", "10.0.0.3", "", "0", "1")})));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, InstallFirefox(ctx));
     HANDLE firefox = StartFirefox(ctx);
     if (!firefox) return;
 
-    CHECK(ctx, SetEnvironmentVariableA("TEMP", (kUserFolder + "LOCALS~1\\Temp").c_str()) != FALSE);
+    SETUP(ctx, SetEnvironmentVariableA("TEMP", (kUserFolder + "LOCALS~1\\Temp").c_str()) != FALSE);
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
 
@@ -68,7 +68,7 @@ E2E_SCENARIO(browser_proxy_xp) {
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK_EQ(ctx, StoredShape("ProxyEnable"), std::string("type 4, 4 bytes"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 2; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(1), 30000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     const auto starts = FileLines(kFirefoxLog);
     CHECK(ctx, starts.size() == 2);
@@ -78,26 +78,28 @@ E2E_SCENARIO(browser_proxy_xp) {
 
     // A proxy profile without the permission to close browsers: the commands run, nothing of the proxy changes.
     CHECK(ctx, Apply(app, 1));
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 4; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(2), 30000);
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.1:8080"));
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x1"));
     CHECK(ctx, e2e::ReadFileBytes(prefs) == kPrefsAfter);
-    CHECK(ctx, FileLines(kFirefoxLog).size() == 2);
-    CHECK(ctx, RunningProcesses("firefox.exe").size() == 1);
+    e2e::CheckStaysFalse(
+        ctx, [] { return FileLines(kFirefoxLog).size() != 2 || RunningProcesses("firefox.exe").size() != 1; }, 2000,
+        "no browser is closed or started");
 
     // A profile without proxy, Firefox closed by the user: the system proxy and Firefox's manual proxy go off,
     // the proxy address stays for the next time, and no browser is started.
     CHECK(ctx, EndProcesses("firefox.exe"));
     CHECK(ctx, Apply(app, 2));
-    CHECK(ctx, e2e::WaitUntil([&] { return NetshLines(ctx) == 6; }, 30000));
+    e2e::CheckNetshReceived(ctx, NetshAfter(3), 30000);
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyEnable"), std::string("ProxyEnable REG_DWORD 0x0"));
     CHECK_EQ(ctx, RegToolQuery(ctx, "ProxyServer"), std::string("ProxyServer REG_SZ 10.0.0.1:8080"));
     std::string prefsOff = kPrefsAfter;
     const std::string manual = "user_pref(\"network.proxy.type\", 1);";
     prefsOff.replace(prefsOff.find(manual), manual.size(), "user_pref(\"network.proxy.type\", 0);");
     CHECK(ctx, e2e::ReadFileBytes(prefs) == prefsOff);
-    CHECK(ctx, FileLines(kFirefoxLog).size() == 2);
-    CHECK(ctx, RunningProcesses("firefox.exe").empty());
+    e2e::CheckStaysFalse(
+        ctx, [] { return FileLines(kFirefoxLog).size() != 2 || !RunningProcesses("firefox.exe").empty(); }, 2000,
+        "no browser is started");
 
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));

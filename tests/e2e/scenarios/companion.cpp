@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/CommandRunner_win32.h"
 #include "tests/e2e/driver/ConsoleWatch.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -123,11 +124,11 @@ void CheckNoConsoleAppeared(e2e::Context& ctx, e2e::ConsoleWatch& watch) {
 E2E_SCENARIO(companion) {
     CheckTheWatchSeesConsoles(ctx);
 
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     // One beside the companion too, as a download might leave it: never run.
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", ctx.appDir));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "execute.bat", kBatch));
     const std::string log = ctx.appDir + "execute.log";
     const std::string netshLog = e2e::SystemFolder() + "netsh.log";
 
@@ -154,7 +155,7 @@ E2E_SCENARIO(companion) {
 
     // netsh fails on the first DNS command: the others still run, one message box names it and what netsh said.
     {
-        CHECK(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
+        SETUP(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
         CHECK(ctx, DeleteFileA(netshLog.c_str()) != FALSE);
         e2e::ConsoleWatch watch;
         const Run run = StartCompanion(ctx);
@@ -191,4 +192,22 @@ E2E_SCENARIO(companion) {
         CloseHandle(run.process);
     }
     CHECK(ctx, !e2e::FileExists(ctx.appDir + "netsh.log"));  // the planted one never ran
+
+    // The runner's bound (the companion gives each command 120 s; here 3 s): a command that never ends, and has
+    // started two processes of its own, is ended at the bound together with them.
+    {
+        const std::string folder = ctx.appDir + "hangs\\";
+        SETUP(ctx, CreateDirectoryA(folder.c_str(), nullptr));
+        SETUP(ctx, e2e::PlaceHelper(ctx, "firefox.exe", folder));
+        zelta::platform::Win32CommandRunner runner;
+        const auto result = runner.Run(folder + "firefox.exe", "firefox.exe --with-children", 3000);
+        CHECK(ctx, result.status == zelta::platform::CommandResult::Status::TimedOut);
+        // It had started its children before it logged its start.
+        CHECK(ctx, e2e::FileLines(folder + "firefox.log") == std::vector<std::string>{"started --with-children"});
+        std::size_t running = 0;
+        const bool ended =
+            e2e::WaitUntil([&] { return (running = e2e::RunningProcesses("firefox.exe").size()) == 0; }, 10000);
+        e2e::Check(ctx, ended,
+                   "the command and the processes it started have ended: " + std::to_string(running) + " left");
+    }
 }

@@ -63,8 +63,8 @@ E2E_SCENARIO(first_steps) {
     e2e::RegAdd(ctx, interfaces + " /v SubnetMask /t REG_MULTI_SZ /d 255.255.255.0");
     e2e::RegAdd(ctx, interfaces + " /v DefaultGateway /t REG_MULTI_SZ /d 192.168.1.1");
     e2e::RegAdd(ctx, interfaces + " /v NameServer /t REG_SZ /d 192.168.1.1,192.168.1.2");
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::NativeSystemFolder()));
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::NativeSystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
     if (!app.Started()) return;

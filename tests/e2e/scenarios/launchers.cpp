@@ -69,7 +69,7 @@ void PostKey(HWND window, WPARAM key) {
 E2E_SCENARIO(launchers) {
     const std::string report = ctx.appDir + "ipconfig.txt";
     const std::string earlier = "an earlier report\r\n";
-    CHECK(ctx, e2e::WriteFileBytes(report, earlier));
+    SETUP(ctx, e2e::WriteFileBytes(report, earlier));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
     if (!app.Started()) return;
@@ -84,7 +84,7 @@ E2E_SCENARIO(launchers) {
     CHECK(ctx, e2e::WaitUntil([&] { return (notepads = VisibleWindows("Notepad", "ipconfig")).size() == 1; }, 20000));
     e2e::SaveScreenshot(ctx, "ipconfig-report");
     // A second click writes the report again and opens one more Notepad window.
-    CHECK(ctx, e2e::WriteFileBytes(report, earlier));
+    SETUP(ctx, e2e::WriteFileBytes(report, earlier));
     app.Click(kId_Button_IPconfig);
     CHECK(ctx, e2e::WaitUntil([&] {
         const auto bytes = e2e::ReadFileBytes(report);
@@ -110,7 +110,7 @@ E2E_SCENARIO(launchers) {
     CloseAll(prompts);
 
     // The settings file, named after the program, in Notepad.
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "\r\n"));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "\r\n"));
     app.Click(kId_XiButton4);
     std::vector<HWND> settings;
     CHECK(ctx, e2e::WaitUntil([&] { return !(settings = VisibleWindows("Notepad", "Zelta")).empty(); }, 20000));

@@ -1,6 +1,7 @@
 // Who runs what, with which rights and from where: the manifests of both programs as built; a start from another
-// working folder (as from the Run key) with stand-ins for the system's programs planted in the program folder and
-// in that working folder: an activation and every launcher button run only the system's own, and the batch and
+// working folder (as from the Run key) with stand-ins for the system's programs and DLLs planted in the program
+// folder and in that working folder: an activation and every launcher button run only the system's own programs,
+// neither program loads a planted DLL, and the batch and
 // its log stay beside the program; a companion that cannot be started is reported and nothing is recorded; a
 // second start shows the running instance's window and ends.
 #include <windows.h>
@@ -11,6 +12,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
@@ -18,12 +20,6 @@ namespace {
 
 // Planted where a download or another user could leave them; any of them that runs writes <name>.log beside itself.
 const char* const kPlanted[] = {"netsh", "cmd", "notepad", "rundll32", "ping", "ipconfig"};
-
-std::string Block(int number, const std::string& name, const std::string& ip) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
-           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -49,25 +45,18 @@ int WindowsTitled(const e2e::Zelta& app, const std::string& prefix) {
     return search.count;
 }
 
-int ProcessesNamed(const char* exeName) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    int count = 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        count += lstrcmpiA(entry.szExeFile, exeName) == 0;
-    }
-    CloseHandle(snapshot);
-    return count;
-}
+// DLLs the programs load once they run, and DLLs that the system's own load by name for them.
+const char* const kPlantedDlls[] = {"msimg32", "wininet", "uxtheme", "version", "dwmapi", "cryptbase"};
 
-// The planted stand-ins that ran, by their log.
+// The planted stand-ins that ran, by their log, and the planted DLLs that were loaded, by their mark.
 std::vector<std::string> PlantedThatRan(const std::vector<std::string>& folders) {
     std::vector<std::string> ran;
     for (const std::string& folder : folders) {
         for (const char* name : kPlanted) {
             if (e2e::FileExists(folder + name + ".log")) ran.push_back(folder + name + ".exe");
+        }
+        for (const char* name : kPlantedDlls) {
+            if (e2e::FileExists(folder + name + ".dll.loaded")) ran.push_back(folder + name + ".dll");
         }
     }
     return ran;
@@ -84,18 +73,22 @@ E2E_SCENARIO(least_privilege) {
 
     const std::string ini = ctx.appDir + "Zelta.ini";
     const std::string elsewhere = ctx.appDir + "..\\started-in\\";
-    CHECK(ctx, CreateDirectoryA(elsewhere.c_str(), nullptr) != FALSE);
+    SETUP(ctx, CreateDirectoryA(elsewhere.c_str(), nullptr) != FALSE);
     const std::vector<std::string> plantedFolders{ctx.appDir, elsewhere};
     for (const std::string& folder : plantedFolders) {
         for (const char* name : kPlanted)
-            CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
+            SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", folder, name + std::string(".exe")));
+        for (const char* name : kPlantedDlls)
+            SETUP(ctx, e2e::PlaceHelper(ctx, "planted.dll", folder, name + std::string(".dll")));
     }
-    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    CHECK(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
-    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
-    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=2\r\n" +
-                                            Block(1, "Office - Local Area Connection", "192.168.1.20") +
-                                            Block(2, "Home - Local Area Connection", "192.168.1.30")));
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    // The first profile sets the system proxy, which has the program load the Internet library to announce it.
+    e2e::StoredProfile office("Office - Local Area Connection");
+    office.proxyIp = "10.0.0.9";
+    office.proxyPort = "3128";
+    office.useProxy = office.killBrowsers = "1";
+    SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({office, {"Home - Local Area Connection", "192.168.1.30"}})));
 
     e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
     if (!app.Started()) return;
@@ -108,7 +101,8 @@ E2E_SCENARIO(least_privilege) {
           e2e::WaitUntil(
               [&] { return Contains(e2e::ReadFileBytes(log).value_or(""), "3 of 3 commands succeeded, 0 failed."); },
               30000));
-    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+    const std::vector<std::string> officeLines = e2e::StaticArguments("Local Area Connection");
+    e2e::CheckNetshReceived(ctx, officeLines, 10000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     CHECK(ctx, !e2e::FileExists(elsewhere + "execute.bat") && !e2e::FileExists(elsewhere + "execute.log"));
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
@@ -130,10 +124,10 @@ E2E_SCENARIO(least_privilege) {
     const auto ran = PlantedThatRan(plantedFolders);
     std::string ranText;
     for (const std::string& path : ran) ranText += " " + path;
-    e2e::Check(ctx, ran.empty(), "no planted stand-in ran:" + ranText);
+    e2e::Check(ctx, ran.empty(), "no planted stand-in ran and no planted DLL was loaded:" + ranText);
 
     // A companion that cannot be started: the error, and nothing recorded.
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Quillet.exe", "This is no program.\r\n"));
     const std::string settingsBefore = e2e::ReadFileBytes(ini).value_or("");
     app.ClickBarItem(kId_XPBar_Profiles, 1);
     app.PostClick(kId_Button_ApplyProfile);
@@ -149,14 +143,14 @@ E2E_SCENARIO(least_privilege) {
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
     CHECK(ctx, !Contains(e2e::WindowText(app.Main()), "Home"));
     CHECK(ctx, app.Enabled(kId_Button_ApplyProfile));
-    CHECK(ctx, e2e::FileLines(netshLog).size() == 3);
+    e2e::CheckNetshReceived(ctx, officeLines, 0);
 
     // Hidden to the tray, then started again: the running instance shows its window, the second start ends.
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 10000));
     CHECK_EQ(ctx, std::to_string(e2e::RunAndWait("\"" + ctx.appDir + "Zelta.exe\"", 20000)), "0");
     CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
-    CHECK_EQ(ctx, std::to_string(ProcessesNamed("Zelta.exe")), "1");
+    CHECK_EQ(ctx, std::to_string(e2e::RunningProcesses("Zelta.exe").size()), "1");
 
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));

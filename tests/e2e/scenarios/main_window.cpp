@@ -145,7 +145,7 @@ E2E_SCENARIO(main_window) {
     // The port notice on the fifth character.
     app.Click(kId_CB_UseProxy);
     app.SetText(kId_LE_Port, "3128");
-    CHECK(ctx, app.VisibleBalloon() == nullptr);
+    e2e::CheckStaysFalse(ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
     app.SetText(kId_LE_Port, "31280");
     HWND balloon = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));

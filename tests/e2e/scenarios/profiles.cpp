@@ -43,10 +43,10 @@ std::vector<std::string> Lab(const std::string& port) {
 
 E2E_SCENARIO(profiles) {
     const std::string ini = ctx.appDir + "Zelta.ini";
-    e2e::WriteFileBytes(ini, SettingsFile({"[Zelta Settings]", "#_profiles=3", "last_pai=2"},
-                                          {Block(1, "Office - Local Area Connection", kOffice),
-                                           Block(2, "Home - Wireless Network Connection", kHome),
-                                           Block(3, "Lab - Local Area Connection", Lab("8080"))}));
+    SETUP(ctx, e2e::WriteFileBytes(ini, SettingsFile({"[Zelta Settings]", "#_profiles=3", "last_pai=2"},
+                                                     {Block(1, "Office - Local Area Connection", kOffice),
+                                                      Block(2, "Home - Wireless Network Connection", kHome),
+                                                      Block(3, "Lab - Local Area Connection", Lab("8080"))})));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
 
@@ -93,7 +93,7 @@ E2E_SCENARIO(profiles) {
     app.Click(kId_Button_Save);
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 4);
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 4 / 20"));
-    CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 5000));
+    app.CheckNotice("Profile was saved !", 5000);
 
     // Deleting profile 1 renumbers the rest; the applied profile keeps its mark under its new number.
     app.ClickBarItem(kId_XPBar_Profiles, 0);

@@ -1,7 +1,8 @@
 // Settings files that a user edited or holds open: a file saved as UTF-8 with a byte-order mark is listed and
 // written back in UTF-8, mark included, and one holding a character ANSI lacks is never written; a count of 100000
 // lists 20 profiles and the window appears at once; a file another program holds locked shows no profile, a save
-// reports "Unable to write to <path>" and the file stays.
+// reports "Unable to write to <path>" and the file stays; a file another program holds open for a moment is
+// saved once it lets go.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -23,7 +24,7 @@ const std::string kCafe = "Caf\xC3\xA9 - Local Area Connection";
 const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
 
 void Utf8File(e2e::Context& ctx, const std::string& ini) {
-    CHECK(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_Profiles);
@@ -51,7 +52,7 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
 // "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
 void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
     const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
@@ -65,12 +66,13 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
                  "Vok Tarvex|Unable to write to " + ini + ". The file holds characters that the ANSI code page lacks.");
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
+    app.CheckRunsOn("after refusing to write the file");
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
 }
 
 void HugeCount(e2e::Context& ctx, const std::string& ini) {
-    CHECK(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
     e2e::Zelta app(ctx);  // waits for the window with its own deadline
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
@@ -79,11 +81,12 @@ void HugeCount(e2e::Context& ctx, const std::string& ini) {
     CHECK(ctx, app.WaitForExit(10000));
 }
 
-// The file open in another program that shares it with nobody.
+// The file open in another program: one that shares it with nobody, or one that lets others read and write it
+// but not rename over it (an editor or a virus scanner).
 class Lock {
 public:
-    explicit Lock(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    explicit Lock(const std::string& path, DWORD share = 0)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~Lock() {
         if (Held()) CloseHandle(handle_);
@@ -91,6 +94,10 @@ public:
     Lock(const Lock&) = delete;
     Lock& operator=(const Lock&) = delete;
     bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_;
@@ -98,7 +105,7 @@ private:
 
 void LockedFile(e2e::Context& ctx, const std::string& ini) {
     const std::string content = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "");
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
     {
         Lock lock(ini);
         CHECK(ctx, lock.Held());
@@ -112,13 +119,38 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
         CHECK(ctx, report.has_value());
         if (report) CHECK_EQ(ctx, *report, "Vok Tarvex|Unable to write to " + ini + ".");
         CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
-        // The program runs on.
+        // The program runs on: it answers, and the box it greys still follows the click.
+        app.CheckRunsOn("after the error report");
         app.Click(kId_CB_UseIP);
         CHECK(ctx, !app.Enabled(kId_IPA_IP));
         app.Close();
         CHECK(ctx, app.WaitForExit(10000));
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
+}
+
+// Held open by another program for a moment while a save replaces it: the save waits for it and succeeds.
+void HeldFile(e2e::Context& ctx, const std::string& ini) {
+    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "")));
+    e2e::Zelta app(ctx);
+    if (!app.Started()) return;
+    app.ClickBarItem(kId_XPBar_Profiles, 0);
+    app.SetText(kId_LE_Port, "8080");
+    Lock lock(ini, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    // The hold is real: nothing can be renamed over the file while it lasts.
+    const std::string probe = ini + ".probe";
+    SETUP(ctx, lock.Held() && e2e::WriteFileBytes(probe, "probe"));
+    CHECK(ctx, !MoveFileExA(probe.c_str(), ini.c_str(), MOVEFILE_REPLACE_EXISTING));
+    DeleteFileA(probe.c_str());
+    app.PostClick(kId_Button_Save);
+    Sleep(1000);  // how long the other program holds the file: part of the setting, not a wait for the program
+    lock.Release();
+    const std::string saved = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "8080");
+    CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(ini).value_or("") == saved; }, 10000));
+    CHECK(ctx, !app.TakeErrorReport(0).has_value());
+    app.CheckRunsOn("after saving over the held file");
+    app.Close();
+    CHECK(ctx, app.WaitForExit(10000));
 }
 
 }  // namespace
@@ -129,4 +161,5 @@ E2E_SCENARIO(profiles_hand_edited) {
     Utf8BeyondAnsi(ctx, ini);
     HugeCount(ctx, ini);
     LockedFile(ctx, ini);
+    HeldFile(ctx, ini);
 }

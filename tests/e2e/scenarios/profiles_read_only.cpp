@@ -11,8 +11,8 @@ E2E_SCENARIO(profiles_read_only) {
         "IP=192.168.10.25\r\nSM=255.255.255.0\r\nGW=192.168.10.1\r\nDNS1=192.168.10.2\r\nDNS2=0.0.0.0\r\n"
         "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
         "profile_applied=0\r\n";
-    CHECK(ctx, e2e::WriteFileBytes(ini, content));
-    CHECK(ctx, e2e::SetReadOnly(ini, true));
+    SETUP(ctx, e2e::WriteFileBytes(ini, content));
+    SETUP(ctx, e2e::SetReadOnly(ini, true));
 
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
@@ -24,7 +24,8 @@ E2E_SCENARIO(profiles_read_only) {
     if (report) CHECK_EQ(ctx, *report, "Vok Tarvex|Unable to write to " + ini + ".");
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
 
-    // The program runs on.
+    // The program runs on: it answers, and the box it greys still follows the click.
+    app.CheckRunsOn("after the error report");
     app.Click(kId_CB_UseIP);
     CHECK(ctx, !app.Enabled(kId_IPA_IP));
     app.Close();

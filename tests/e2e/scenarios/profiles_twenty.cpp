@@ -1,19 +1,24 @@
 // Twenty stored profiles: every item of the Profiles bar can be brought into view and clicked, and the
-// twentieth loads with five blanks before its number; the tray menu and the counter follow.
+// twentieth loads with five blanks before its number; the counter follows; a twenty-first is refused with its
+// notice; the tray menu's last profile entry applies the twentieth.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
 E2E_SCENARIO(profiles_twenty) {
-    std::string ini = "[Zelta Settings]\r\n#_profiles=20\r\n";
+    std::vector<e2e::StoredProfile> profiles;
     for (int n = 1; n <= 20; ++n) {
-        ini += "[Profile" + std::to_string(n) + "]\r\nprofile_name=P" + std::to_string(n) +
-               " - Local Area Connection\r\nIP=10.0.0." + std::to_string(n) +
-               "\r\nSM=255.0.0.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.253\r\nDNS2=0.0.0.0\r\nproxy_IP=0.0.0.0\r\n"
-               "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+        e2e::StoredProfile p("P" + std::to_string(n) + " - Local Area Connection", "10.0.0." + std::to_string(n));
+        p.sm = "255.0.0.0";
+        p.gw = "10.0.0.254";
+        p.dns1 = "10.0.0.253";
+        profiles.push_back(p);
     }
-    CHECK(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", ini));
+    const std::string ini = e2e::SettingsText(profiles);
+    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", ini));
 
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
@@ -50,9 +55,26 @@ E2E_SCENARIO(profiles_twenty) {
     // A twenty-first profile is refused and the file stays as it was.
     app.SetText(kId_LE_NewProfile, "P21");
     app.Click(kId_Button_Save);
-    CHECK(ctx, e2e::WaitUntil([&] { return app.VisibleBalloon() != nullptr; }, 5000));
+    app.CheckNotice("Max number of profiles = 20 !", 5000);
     CHECK(ctx, e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or("") == ini);
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
+
+    // The tray menu lists all twenty: its last profile entry ("Exit" and the web site come first) applies P20.
+    app.ChooseTrayEntry(22);
+    CHECK(ctx, e2e::WaitUntil(
+                   [&] {
+                       return app.Text(kId_L_ProfileActivated) ==
+                              "Profile Activated: P20 - Local "
+                              "Area Connection";
+                   },
+                   10000));
+    e2e::CheckNetshReceived(
+        ctx,
+        {"int ipv4 set address name=\"Local Area Connection\" source=static addr=10.0.0.20 "
+         "mask=255.0.0.0 gateway=10.0.0.254 gwmetric=1",
+         "int ipv4 set dns name=\"Local Area Connection\" source=static addr=10.0.0.253 validate=no",
+         "int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2 validate=no"},
+        20000);
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
 }

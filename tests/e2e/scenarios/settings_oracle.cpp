@@ -187,7 +187,7 @@ E2E_SCENARIO(settings_oracle) {
     int index = 0;
     for (const OracleFile& file : Files()) {
         const std::string path = ctx.appDir + "oracle" + std::to_string(++index) + ".ini";
-        CHECK(ctx, e2e::WriteFileBytes(path, file.bytes));
+        SETUP(ctx, e2e::WriteFileBytes(path, file.bytes));
         const zelta::profiles::SettingsDocument ours = zelta::profiles::SettingsFile(files, codePages, path).Read();
 
         std::set<std::string> sections(probeSections.begin(), probeSections.end());

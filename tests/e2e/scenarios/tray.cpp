@@ -168,7 +168,7 @@ E2E_SCENARIO(tray) {
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Enabled(kId_LE_Port));
     app.SetText(kId_LE_Port, "8080");
-    CHECK(ctx, app.VisibleBalloon() == nullptr);
+    e2e::CheckStaysFalse(ctx, [&] { return app.VisibleBalloon() != nullptr; }, 1000, "no notice on four digits");
     app.SetText(kId_LE_Port, "80808");
     HWND balloon = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (balloon = app.VisibleBalloon()) != nullptr; }, 5000));

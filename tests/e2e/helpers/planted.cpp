@@ -1,0 +1,14 @@
+// A DLL planted where a program must not load it from (built as planted.dll and copied under the names of the DLLs
+// the programs use): loaded, it leaves "<its own path>.loaded" beside itself, and does nothing else.
+#include <windows.h>
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
+    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+    char path[MAX_PATH + 8] = {};
+    const DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return TRUE;
+    lstrcatA(path, ".loaded");
+    HANDLE marker = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (marker != INVALID_HANDLE_VALUE) CloseHandle(marker);
+    return TRUE;
+}
