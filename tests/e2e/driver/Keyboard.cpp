@@ -2,35 +2,15 @@
 
 namespace e2e {
 
-namespace {
-LPARAM KeyData(WPARAM key, bool up, bool alt) {
-    const UINT scan = MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
-    LPARAM data = 1 | static_cast<LPARAM>(scan) << 16;
-    if (alt) data |= static_cast<LPARAM>(1) << 29;
-    if (up) data |= static_cast<LPARAM>(0xC0000000u);
-    return data;
+static LPARAM KeyData(WPARAM key, LPARAM flags) {
+    return 1 | static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16 | flags;
 }
-
-char CharacterOf(WPARAM key) {
-    switch (key) {
-        case VK_TAB:
-            return '\t';
-        case VK_SPACE:
-            return ' ';
-        case VK_RETURN:
-            return '\r';
-        default:
-            return 0;
-    }
-}
-}  // namespace
 
 HWND FocusedWindow(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (!thread || !GetGUIThreadInfo(thread, &info)) return nullptr;
-    return info.hwndFocus;
+    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
 bool FocusIsOn(HWND focus, HWND control) { return focus && control && (focus == control || IsChild(control, focus)); }
@@ -38,20 +18,18 @@ bool FocusIsOn(HWND focus, HWND control) { return focus && control && (focus == 
 bool PressKey(HWND window, WPARAM key) {
     HWND focus = FocusedWindow(window);
     if (!focus) return false;
-    PostMessageA(focus, WM_KEYDOWN, key, KeyData(key, false, false));
-    if (const char typed = CharacterOf(key)) {
-        PostMessageA(focus, WM_CHAR, static_cast<WPARAM>(typed), KeyData(key, false, false));
-    }
-    PostMessageA(focus, WM_KEYUP, key, KeyData(key, true, false));
+    PostMessageA(focus, WM_KEYDOWN, key, KeyData(key, 0));
+    const char typed = key == VK_TAB ? '\t' : key == VK_SPACE ? ' ' : key == VK_RETURN ? '\r' : 0;
+    if (typed) PostMessageA(focus, WM_CHAR, static_cast<WPARAM>(typed), KeyData(key, 0));
+    PostMessageA(focus, WM_KEYUP, key, KeyData(key, static_cast<LPARAM>(0xC0000000u)));
     return true;
 }
 
 bool PressAltLetter(HWND window, char letter) {
     HWND focus = FocusedWindow(window);
-    if (!focus) return false;
-    const WPARAM key = static_cast<WPARAM>(VkKeyScanA(letter) & 0xFF);
-    PostMessageA(focus, WM_SYSCHAR, static_cast<WPARAM>(static_cast<unsigned char>(letter)), KeyData(key, false, true));
-    return true;
+    const auto key = static_cast<WPARAM>(VkKeyScanA(letter) & 0xFF);
+    return focus && PostMessageA(focus, WM_SYSCHAR, static_cast<WPARAM>(static_cast<unsigned char>(letter)),
+                                 KeyData(key, static_cast<LPARAM>(1) << 29));
 }
 
 }  // namespace e2e

@@ -5,14 +5,12 @@
 
 namespace e2e {
 
-// The window that has the keyboard focus in the thread that owns `window`, or nullptr.
+// The window with the keyboard focus in the thread of `window`, or nullptr; whether it is `control` or inside it.
 HWND FocusedWindow(HWND window);
-// Whether the focus is on `control` or inside it (an address field's parts).
 bool FocusIsOn(HWND focus, HWND control);
-// A key pressed and released at the focused window, with the character it types (Tab, Space, Enter); false when
-// nothing had the focus.
+// A key pressed and released at the focused window, with the character it types; false when nothing had the focus.
 bool PressKey(HWND window, WPARAM key);
-// Alt and a letter, as the system reports it to the focused window; false when nothing had the focus.
+// Alt and a letter, as the system reports them to the focused window.
 bool PressAltLetter(HWND window, char letter);
 
 }  // namespace e2e
