@@ -31,10 +31,10 @@ Form1::Form1() {
 
 const char* Form1::EditLabel(const Control& edit) {
     switch (edit.Id()) {
-        case kId_LE_NewProfile: return "New Profile:";
-        case kId_LE_NIC: return "NIC:";
-        case kId_LE_ProfileID: return "ID:";
-        case kId_LE_Port: return "Port:";
+        case kId_LE_NewProfile: return "&New Profile:";
+        case kId_LE_NIC: return "NI&C:";
+        case kId_LE_ProfileID: return "I&D:";
+        case kId_LE_Port: return "Por&t:";
         default: return "";
     }
 }

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "app/WindowPlacement.h"
+#include "app/model/AccessKeys.h"
+#include "app/win32/Accessibility_win32.h"
 #include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
@@ -58,6 +61,12 @@ ScreenRect WorkAreaAt(const RECT& rect) {
     }
     return ScreenRect{work.left, work.top, work.right, work.bottom};
 }
+
+// Common controls redraw in new system colours only when told of them.
+BOOL CALLBACK TellColourChange(HWND window, LPARAM) {
+    SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
 }  // namespace
 
 void MainWindow::RegisterWindowClasses(HINSTANCE instance) {
@@ -88,6 +97,7 @@ MainWindow::MainWindow(HINSTANCE instance, ApplicationWindow& application, MainF
                        FormController& controller)
     : instance_(instance), application_(application), main_(main), controller_(controller) {
     showRequest_ = RegisterWindowMessageA(kShowInstanceMessageName);
+    annotations_ = std::make_unique<Annotations>();
     dpi_ = SystemDpi();
     const SIZE frame = FrameSize(dpi_);
     const RECT designed{S(kDesignLeft), S(kDesignTop), S(kDesignLeft) + frame.cx, S(kDesignTop) + frame.cy};
@@ -222,8 +232,10 @@ void MainWindow::CreateControls() {
 
     for (ItemBar* bar : {&f.XPBar_NICs, &f.XPBar_Profiles, &f.XPBar_Contact}) {
         itemBars_.push_back(
-            std::make_unique<ItemBarWindow>(panelLeft_, *bar, font_.get(), boldFont_.get(), tooltip_, dpi_));
+            std::make_unique<ItemBarWindow>(panelLeft_, *bar, font_.get(), boldFont_.get(), tooltip_, dpi_,
+                                            *annotations_));
         itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
+        itemBars_.back()->SetMarksChoice(bar != &f.XPBar_Contact);
         windows_[bar->Id()] = itemBars_.back()->Hwnd();
     }
     LayoutLeftPanel();
@@ -277,6 +289,47 @@ void MainWindow::CreateControls() {
         ShowInWindow(*f.Find(id), ControlProperty::Text);
     }
     SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    AnnotateControls();
+    FollowSystemSettings();
+}
+
+void MainWindow::AnnotateControls() {
+    // An address field is four edits in a frame: the frame and each of its parts take the label's name, which the
+    // parts, having no label of their own before them, would not find.
+    const Form1& f = main_.form;
+    const std::pair<const Control*, int> fields[] = {
+        {&f.Label_UseIP_IP, kId_IPA_IP},     {&f.Label_UseIP_SM, kId_IPA_SM},   {&f.Label_UseIP_GW, kId_IPA_GW},
+        {&f.Label_UseDNS_1st, kId_IPA_DNS1}, {&f.Label_UseDNS_2nd, kId_IPA_DNS2}, {&f.Label_IP, kId_IPA_Proxy}};
+    for (const auto& [label, id] : fields) {
+        const std::string name = ReadableCaption(label->Text());
+        HWND field = windows_[id];
+        annotations_->SetName(field, name);
+        for (HWND part = GetWindow(field, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+            annotations_->SetName(part, name);
+        }
+    }
+    // The group boxes have no caption of their own: their check box names them.
+    const std::pair<int, const Control*> groups[] = {
+        {kId_SGB_UseIP, &f.CB_UseIP}, {kId_SGB_UseDNS, &f.CB_UseDNS}, {kId_SGB_UseProxy, &f.CB_UseProxy}};
+    for (const auto& [id, box] : groups) annotations_->SetName(windows_[id], ReadableCaption(box->Text()));
+}
+
+void MainWindow::FollowSystemSettings() {
+    HIGHCONTRASTA contrast{};
+    contrast.cbSize = sizeof(contrast);
+    const bool high = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    BOOL animate = TRUE;
+    // Windows XP has no such setting: the caption animates there as it always did.
+    if (!SystemParametersInfoA(SPI_GETCLIENTAREAANIMATION, 0, &animate, 0)) animate = TRUE;
+    animationsOn_ = animate != FALSE;
+    if (!animationsOn_ && animation_.Running() && CurrentCaption() != animation_.FinalCaption()) {
+        ShowCaption(animation_.FinalCaption());
+    }
+    if (high == highContrast_) return;
+    highContrast_ = high;
+    for (auto& bar : itemBars_) bar->SetHighContrast(high);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void MainWindow::HoldLayout(bool hold) {
@@ -339,9 +392,16 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
         case ControlProperty::Hint:
             UpdateHint(tooltip_, window, control.Hint());
             break;
-        case ControlProperty::Enabled:
+        case ControlProperty::Enabled: {
+            // A control that loses its enabled state while it has the focus first hands the focus on, or the focus
+            // would be left on nothing and the keyboard could not reach the window again.
+            HWND focus = GetFocus();
+            if (!control.Enabled() && focus && (focus == window || IsChild(window, focus))) {
+                FocusOn(NextFocus(main_.form, FocusStop{control.Id(), false}));
+            }
             EnableWindow(window, control.Enabled());
             break;
+        }
         case ControlProperty::Visible:
             ShowWindow(window, control.Visible() ? SW_SHOWNA : SW_HIDE);
             break;
@@ -391,6 +451,12 @@ void MainWindow::OnCommand(int id, int code, HWND window) {
 LRESULT MainWindow::OnLabelColour(HDC dc, HWND label) {
     for (HWND bannerLabel : bannerLabels_) {
         if (bannerLabel != label) continue;
+        if (highContrast_) {
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            SetBkMode(dc, OPAQUE);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkMode(dc, TRANSPARENT);
         if (!bannerBrush_) return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
@@ -421,13 +487,20 @@ void MainWindow::ShowCaption(const std::string& next) {
 }
 
 void MainWindow::AnimateCaption() {
-    if (animation_.Running()) ShowCaption(animation_.Tick(CurrentCaption()));
+    if (!animation_.Running()) return;
+    if (!animationsOn_) {
+        // With the system's animation effects off the caption stands still on the title; a caption that another
+        // part wrote gives way to it on the next tick, as it does to the animation.
+        if (CurrentCaption() != animation_.FinalCaption()) ShowCaption(animation_.FinalCaption());
+        return;
+    }
+    ShowCaption(animation_.Tick(CurrentCaption()));
 }
 
 void MainWindow::OnVisibilityChanged(bool visible) {
     const AnimationCommand command = animation_.VisibilityChanged(visible, CurrentCaption());
     if (command.stopTimer) KillTimer(hwnd_, kAnimationTimerId);
-    if (command.caption) ShowCaption(*command.caption);
+    if (command.caption) ShowCaption(animationsOn_ ? *command.caption : animation_.FinalCaption());
     if (command.startTimer) SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
 }
 
@@ -449,12 +522,61 @@ void MainWindow::Restore() {
     if (balloon_) balloon_->OnAnchorVisibilityChanged(true);
 }
 
-void MainWindow::OnTrayMenu(POINT) {
-    const int position = PopupTrayMenu(hwnd_, main_.trayMenu, menuPictures_.get());
+void MainWindow::OnTrayMenu(POINT at) {
+    const int position = PopupTrayMenu(hwnd_, main_.trayMenu, menuPictures_.get(), at);
     if (position >= 0) RunHandler(hwnd_, [this, position] { controller_.TrayMenuClick(position); });
 }
 
+ItemBarWindow* MainWindow::BarOf(int id) const {
+    for (const auto& bar : itemBars_) {
+        if (bar->Id() == id) return bar.get();
+    }
+    return nullptr;
+}
+
+HWND MainWindow::WindowOf(const FocusStop& stop) const {
+    if (ItemBarWindow* bar = BarOf(stop.id)) return stop.barEntries ? bar->EntryStop() : bar->Header();
+    const auto found = windows_.find(stop.id);
+    return found == windows_.end() ? nullptr : found->second;
+}
+
+FocusStop MainWindow::StopOf(HWND window) const {
+    for (const FocusStop& stop : TabOrder()) {
+        if (stop.barEntries) {
+            ItemBarWindow* bar = BarOf(stop.id);
+            if (bar && bar->IsEntry(window)) return stop;
+            continue;
+        }
+        HWND own = WindowOf(stop);
+        if (own && (own == window || IsChild(own, window))) return stop;
+    }
+    return {};
+}
+
+void MainWindow::FocusOn(const FocusStop& stop) {
+    HWND window = WindowOf(stop);
+    SetFocus(window ? window : hwnd_);
+}
+
+void MainWindow::OnActivate(bool active, bool minimised) {
+    if (!active) {
+        // Kept as a place in the Tab order, not a window: the place may be disabled by the time the window is back.
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) savedFocus_ = StopOf(focus);
+        return;
+    }
+    if (!minimised) FocusOn(RestoredFocus(main_.form, savedFocus_));
+}
+
 bool MainWindow::PreTranslate(MSG& message) {
+    if (message.message == WM_KEYDOWN) {
+        for (const auto& bar : itemBars_) {
+            if (bar->IsEntry(message.hwnd)) {
+                if (bar->MoveAmongEntries(message.hwnd, message.wParam)) return true;
+                break;
+            }
+        }
+    }
     // Enter clicks the focused push button or bar entry, as Space does; check boxes keep Enter to themselves.
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsChild(hwnd_, message.hwnd)) {
         char className[16] = {};
@@ -551,6 +673,25 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ACTIVATE:
             if (balloon_) balloon_->OnAnchorActivated(LOWORD(wParam) != WA_INACTIVE);
+            OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) return 0;  // the focus is placed already
+            break;
+        case WM_NEXTDLGCTL: {
+            // The keyboard's moves among the controls (an Alt+letter of a label: the field after it), as a dialog
+            // takes them. A frame of controls (a bar, a panel) is no place for the focus.
+            HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                         : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
+            if (target && IsChild(hwnd_, target) && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+                SetFocus(target);
+            }
+            return 0;
+        }
+        case WM_SETTINGCHANGE:
+            FollowSystemSettings();
+            break;
+        case WM_SYSCOLORCHANGE:
+            EnumChildWindows(hwnd_, TellColourChange, 0);
+            FollowSystemSettings();
             break;
         case WM_SHOWWINDOW:
             OnVisibilityChanged(wParam != FALSE);
@@ -561,8 +702,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlID != static_cast<UINT>(kId_Image1)) break;
-            UniqueMemoryDc memory(banner_ ? CreateCompatibleDC(item->hDC) : nullptr);
-            if (memory) {
+            UniqueMemoryDc memory(banner_ && !highContrast_ ? CreateCompatibleDC(item->hDC) : nullptr);
+            if (highContrast_) {
+                // The labels over the banner are read in the system's colours, on its plain window colour.
+                FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOW));
+            } else if (memory) {
                 // Already at the banner's size: the labels' brush shows the same pixels at the same places.
                 ScopedSelection picture(memory.get(), banner_.get());
                 BitBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory.get(), 0, 0, SRCCOPY);

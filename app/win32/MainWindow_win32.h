@@ -10,6 +10,7 @@
 
 #include "app/AnimTitle.h"
 #include "app/FormController.h"
+#include "app/model/FocusOrder.h"
 #include "app/model/MainForm.h"
 #include "app/win32/ApplicationWindow_win32.h"
 #include "app/win32/ItemBar_win32.h"
@@ -17,6 +18,7 @@
 
 namespace zelta::win32 {
 
+class Annotations;
 class BalloonNotifier;
 class TrayIcon;
 
@@ -36,7 +38,7 @@ public:
     // Holds the item bars' layout during a run of changes (the start-up sequence) and, when released, lays the bars
     // out once instead of after each change.
     void HoldLayout(bool hold);
-    // Tab, Space and Enter among the controls; true when the message was consumed.
+    // Tab, Space, Enter, Alt+letters and the bars' arrow keys among the controls; true when the message was consumed.
     bool PreTranslate(MSG& message);
 
     static void RegisterWindowClasses(HINSTANCE instance);
@@ -68,6 +70,15 @@ private:
     void HideToTray();
     void Restore();
     void OnTrayMenu(POINT position);
+    // The focus: the window of a place in the Tab order, the place a window belongs to, and moving it there.
+    HWND WindowOf(const FocusStop& stop) const;
+    FocusStop StopOf(HWND window) const;
+    ItemBarWindow* BarOf(int id) const;
+    void FocusOn(const FocusStop& stop);
+    void OnActivate(bool active, bool minimised);
+    // High contrast and the animation effects, read again whenever the system says its settings changed.
+    void FollowSystemSettings();
+    void AnnotateControls();
     int S(int value) const;  // a design length at the session's scaling
 
     HINSTANCE instance_;
@@ -96,6 +107,10 @@ private:
     UINT showRequest_ = 0;  // a later start of the program asks this window to show itself
     std::unique_ptr<BalloonNotifier> balloon_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<Annotations> annotations_;
+    FocusStop savedFocus_;  // where the focus was when the window was last deactivated
+    bool highContrast_ = false;
+    bool animationsOn_ = true;
 };
 
 }  // namespace zelta::win32

@@ -1,6 +1,7 @@
 #include "app/win32/TrayIcon_win32.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstring>
 
@@ -69,10 +70,17 @@ void TrayIcon::Add() {
     added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     if (!added_) {
         versionAccepted_ = false;
+        tellsPlace_ = false;
         return;
     }
-    data.uVersion = NOTIFYICON_VERSION;
-    versionAccepted_ = Shell_NotifyIconA(NIM_SETVERSION, &data) != FALSE;
+    data.uVersion = NOTIFYICON_VERSION_4;
+    tellsPlace_ = Shell_NotifyIconA(NIM_SETVERSION, &data) != FALSE;
+    if (!tellsPlace_) {
+        data.uVersion = NOTIFYICON_VERSION;
+        versionAccepted_ = Shell_NotifyIconA(NIM_SETVERSION, &data) != FALSE;
+    } else {
+        versionAccepted_ = true;
+    }
 }
 
 void TrayIcon::SetTip(const std::string& tip) {
@@ -111,7 +119,7 @@ bool TrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     result = 0;
     if (msg == kCallbackMessage) {
         // Under both callback protocols the low word of lParam is the mouse or notification message.
-        OnIconEvent(LOWORD(lp));
+        OnIconEvent(LOWORD(lp), wp);
         return true;
     }
     if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
@@ -142,9 +150,14 @@ bool TrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     }
 }
 
-void TrayIcon::OnIconEvent(UINT event) {
+void TrayIcon::OnIconEvent(UINT event, WPARAM wp) {
     switch (event) {
         case WM_LBUTTONUP:
+            Apply(clicks_.ButtonUp(GetTickCount()));
+            break;
+        case NIN_KEYSELECT:
+            // Enter or Space on the focused icon acts as a single click. The shell may report Enter twice; the
+            // second report falls within the click delay and is one click with the first.
             Apply(clicks_.ButtonUp(GetTickCount()));
             break;
         case WM_LBUTTONDBLCLK:
@@ -154,9 +167,13 @@ void TrayIcon::OnIconEvent(UINT event) {
         case WM_RBUTTONUP:
             // A shell on the newer protocol sends both; only its context-menu notification opens the menu.
             if ((event == WM_CONTEXTMENU) == versionAccepted_ && onContextMenu) {
-                POINT cursor{};
-                GetCursorPos(&cursor);
-                onContextMenu(cursor);
+                POINT place{};
+                if (tellsPlace_) {
+                    place = POINT{GET_X_LPARAM(wp), GET_Y_LPARAM(wp)};
+                } else {
+                    GetCursorPos(&place);
+                }
+                onContextMenu(place);
             }
             break;
         default:

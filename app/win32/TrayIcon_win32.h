@@ -34,13 +34,14 @@ public:
     // The icon's own notification, which the shell shows whatever window is hidden; false when it was not taken.
     bool ShowNotification(const std::string& title, const std::string& text, bool warning);
 
-    std::function<void()> onSingleClick;  // the shell hides to tray or restores
+    std::function<void()> onSingleClick;  // the shell hides to tray or restores; also Enter or Space on the icon
+    // Where the menu opens: at the icon when the keyboard asked for it, at the pointer when the mouse did.
     std::function<void(POINT screenPos)> onContextMenu;
 
 private:
     void Add();
     void Delete();
-    void OnIconEvent(UINT event);
+    void OnIconEvent(UINT event, WPARAM wp);
     void Apply(const TrayClickCommands& commands);
 
     HWND window_;
@@ -51,6 +52,9 @@ private:
     // Shells from 5.0 on take the newer callback protocol, in which a context-menu request comes as its own
     // notification after the right button's release; older ones only send the release.
     bool versionAccepted_ = false;
+    // The protocol of Vista and later also tells where the event happened, so a menu asked for from the keyboard
+    // opens at the icon rather than wherever the pointer was left.
+    bool tellsPlace_ = false;
     TrayClickState clicks_;
 };
 

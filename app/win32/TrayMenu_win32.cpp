@@ -64,7 +64,7 @@ UniqueBitmap MakePictureBitmap(const std::vector<std::uint32_t>& picture) {
 
 }  // namespace
 
-int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList) {
+int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList, POINT at) {
     // Declared before the menu, so the menu goes first and the pictures it shows after it.
     std::vector<UniqueBitmap> pictures;
     UniqueMenu menu(CreatePopupMenu());
@@ -107,13 +107,11 @@ int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList) {
         InsertMenuItemA(menu.get(), static_cast<UINT>(position), TRUE, &item);
     }
 
-    POINT cursor{};
-    GetCursorPos(&cursor);
     UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY;
     flags |= GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), flags, cursor.x, cursor.y, 0, owner, nullptr));
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), flags, at.x, at.y, 0, owner, nullptr));
     // Lets the menu's closing finish before the choice is acted on.
     PostMessageA(owner, WM_NULL, 0, 0);
     return chosen == 0 ? -1 : static_cast<int>(chosen) - 1;
