@@ -18,6 +18,7 @@
 namespace zelta::win32 {
 
 class BalloonNotifier;
+class ExternalRequests;
 class TrayIcon;
 
 class MainWindow {
@@ -33,6 +34,8 @@ public:
     HWND Hwnd() const { return hwnd_; }
     // The notices' balloon, anchored at this window; usable once the window exists.
     Notifier& Notices();
+    // Apply requests of later starts and the adapter keys' changes; usable once the window exists.
+    ExternalRequests& Requests();
     // Holds the item bars' layout during a run of changes (the start-up sequence) and, when released, lays the bars
     // out once instead of after each change.
     void HoldLayout(bool hold);
@@ -96,6 +99,7 @@ private:
     UINT showRequest_ = 0;  // a later start of the program asks this window to show itself
     std::unique_ptr<BalloonNotifier> balloon_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<ExternalRequests> requests_;
 };
 
 }  // namespace zelta::win32

@@ -27,6 +27,11 @@ public:
         key_.values[name] = value;
         return true;
     }
+    bool DeleteValue(const std::string& name) override {
+        if (!writable_ || key_.refuseSet) return false;
+        key_.values.erase(name);
+        return true;
+    }
 
 private:
     FakeRegistry& registry_;
@@ -95,6 +100,25 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(RegistryRoot root, 
     if (it == keys.end()) return nullptr;
     if (access == RegistryAccess::ReadWrite && it->second.denyWrite) return nullptr;
     return std::make_unique<FakeKey>(*this, it->second, access == RegistryAccess::ReadWrite);
+}
+
+std::unique_ptr<platform::RegistryKey> FakeRegistry::CreateKey(RegistryRoot root, const std::string& path) {
+    ++openCalls;
+    Key& key = Ensure(FullPath(root, path));
+    if (key.denyWrite) return nullptr;
+    return std::make_unique<FakeKey>(*this, key, true);
+}
+
+void FakeRegistry::RemoveKey(RegistryRoot root, const std::string& path) {
+    const std::string full = FullPath(root, path);
+    for (auto it = keys.begin(); it != keys.end();) {
+        it = it->first == full || it->first.rfind(full + "\\", 0) == 0 ? keys.erase(it) : std::next(it);
+    }
+    const auto separator = full.rfind('\\');
+    const auto parent = keys.find(full.substr(0, separator));
+    if (parent == keys.end()) return;
+    auto& names = parent->second.subKeys;
+    names.erase(std::remove(names.begin(), names.end(), full.substr(separator + 1)), names.end());
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path, std::string& reason) {
