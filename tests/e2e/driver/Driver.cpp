@@ -386,12 +386,12 @@ bool SetDesktopSize(int width, int height) {
 }
 
 Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags,
-             const std::string& workingFolder)
+             const std::string& workingFolder, const std::string& arguments)
     : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + ctx.appDir + exeName + "\"";
+    std::string commandLine = "\"" + ctx.appDir + exeName + "\"" + (arguments.empty() ? "" : " " + arguments);
     const std::string folder = workingFolder.empty() ? ctx.appDir : workingFolder;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr, folder.c_str(),
                         &startup, &info)) {

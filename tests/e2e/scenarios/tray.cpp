@@ -1,7 +1,8 @@
 // The notification-area icon and what hangs on it: a single click hides to the tray after the double-click time
 // and a second one restores, a double click does nothing, minimising hides to the tray, the popup menu opens and
 // its "Exit" ends the program while it is hidden; the port notice is a balloon that hides and comes back with the
-// window; the caption types the title out and erases it again.
+// window; the caption types the title out and erases it again. Started with /tray, as the Run key starts it, the
+// program shows only its icon; the tray menu's "Start with Windows" writes the Run value and removes it again.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Starts.h"
 
 using namespace zelta;
 
@@ -128,6 +130,31 @@ void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::str
         "the caption stays \"" + first + "\" " + when + (changed.empty() ? "" : " (it became \"" + changed + "\")"));
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
+const std::string kRunKey = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The Run value as the system's reg.exe shows it, letters' case aside; empty when there is none.
+std::string RunValue() {
+    const std::string shown = e2e::CommandOutput("reg.exe query \"" + kRunKey + "\" /v \"Vok Tarvex\"", 30000);
+    return shown.find("REG_SZ") == std::string::npos ? std::string() : Lower(shown);
+}
+
+// "Start with Windows", the menu's last entry: after "Exit" and "Vok CORP. Online" when no profile is stored.
+void ChooseStartWithWindows(e2e::Context& ctx, HWND iconOwner, DWORD process) {
+    PostMessageA(iconOwner, kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
+    HWND menu = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] { return (menu = e2e::ProcessWindow(process, "#32768")) && IsWindowVisible(menu); },
+                              10000));
+    if (!menu) return;
+    for (int i = 0; i < 3; ++i) PostKey(menu, VK_DOWN);
+    PostKey(menu, VK_RETURN);
+    CHECK(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(menu); }, 5000));
+}
+
 }  // namespace
 
 E2E_SCENARIO(tray) {
@@ -211,4 +238,35 @@ E2E_SCENARIO(tray) {
         PostKey(menu, VK_RETURN);
     }
     CHECK(ctx, app.WaitForExit(10000));
+
+    // Started as the Run key starts it: the icon, and no window and no taskbar button, until the icon restores it.
+    e2e::Zelta hidden(ctx, "Zelta.exe", false, 0, "", "/tray");
+    HWND main = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] {
+        return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr &&
+               NotificationAreaTips() == tipsBefore + 1;
+    }, 30000));
+    if (!main) return;
+    CHECK(ctx, StaysFalse([&] { return IsWindowVisible(main) || !hidden.TaskbarButtonWindows().empty(); }, 1500));
+
+    // "Start with Windows" writes the Run value for this program with /tray, and takes it away again; a value that
+    // starts another copy is replaced by this one's.
+    const std::string ours = Lower("\"" + ctx.appDir + "Zelta.exe\" /tray");
+    CHECK_EQ(ctx, RunValue(), std::string());
+    ChooseStartWithWindows(ctx, main, hidden.ProcessId());
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().find(ours) != std::string::npos; }, 10000));
+    ChooseStartWithWindows(ctx, main, hidden.ProcessId());
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().empty(); }, 10000));
+    e2e::RegAdd(ctx, "\"" + kRunKey + "\" /v \"Vok Tarvex\" /t REG_SZ /d \"C:\\Other\\Zelta.exe /tray\"");
+    ChooseStartWithWindows(ctx, main, hidden.ProcessId());
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().find(ours) != std::string::npos; }, 10000));
+    CHECK(ctx, RunValue().find("other") == std::string::npos);
+    ChooseStartWithWindows(ctx, main, hidden.ProcessId());
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().empty(); }, 10000));
+
+    PostMessageA(main, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+    CHECK(ctx, hidden.WaitForMainWindow(10000));
+    CHECK(ctx, e2e::WaitUntil([&] { return Shown(hidden); }, 5000));
+    hidden.Close();
+    CHECK(ctx, hidden.WaitForExit(10000));
 }
