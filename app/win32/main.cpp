@@ -69,9 +69,9 @@ bool HandToRunningInstance(const zelta::win32::SingleInstance& running, const ze
                 case kApplyNotTaken:
                     break;
             }
-            ShowErrorReport(nullptr, ("The running Vok Tarvex did not take the request to apply \"" +
-                                      request.profileName + "\".")
-                                         .c_str());
+            ShowErrorReport(
+                nullptr,
+                ("The running Vok Tarvex did not take the request to apply \"" + request.profileName + "\".").c_str());
             exitCode = zelta::kExitNotDelivered;
             return true;
         case zelta::StartAction::Tray:

@@ -1,7 +1,9 @@
 // The diagnostic launchers: the address report is written into the program folder (replacing an older one) and
 // opened in Notepad, once more on each click; the command prompt opens with the product's title; the settings
 // file opens in Notepad; the maker's web address from the Contact bar and from the tray menu goes to the shell's
-// browser, nothing else.
+// browser, nothing else. A desktop shortcut's "Zelta.exe /apply <profile>" applies the profile: with none running the
+// program starts hidden to the tray and applies it, with one running the start hands the request over and ends;
+// an unknown name or option applies and records nothing, is reported, and ends the start with its exit code.
 #include <windows.h>
 
 #include <cctype>
@@ -9,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Starts.h"
 
 using namespace zelta;
 
@@ -62,6 +65,88 @@ std::vector<std::string> OpenedAddresses(const e2e::Context& ctx) {
 void PostKey(HWND window, WPARAM key) {
     PostMessageA(window, WM_KEYDOWN, key, 1);
     PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
+std::string Block(int number, const std::string& name, const std::string& ip, const std::string& use) {
+    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
+           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
+           "proxy_port=\r\nuse_ip=" +
+           use + "\r\nuse_dns=" + use + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+}
+
+const std::string kTwoProfiles = "[Zelta Settings]\r\n#_profiles=2\r\n" +
+                                 Block(1, "Office - Local Area Connection", "192.168.1.20", "user") +
+                                 Block(2, "Home - Local Area Connection", "0.0.0.0", "dhcp");
+
+std::string ActivatedLabel(HWND main) { return e2e::WindowText(e2e::FindChildById(main, kId_L_ProfileActivated)); }
+
+// Profiles applied from the command line, with and without a running program; netsh is the stand-in.
+void ApplyFromShortcuts(e2e::Context& ctx) {
+    const std::string ini = ctx.appDir + "Zelta.ini";
+    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
+    CHECK(ctx, e2e::WriteFileBytes(ini, kTwoProfiles));
+    CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
+    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
+    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\"
+                     "{A1}\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    const auto commands = [&] { return e2e::FileLines(netshLog); };
+    const auto exited = [](const e2e::Start& start, int code) { return start.ExitCode(15000) == std::optional<int>(code); };
+    {
+        // None running: the program starts in the tray and applies the profile, letters' case aside.
+        e2e::Start first(ctx, "/apply office");
+        CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 3; }, 30000));
+        CHECK(ctx, !commands().empty() &&
+                       commands()[0].find("name=\"Local Area Connection\" source=static addr=192.168.1.20") !=
+                           std::string::npos);
+        const HWND main = e2e::ProcessWindow(first.Id(), "TForm1");
+        CHECK(ctx, main != nullptr && !IsWindowVisible(main));
+        if (!main) return;
+        CHECK(ctx, e2e::WaitUntil([&] { return ActivatedLabel(main) == "Profile Activated: Office - Local Area Connection"; },
+                                  10000));
+        CHECK(ctx, !first.ExitCode(0).has_value());
+
+        // One running: a second start hands the request over and ends with 0; the running program applies it.
+        {
+            e2e::Start second(ctx, "/apply \"home - local area connection\"");
+            CHECK(ctx, exited(second, 0));
+        }
+        CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 5; }, 30000));
+        CHECK(ctx, commands().size() == 5 && commands()[3].find("source=dhcp") != std::string::npos);
+        CHECK(ctx, e2e::WaitUntil([&] { return ActivatedLabel(main) == "Profile Activated: Home - Local Area Connection"; },
+                                  10000));
+        CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+
+        // An unknown name: nothing reaches netsh, the file is unchanged, the running program names it, exit code 3.
+        const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
+        {
+            e2e::Start third(ctx, "/apply Gym");
+            CHECK(ctx, exited(third, 3));
+        }
+        CHECK_EQ(ctx, e2e::TakeMessageBox(first.Id(), 10000).value_or("<none>"),
+                 std::string("There is no profile named \"Gym\"."));
+        CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
+        CHECK(ctx, commands().size() == 5);
+        // An unknown option: the start itself reports it, exit code 2.
+        {
+            e2e::Start fourth(ctx, "/bogus");
+            CHECK_EQ(ctx, e2e::TakeMessageBox(fourth.Id(), 10000).value_or("<none>"),
+                     std::string("Unknown option \"/bogus\". Zelta.exe takes /tray, or /apply followed by the name of "
+                                 "a profile."));
+            CHECK(ctx, exited(fourth, 2));
+        }
+        CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        CHECK(ctx, first.ExitCode(10000).has_value());
+    }
+    // None running, an unknown name: reported, nothing applied or written, exit code 3, no program left running.
+    const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
+    e2e::Start fifth(ctx, "/apply Gym");
+    CHECK_EQ(ctx, e2e::TakeMessageBox(fifth.Id(), 30000).value_or("<none>"),
+             std::string("There is no profile named \"Gym\"."));
+    CHECK(ctx, exited(fifth, 3));
+    CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
+    CHECK(ctx, commands().size() == 5);
+    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 0);
 }
 
 }  // namespace
@@ -142,4 +227,6 @@ E2E_SCENARIO(launchers) {
 
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
+
+    ApplyFromShortcuts(ctx);
 }
