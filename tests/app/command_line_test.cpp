@@ -6,11 +6,7 @@
 namespace zelta {
 namespace {
 
-const std::vector<std::string> kCaptions = {"Office - Local Area Connection", "Home - Wireless", "Lab - LAN",
-                                            "lab - VPN"};
-
 struct Case {
-    const char* what;
     std::string arguments;
     bool exact;
     StartAction action;
@@ -19,61 +15,31 @@ struct Case {
 };
 
 TEST(CommandLine, EachStartIsOneRequestOrRefusedWithItsReason) {
+    const std::vector<std::string> captions = {"Office - Local Area Connection", "Home - Wireless", "Lab - LAN",
+                                               "lab - VPN"};
+    const std::string longest(255, 'n');
     const std::vector<Case> cases = {
-        {"nothing", "", true, StartAction::Normal, "", {}},
-        {"the Run key's start", "/tray", true, StartAction::Tray, "", {}},
-        {"an option in capitals", "  /TRAY ", true, StartAction::Tray, "", {}},
-        {"a profile's name", "/apply Office", true, StartAction::Apply, "Office", {0}},
-        {"letters' case aside", "/APPLY oFFICE", true, StartAction::Apply, "oFFICE", {0}},
-        {"the stored text, quoted",
-         "/apply \"office - local area connection\"",
-         true,
-         StartAction::Apply,
-         "office - local area connection",
-         {0}},
-        {"blanks around the name", "/apply   Home  ", true, StartAction::Apply, "Home", {1}},
-        {"after /tray", "/tray /apply Home", true, StartAction::Apply, "Home", {1}},
-        {"no such profile", "/apply Gym", true, StartAction::Apply, "Gym", {}},
-        {"an adapter is no profile's name", "/apply LAN", true, StartAction::Apply, "LAN", {}},
-        {"two profiles of that name", "/apply LAB", true, StartAction::Apply, "LAB", {2, 3}},
-        {"no name", "/apply  ", true, StartAction::Refused, "/apply needs the name of a profile", {}},
-        {"an unknown option", "/start", true, StartAction::Refused, "Unknown option \"/start\". Zelta.exe takes", {}},
-        {"a bare name", "Office", true, StartAction::Refused, "Unknown option \"Office\"", {}},
-        {"text after the quoted name", "/apply \"Home\" now", true, StartAction::Refused, "Unknown option \"now\"", {}},
-        {"an open quote", "/apply \"Home", true, StartAction::Refused, "The profile name after /apply lacks", {}},
-        {"an overlong name",
-         "/apply " + std::string(256, 'n'),
-         true,
-         StartAction::Refused,
-         "The profile name after /apply is longer than 255 characters.",
-         {}},
-        {"a name of the longest length",
-         "/apply " + std::string(255, 'n'),
-         true,
-         StartAction::Apply,
-         std::string(255, 'n'),
-         {}},
-        {"an overlong command line",
-         "/apply " + std::string(1020, 'n'),
-         true,
-         StartAction::Refused,
-         "The command line is longer than 1024 characters.",
-         {}},
-        {"no text",
-         "/apply Off\x01ice",
-         true,
-         StartAction::Refused,
-         "The command line holds characters that are not",
-         {}},
-        {"characters lost on the way",
-         "/apply Caf?",
-         false,
-         StartAction::Refused,
-         "The command line holds characters that Windows cannot pass on",
-         {}},
+        {"", true, StartAction::Normal, "", {}},
+        {"  /TRAY ", true, StartAction::Tray, "", {}},
+        {"/APPLY oFFICE", true, StartAction::Apply, "oFFICE", {0}},
+        {"/apply \"office - local area connection\"", true, StartAction::Apply, "office - local area connection", {0}},
+        {"/tray /apply   Home  ", true, StartAction::Apply, "Home", {1}},
+        {"/apply Gym", true, StartAction::Apply, "Gym", {}},
+        {"/apply LAN", true, StartAction::Apply, "LAN", {}},  // an adapter is no profile's name
+        {"/apply LAB", true, StartAction::Apply, "LAB", {2, 3}},
+        {"/apply " + longest, true, StartAction::Apply, longest, {}},
+        {"/apply  ", true, StartAction::Refused, "/apply needs the name of a profile", {}},
+        {"/start", true, StartAction::Refused, "Unknown option \"/start\". Zelta.exe takes /tray, or /apply", {}},
+        {"Office", true, StartAction::Refused, "Unknown option \"Office\"", {}},
+        {"/apply \"Home\" now", true, StartAction::Refused, "Unknown option \"now\"", {}},
+        {"/apply \"Home", true, StartAction::Refused, "The profile name after /apply lacks its closing quote.", {}},
+        {"/apply n" + longest, true, StartAction::Refused, "The profile name after /apply is longer than 255", {}},
+        {"/apply " + std::string(1020, 'n'), true, StartAction::Refused, "The command line is longer than 1024", {}},
+        {"/apply Off\x01ice", true, StartAction::Refused, "The command line holds characters that are not text.", {}},
+        {"/apply Caf?", false, StartAction::Refused, "The command line holds characters that Windows cannot", {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.arguments);
         const StartRequest request = ParseCommandLine(c.arguments, c.exact);
         EXPECT_EQ(request.action, c.action);
         if (c.action == StartAction::Refused) {
@@ -82,19 +48,16 @@ TEST(CommandLine, EachStartIsOneRequestOrRefusedWithItsReason) {
         }
         EXPECT_EQ(request.profileName, c.nameOrErrorStart);
         if (c.action != StartAction::Apply) continue;
-        // What a later start hands the running program is taken there as it was given.
-        EXPECT_TRUE(IsDeliverableProfileName(request.profileName));
-        const std::vector<int> found = ProfilesNamed(kCaptions, request.profileName);
+        EXPECT_TRUE(IsDeliverableProfileName(request.profileName));  // a later start hands it on as it is
+        const std::vector<int> found = ProfilesNamed(captions, request.profileName);
         EXPECT_EQ(found, c.matches);
-        if (found.size() != 1) {
-            EXPECT_EQ(ProfileNameError(request.profileName, found.size()),
-                      found.empty() ? "There is no profile named \"" + request.profileName + "\"."
-                                    : "2 profiles are named \"LAB\": rename all but one of them to apply it from the "
-                                      "command line.");
-        }
+        if (found.size() == 1) continue;
+        EXPECT_EQ(ProfileNameError(request.profileName, found.size()),
+                  found.empty() ? "There is no profile named \"" + request.profileName + "\"."
+                                : "2 profiles are named \"LAB\": rename all but one of them to apply it from the "
+                                  "command line.");
     }
-    // Bytes that no command line gives are not taken from another process either.
-    for (const std::string& bad : {std::string(), std::string(256, 'n'), std::string("a\nb"), std::string(" Home")}) {
+    for (const std::string& bad : {std::string(), "n" + longest, std::string("a\nb"), std::string(" Home")}) {
         EXPECT_FALSE(IsDeliverableProfileName(bad));
     }
 }

@@ -109,18 +109,6 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::CreateKey(RegistryRoot root
     return std::make_unique<FakeKey>(*this, key, true);
 }
 
-void FakeRegistry::RemoveKey(RegistryRoot root, const std::string& path) {
-    const std::string full = FullPath(root, path);
-    for (auto it = keys.begin(); it != keys.end();) {
-        it = it->first == full || it->first.rfind(full + "\\", 0) == 0 ? keys.erase(it) : std::next(it);
-    }
-    const auto separator = full.rfind('\\');
-    const auto parent = keys.find(full.substr(0, separator));
-    if (parent == keys.end()) return;
-    auto& names = parent->second.subKeys;
-    names.erase(std::remove(names.begin(), names.end(), full.substr(separator + 1)), names.end());
-}
-
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path, std::string& reason) {
     ++readCalls;
     const auto it = files.find(path);

@@ -28,8 +28,6 @@ public:
     // A multi-string: every entry followed by a NUL, then the closing NUL.
     void SetMultiString(platform::RegistryRoot root, const std::string& keyPath, const std::string& name,
                         const std::vector<std::string>& entries);
-    // The key, everything below it, and its name in its parent's list.
-    void RemoveKey(platform::RegistryRoot root, const std::string& path);
     // Keys that refuse an open with write access, as HKLM keys do for a user without administrator rights.
     void DenyWriteAccess(platform::RegistryRoot root, const std::string& path);
     // Keys that open for writing but refuse to set any value.

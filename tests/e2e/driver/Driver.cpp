@@ -512,4 +512,10 @@ bool Zelta::WaitForExit(int timeoutMs) {
     return process_ && WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
 }
 
+std::optional<int> Zelta::ExitCode(int timeoutMs) const {
+    DWORD code = 0;
+    if (!process_ || WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) return {};
+    return GetExitCodeProcess(process_, &code) ? std::optional<int>(static_cast<int>(code)) : std::nullopt;
+}
+
 }  // namespace e2e

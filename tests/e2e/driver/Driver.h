@@ -135,6 +135,8 @@ public:
     std::optional<std::string> TakeErrorReport(int timeoutMs);
     void Close();
     bool WaitForExit(int timeoutMs);
+    // Its exit code once it ended within the time; nullopt while it runs.
+    std::optional<int> ExitCode(int timeoutMs) const;
 
 private:
     Context& ctx_;

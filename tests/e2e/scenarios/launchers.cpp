@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <memory>
 #include <vector>
 
 #include "app/model/ControlIds.h"
@@ -67,86 +68,44 @@ void PostKey(HWND window, WPARAM key) {
     PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
 }
 
-std::string Block(int number, const std::string& name, const std::string& ip, const std::string& use) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
-           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=" +
-           use + "\r\nuse_dns=" + use + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
-}
-
-const std::string kTwoProfiles = "[Zelta Settings]\r\n#_profiles=2\r\n" +
-                                 Block(1, "Office - Local Area Connection", "192.168.1.20", "user") +
-                                 Block(2, "Home - Local Area Connection", "0.0.0.0", "dhcp");
-
-std::string ActivatedLabel(HWND main) { return e2e::WindowText(e2e::FindChildById(main, kId_L_ProfileActivated)); }
+const std::string kTwoProfiles =
+    "[Zelta Settings]\r\n#_profiles=2\r\n[Profile1]\r\nprofile_name=Office - Local Area Connection\r\nIP=10.0.0.7\r\n"
+    "SM=255.0.0.0\r\nGW=10.0.0.1\r\nDNS1=10.0.0.1\r\nDNS2=0.0.0.0\r\n[Profile2]\r\nprofile_name=Home - Local Area "
+    "Connection\r\nuse_ip=dhcp\r\nuse_dns=dhcp\r\n";
 
 // Profiles applied from the command line, with and without a running program; netsh is the stand-in.
 void ApplyFromShortcuts(e2e::Context& ctx) {
     const std::string ini = ctx.appDir + "Zelta.ini";
-    const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     CHECK(ctx, e2e::WriteFileBytes(ini, kTwoProfiles));
     CHECK(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
     e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\"
                      "{A1}\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
-    const auto commands = [&] { return e2e::FileLines(netshLog); };
-    const auto exited = [](const e2e::Start& start, int code) { return start.ExitCode(15000) == std::optional<int>(code); };
-    {
-        // None running: the program starts in the tray and applies the profile, letters' case aside.
-        e2e::Start first(ctx, "/apply office");
-        CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 3; }, 30000));
-        CHECK(ctx, !commands().empty() &&
-                       commands()[0].find("name=\"Local Area Connection\" source=static addr=192.168.1.20") !=
-                           std::string::npos);
-        const HWND main = e2e::ProcessWindow(first.Id(), "TForm1");
-        CHECK(ctx, main != nullptr && !IsWindowVisible(main));
-        if (!main) return;
-        CHECK(ctx, e2e::WaitUntil([&] { return ActivatedLabel(main) == "Profile Activated: Office - Local Area Connection"; },
-                                  10000));
-        CHECK(ctx, !first.ExitCode(0).has_value());
-
-        // One running: a second start hands the request over and ends with 0; the running program applies it.
-        {
-            e2e::Start second(ctx, "/apply \"home - local area connection\"");
-            CHECK(ctx, exited(second, 0));
-        }
-        CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 5; }, 30000));
-        CHECK(ctx, commands().size() == 5 && commands()[3].find("source=dhcp") != std::string::npos);
-        CHECK(ctx, e2e::WaitUntil([&] { return ActivatedLabel(main) == "Profile Activated: Home - Local Area Connection"; },
-                                  10000));
-        CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
-
-        // An unknown name: nothing reaches netsh, the file is unchanged, the running program names it, exit code 3.
-        const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
-        {
-            e2e::Start third(ctx, "/apply Gym");
-            CHECK(ctx, exited(third, 3));
-        }
-        CHECK_EQ(ctx, e2e::TakeMessageBox(first.Id(), 10000).value_or("<none>"),
-                 std::string("There is no profile named \"Gym\"."));
-        CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
-        CHECK(ctx, commands().size() == 5);
-        // An unknown option: the start itself reports it, exit code 2.
-        {
-            e2e::Start fourth(ctx, "/bogus");
-            CHECK_EQ(ctx, e2e::TakeMessageBox(fourth.Id(), 10000).value_or("<none>"),
-                     std::string("Unknown option \"/bogus\". Zelta.exe takes /tray, or /apply followed by the name of "
-                                 "a profile."));
-            CHECK(ctx, exited(fourth, 2));
-        }
-        CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        CHECK(ctx, first.ExitCode(10000).has_value());
-    }
-    // None running, an unknown name: reported, nothing applied or written, exit code 3, no program left running.
+    const auto commands = [&] { return e2e::FileLines(e2e::SystemFolder() + "netsh.log"); };
+    const auto start = [&](const std::string& arguments) {
+        return std::make_unique<e2e::Zelta>(ctx, "Zelta.exe", false, DETACHED_PROCESS, "", arguments);
+    };
+    // None running: the program starts hidden in the tray and applies the profile, letters' case aside.
+    const auto first = start("/apply office");
+    CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 3; }, 30000));
+    CHECK(ctx, commands().size() == 3 && commands()[0].find("addr=10.0.0.7") != std::string::npos);
+    const HWND main = e2e::ProcessWindow(first->ProcessId(), "TForm1");
+    CHECK(ctx, main != nullptr && !IsWindowVisible(main));
+    const auto label = [&] { return e2e::WindowText(e2e::FindChildById(main, kId_L_ProfileActivated)); };
+    CHECK_EQ(ctx, label(), std::string("Profile Activated: Office - Local Area Connection"));
+    // One running: a later start hands the request over and ends with 0; the running program applies it.
+    CHECK(ctx, start("/apply \"home - local area connection\"")->ExitCode(15000) == std::optional<int>(0));
+    CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 5; }, 30000));
+    CHECK(ctx, e2e::WaitUntil([&] { return label() == "Profile Activated: Home - Local Area Connection"; }, 10000));
+    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+    // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
-    e2e::Start fifth(ctx, "/apply Gym");
-    CHECK_EQ(ctx, e2e::TakeMessageBox(fifth.Id(), 30000).value_or("<none>"),
-             std::string("There is no profile named \"Gym\"."));
-    CHECK(ctx, exited(fifth, 3));
+    CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
+    CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""), std::string("Vok Tarvex|There is no profile named \"Gym\"."));
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
-    CHECK(ctx, commands().size() == 5);
-    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 0);
+    CHECK(ctx, commands().size() == 5 && e2e::RunningCopies("Zelta.exe") == 1);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    CHECK(ctx, first->WaitForExit(10000));
 }
 
 }  // namespace
