@@ -7,6 +7,10 @@
 
 namespace zelta::win32 {
 
+namespace {
+constexpr std::size_t kMostPendingRequests = 8;
+}
+
 ExternalRequests::ExternalRequests(HWND window, MainForm& main, FormController& controller)
     : window_(window), main_(main), controller_(controller) {}
 
@@ -38,7 +42,8 @@ LRESULT ExternalRequests::OnApplyRequest(const COPYDATASTRUCT& data) {
     // Another process's bytes: a bounded name of plain text, or nothing happens.
     if (!data.lpData || data.cbData == 0 || data.cbData > kMaxProfileNameArgument) return kApplyNotTaken;
     const std::string name(static_cast<const char*>(data.lpData), data.cbData);
-    if (!IsDeliverableProfileName(name)) return kApplyNotTaken;
+    // A flood of requests is not queued without end: a user's shortcut sends one at a time.
+    if (!IsDeliverableProfileName(name) || pending_.size() >= kMostPendingRequests) return kApplyNotTaken;
     std::string error;
     const bool found = controller_.NamedProfilePosition(name, error) >= 0;
     // Applying may open a message box: it runs once the later start has its answer.
