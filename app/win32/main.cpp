@@ -93,6 +93,7 @@ int RunMessageLoop(zelta::win32::MainWindow& window, zelta::platform::win32::Win
             if (adapterKeys.TakeChange()) window.Requests().AdapterKeysChanged();
             continue;
         }
+        if (woke == WAIT_FAILED) WaitMessage();  // the loop then waits for messages alone, never spins
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
             if (window.PreTranslate(message)) continue;
@@ -140,10 +141,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     zelta::win32::ApplicationWindow application(instance, zelta::kProductTitle);
     zelta::win32::MainWindow::RegisterWindowClasses(instance);
     zelta::win32::MainWindow window(instance, application, main, controller);
-    if (!window.Hwnd()) return 1;
+    if (!window.Hwnd()) return zelta::kExitNoWindow;
     notices.target = &window.Notices();
     launcher.SetOwner(window.Hwnd());
     singleInstance.Publish(window.Hwnd());
+
+    // Adapters that come, go or are renamed while the program runs show in the bar: watched from before the list is
+    // first read, so that no change falls between the two.
+    zelta::platform::win32::Win32KeyWatch adapterKeys;
+    zelta::adapters::WatchAdapterKeys(adapterKeys);
 
     // An error of a start-up step ends the sequence there; the window shows what was filled. The item bars are laid
     // out once, after it.
@@ -160,10 +166,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                                       : (showCommand == 0 ? SW_SHOWNORMAL : showCommand));
         UpdateWindow(window.Hwnd());
     }
-
-    // Adapters that come, go or are renamed while the program runs show in the bar.
-    zelta::platform::win32::Win32KeyWatch adapterKeys;
-    zelta::adapters::WatchAdapterKeys(adapterKeys);
 
     if (request.action == zelta::StartAction::Apply && !window.Requests().ApplyNamed(request.profileName)) {
         return zelta::kExitNoSuchProfile;
