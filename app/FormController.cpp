@@ -1,9 +1,9 @@
 #include "app/FormController.h"
 
 #include "adapters/AdapterDiscovery.h"
+#include "adapters/AdapterSelection.h"
 #include "app/CommandLine.h"
 #include "app/StartWithWindows.h"
-#include "adapters/AdapterSelection.h"
 #include "apply/ActivationFlow.h"
 #include "profiles/ProfileList.h"
 #include "proxy/BrowserPermission.h"

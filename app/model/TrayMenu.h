@@ -40,7 +40,6 @@ public:
     int ShownCount() const { return Count() + 2; }
     const TrayMenuEntry& Shown(int position) const;
     int StartWithWindowsPosition() const { return Count() + 1; }
-    bool StartWithWindows() const { return startWithWindows_.checked; }
     void SetStartWithWindows(bool checked) { startWithWindows_.checked = checked; }
 
     void AppendProfile(const std::string& caption, int number, int picture, bool enabled = true);

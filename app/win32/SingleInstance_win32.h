@@ -46,7 +46,6 @@ public:
     HWND RunningWindow(unsigned waitMs) const;
 
 private:
-
     platform::KernelHandle block_;
     volatile LONG64* window_ = nullptr;  // the first start's main window, 0 until it exists
     bool first_ = true;
