@@ -86,6 +86,8 @@ int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList) {
         item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE;
         item.wID = static_cast<UINT>(position + 1);
         std::string text;
+        // With no profile between them, the two separators around the profile entries show as one.
+        if (entry.separator && position > 0 && model.Shown(position - 1).separator) continue;
         if (entry.separator) {
             item.fType = MFT_SEPARATOR;
         } else {
