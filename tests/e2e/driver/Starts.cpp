@@ -27,6 +27,31 @@ int RunningCopies(const char* exeName) {
     return count;
 }
 
+std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring line = commandLine;
+    exitCode = -1;
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                        &info)) {
+        return {};
+    }
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = MessageBoxOfProcess(info.dwProcessId)) != nullptr; }, 30000);
+    const std::string text = box ? MessageBoxText(box) : std::string();
+    if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 0;
+    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &code)) {
+        exitCode = static_cast<int>(code);
+    } else {
+        TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return text;
+}
+
 std::string CommandOutput(const std::string& commandLine, int timeoutMs) {
     char path[MAX_PATH] = {};
     GetTempFileNameA(SystemFolder().c_str(), "out", 0, path);
@@ -38,7 +63,8 @@ std::string CommandOutput(const std::string& commandLine, int timeoutMs) {
     startup.hStdOutput = startup.hStdError = output;
     PROCESS_INFORMATION info{};
     std::string line = commandLine;
-    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                       &info)) {
         WaitForSingleObject(info.hProcess, static_cast<DWORD>(timeoutMs));
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);

@@ -10,6 +10,9 @@ namespace e2e {
 HWND ProcessWindow(DWORD processId, const char* className);
 // How many processes of that executable name run now.
 int RunningCopies(const char* exeName);
+// Starts a program with a command line of any characters (the wide one), waits for its "Vok Tarvex" message box,
+// closes it and waits for the end: the box's message, and the exit code (-1 when it did not end).
+std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode);
 // What a console program printed: started with its output into a file, and waited for.
 std::string CommandOutput(const std::string& commandLine, int timeoutMs);
 

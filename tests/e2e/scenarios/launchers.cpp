@@ -92,7 +92,7 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     const HWND main = e2e::ProcessWindow(first->ProcessId(), "TForm1");
     CHECK(ctx, main != nullptr && !IsWindowVisible(main));
     const auto label = [&] { return e2e::WindowText(e2e::FindChildById(main, kId_L_ProfileActivated)); };
-    CHECK_EQ(ctx, label(), std::string("Profile Activated: Office - Local Area Connection"));
+    CHECK(ctx, e2e::WaitUntil([&] { return label() == "Profile Activated: Office - Local Area Connection"; }, 10000));
     // One running: a later start hands the request over and ends with 0; the running program applies it.
     CHECK(ctx, start("/apply \"home - local area connection\"")->ExitCode(15000) == std::optional<int>(0));
     CHECK(ctx, e2e::WaitUntil([&] { return commands().size() == 5; }, 30000));
@@ -104,6 +104,12 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""), std::string("Vok Tarvex|There is no profile named \"Gym\"."));
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
     CHECK(ctx, commands().size() == 5 && e2e::RunningCopies("Zelta.exe") == 1);
+    // A name that the code page cannot carry is refused by the start itself, exit code 2.
+    int code = 0;
+    const std::wstring program(ctx.appDir.begin(), ctx.appDir.end());
+    CHECK(ctx, e2e::RefusedWideStart(L"\"" + program + L"Zelta.exe\" /apply B\u00FCro \u65E5", code).find(
+                   "characters that Windows cannot pass on") != std::string::npos);
+    CHECK(ctx, code == 2 && commands().size() == 5);
     PostMessageA(main, WM_CLOSE, 0, 0);
     CHECK(ctx, first->WaitForExit(10000));
 }
