@@ -52,27 +52,4 @@ std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode) {
     return text;
 }
 
-std::string CommandOutput(const std::string& commandLine, int timeoutMs) {
-    char path[MAX_PATH] = {};
-    GetTempFileNameA(SystemFolder().c_str(), "out", 0, path);
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE output = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = output;
-    PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                       &info)) {
-        WaitForSingleObject(info.hProcess, static_cast<DWORD>(timeoutMs));
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-    CloseHandle(output);
-    const std::string text = ReadFileBytes(path).value_or("");
-    DeleteFileA(path);
-    return text;
-}
-
 }  // namespace e2e

@@ -1,5 +1,5 @@
 #pragma once
-// What starts from a command line leave: hidden windows, the number of running copies, and what reg.exe prints.
+// What starts from a command line leave: hidden windows, the number of running copies, refusals.
 #include <windows.h>
 
 #include <string>
@@ -13,7 +13,5 @@ int RunningCopies(const char* exeName);
 // Starts a program with a command line of any characters (the wide one), waits for its "Vok Tarvex" message box,
 // closes it and waits for the end: the box's message, and the exit code (-1 when it did not end).
 std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode);
-// What a console program printed: started with its output into a file, and waited for.
-std::string CommandOutput(const std::string& commandLine, int timeoutMs);
 
 }  // namespace e2e

@@ -131,10 +131,13 @@ void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::str
 }
 
 // The Run value as the system's reg.exe shows it; empty when there is none.
-std::string RunValue() {
-    const std::string shown = e2e::CommandOutput(
-        "reg.exe query \"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\" /v \"Vok Tarvex\"", 30000);
-    return shown.find("REG_SZ") == std::string::npos ? std::string() : shown;
+std::string RunValue(const e2e::Context& ctx) {
+    const std::string shown = ctx.artifactsDir + "run-value.txt";
+    e2e::RunAndWait("cmd.exe /c reg.exe query \"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\" /v \"Vok Tarvex\" > \"" +
+                        shown + "\" 2>&1",
+                    30000);
+    const std::string text = e2e::ReadFileBytes(shown).value_or("");
+    return text.find("REG_SZ") == std::string::npos ? std::string() : text;
 }
 
 // "Start with Windows", the menu's last entry: after "Exit" and "Vok CORP. Online" when no profile is stored.
@@ -240,11 +243,11 @@ E2E_SCENARIO(tray) {
 
     // "Start with Windows" writes the Run value for this program with /tray, and takes it away again.
     const std::string ours = "\"" + ctx.appDir + "Zelta.exe\" /tray";
-    CHECK_EQ(ctx, RunValue(), std::string());
+    CHECK_EQ(ctx, RunValue(ctx), std::string());
     ChooseStartWithWindows(ctx, hidden, main);
-    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().find(ours) != std::string::npos; }, 10000));
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue(ctx).find(ours) != std::string::npos; }, 10000));
     ChooseStartWithWindows(ctx, hidden, main);
-    CHECK(ctx, e2e::WaitUntil([&] { return RunValue().empty(); }, 10000));
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue(ctx).empty(); }, 10000));
 
     PostMessageA(main, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
     CHECK(ctx, hidden.WaitForMainWindow(10000));
