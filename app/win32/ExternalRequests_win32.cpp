@@ -24,7 +24,7 @@ bool ExternalRequests::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
     }
     if (message == kRunPendingRequest) {
         if (pending_.empty()) return true;
-        const std::string name = pending_.front();
+        const std::string name = pending_.front().name;
         pending_.pop_front();
         ApplyNamed(name);
         return true;
@@ -47,9 +47,16 @@ LRESULT ExternalRequests::OnApplyRequest(const COPYDATASTRUCT& data) {
     std::string error;
     const bool found = controller_.NamedProfilePosition(name, error) >= 0;
     // Applying may open a message box: it runs once the later start has its answer.
-    pending_.push_back(name);
+    pending_.push_back({name, found});
     PostMessageA(window_, kRunPendingRequest, 0, 0);
     return found ? kApplyTaken : kApplyNoSuchProfile;
+}
+
+bool ExternalRequests::HasPending() const {
+    for (const Pending& request : pending_) {
+        if (request.taken) return true;
+    }
+    return false;
 }
 
 bool ExternalRequests::ApplyNamed(const std::string& name) {

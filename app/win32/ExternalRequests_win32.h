@@ -28,6 +28,8 @@ public:
     // Applies the profile of that name as its tray entry would. False, after the error report, when no profile or
     // more than one has that name.
     bool ApplyNamed(const std::string& name);
+    // A request of a later start that was answered as taken waits to be applied.
+    bool HasPending() const;
     // The adapter keys changed: the list is read again shortly.
     void AdapterKeysChanged();
 
@@ -37,7 +39,11 @@ private:
     HWND window_;
     MainForm& main_;
     FormController& controller_;
-    std::deque<std::string> pending_;
+    struct Pending {
+        std::string name;
+        bool taken;
+    };
+    std::deque<Pending> pending_;
     bool refreshDue_ = false;
 };
 

@@ -167,7 +167,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         UpdateWindow(window.Hwnd());
     }
 
-    if (request.action == zelta::StartAction::Apply && !window.Requests().ApplyNamed(request.profileName)) {
+    // A later start that handed over its request while the error box was open was told it is taken: the program
+    // then stays to apply it.
+    if (request.action == zelta::StartAction::Apply && !window.Requests().ApplyNamed(request.profileName) &&
+        !window.Requests().HasPending()) {
         return zelta::kExitNoSuchProfile;
     }
     return RunMessageLoop(window, adapterKeys);
