@@ -101,7 +101,8 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
     CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
-    CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""), std::string("Vok Tarvex|There is no profile named \"Gym\"."));
+    CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""),
+             std::string("Vok Tarvex|There is no profile named \"Gym\"."));
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
     CHECK(ctx, commands().size() == 5 && e2e::RunningCopies("Zelta.exe") == 1);
     // A name that the code page cannot carry is refused by the start itself, exit code 2.

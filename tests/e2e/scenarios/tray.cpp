@@ -133,9 +133,8 @@ void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::str
 // The Run value as the system's reg.exe shows it; empty when there is none.
 std::string RunValue(const e2e::Context& ctx) {
     const std::string shown = ctx.artifactsDir + "run-value.txt";
-    e2e::RunAndWait("cmd.exe /c reg.exe query \"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\" /v \"Vok Tarvex\" > \"" +
-                        shown + "\" 2>&1",
-                    30000);
+    const std::string key = "\"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\"";
+    e2e::RunAndWait("cmd.exe /c reg.exe query " + key + " /v \"Vok Tarvex\" > \"" + shown + "\" 2>&1", 30000);
     const std::string text = e2e::ReadFileBytes(shown).value_or("");
     return text.find("REG_SZ") == std::string::npos ? std::string() : text;
 }
@@ -236,7 +235,8 @@ E2E_SCENARIO(tray) {
     // Started as the Run key starts it: the icon, and no window and no taskbar button, until the icon restores it.
     e2e::Zelta hidden(ctx, "Zelta.exe", false, 0, "", "/tray");
     HWND main = nullptr;
-    CHECK(ctx, e2e::WaitUntil([&] { return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr; }, 30000));
+    CHECK(ctx, e2e::WaitUntil([&] { return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr; },
+                              30000));
     CHECK(ctx, e2e::WaitUntil([&] { return NotificationAreaTips() == tipsBefore + 1; }, 10000));
     if (!main) return;
     CHECK(ctx, StaysFalse([&] { return IsWindowVisible(main) || !hidden.TaskbarButtonWindows().empty(); }, 1500));
