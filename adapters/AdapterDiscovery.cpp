@@ -4,11 +4,6 @@
 
 namespace zelta::adapters {
 
-namespace {
-const char kAdapterListKey[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters";
-const char kConnectionRoot[] = "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
-}  // namespace
-
 // Every key name is kept, and every key is walked, the first one included: keys that are no adapter of the
 // user's (such as NdisWanIp) have no connection key and drop out by that test. Each listed adapter keeps the key
 // it was read from, so a key without a connection key shifts nothing.

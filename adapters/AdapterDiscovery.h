@@ -9,6 +9,11 @@
 
 namespace zelta::adapters {
 
+// Under HKEY_LOCAL_MACHINE: one subkey per adapter, and the network class key with each adapter's connection name.
+inline const char kAdapterListKey[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters";
+inline const char kConnectionRoot[] =
+    "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
+
 // Stores every adapter key name in keyNames and returns the adapters that have a connection name.
 std::vector<AdapterEntry> DiscoverAdapters(platform::Registry& registry, std::vector<std::string>& keyNames);
 void FillAdapterSideBar(MainForm& main, const std::vector<AdapterEntry>& entries);

@@ -2,6 +2,8 @@
 
 #include "adapters/AdapterDiscovery.h"
 #include "adapters/AdapterSelection.h"
+#include "app/CommandLine.h"
+#include "app/StartWithWindows.h"
 #include "apply/ActivationFlow.h"
 #include "profiles/ProfileList.h"
 #include "proxy/BrowserPermission.h"
@@ -73,11 +75,38 @@ void FormController::TrayMenuClick(int position) {
         ExitClick();
     } else if (position == TrayMenu::kWebSitePosition) {
         VokCORPOnlineClick();
+    } else if (position == main_.trayMenu.StartWithWindowsPosition()) {
+        StartWithWindowsClick();
     } else if (position >= TrayMenu::kFixedEntries && position < main_.trayMenu.Count()) {
         profiles::TrayProfileClick(main_, position, [this](const std::string& name, int number) {
             apply::ActivateProfile(main_, name, number);
         });
     }
+}
+
+void FormController::TrayMenuOpening() {
+    main_.trayMenu.SetStartWithWindows(
+        StartsWithWindows(main_.platform.registry, main_.platform.environment.ExecutablePath()));
+}
+
+void FormController::StartWithWindowsClick() {
+    platform::Registry& registry = main_.platform.registry;
+    const std::string program = main_.platform.environment.ExecutablePath();
+    SetStartWithWindows(registry, program, !StartsWithWindows(registry, program));
+    TrayMenuOpening();
+}
+
+int FormController::NamedProfilePosition(const std::string& name, std::string& error) const {
+    std::vector<std::string> captions;
+    for (int position = TrayMenu::kFixedEntries; position < main_.trayMenu.Count(); ++position) {
+        captions.push_back(main_.trayMenu.Caption(position));
+    }
+    const std::vector<int> found = ProfilesNamed(captions, name);
+    if (found.size() != 1) {
+        error = ProfileNameError(name, found.size());
+        return -1;
+    }
+    return TrayMenu::kFixedEntries + found.front();
 }
 
 void FormController::ExitClick() {

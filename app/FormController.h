@@ -18,6 +18,12 @@ public:
 
     // The tray menu's entry at position was chosen.
     void TrayMenuClick(int position);
+    // The tray menu is about to open: the tick of "Start with Windows" follows the Run value as it is now.
+    void TrayMenuOpening();
+    void StartWithWindowsClick();
+    // The tray position of the one profile that a name given on a command line stands for; -1, with the error
+    // report's text, when no profile or more than one has that name.
+    int NamedProfilePosition(const std::string& name, std::string& error) const;
 
     void ExitClick();
     void VokCORPOnlineClick();

@@ -1,5 +1,6 @@
 #include "apply/ActivationFlow.h"
 
+#include "app/model/AsciiText.h"
 #include "apply/ApplyProfile.h"
 #include "apply/CommandSafety.h"
 #include "tools/Launchers.h"
@@ -12,6 +13,16 @@ namespace {
 void SetTrayEntryEnabled(TrayMenu& menu, int number, bool enabled) {
     const int position = TrayMenu::ProfilePosition(number);
     if (position >= 0 && position < menu.Count()) menu.SetEnabled(position, enabled);
+}
+
+// An adapter that was unplugged keeps its profiles; applying one would only have netsh fail. When no adapter at all
+// could be read, the list says nothing about the machine, and the commands are left to tell.
+bool AdapterMissing(const MainForm& main, const std::string& adapter) {
+    if (main.adapterEntries.empty()) return false;
+    for (const AdapterEntry& entry : main.adapterEntries) {
+        if (SameIgnoringAsciiCase(entry.connectionName, adapter)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -30,6 +41,11 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
         return;
     }
     const profiles::NetworkProfile profile = profiles::ReadNetworkProfile(settings.Document(), number);
+    const std::string adapter = profiles::SplitProfileName(profile.profileName).adapter;
+    if (AdapterMissing(main, adapter)) {
+        main.Notice(kAdapterMissingNoticeStart + adapter + kAdapterMissingNoticeEnd);
+        return;
+    }
     // Before anything is recorded, written or started.
     CheckCommandInputs(profile, number, main.platform.codePages);
 

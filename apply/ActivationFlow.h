@@ -9,6 +9,8 @@ namespace zelta::apply {
 inline const char kPingConsoleCommand[] = "cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t";
 inline const char kActivatedSuffix[] = " is activated !";
 inline const char kActivatedLabelPrefix[] = "Profile Activated: ";
+inline const char kAdapterMissingNoticeStart[] = "The adapter \"";
+inline const char kAdapterMissingNoticeEnd[] = "\" is not on this machine: the profile was not applied !";
 inline const char kNoSuchProfileNotice[] = "There is no stored profile to apply: save or choose one first !";
 
 // Opens the ping console, applies profile number and records it as the active one in the window, the tray menu

@@ -35,6 +35,8 @@ public:
     virtual std::optional<RegistryValue> QueryValue(const std::string& name) = 0;
     // False when the value cannot be set.
     virtual bool SetValue(const std::string& name, const RegistryValue& value) = 0;
+    // True when the value is gone afterwards, also when there was none.
+    virtual bool DeleteValue(const std::string& name) = 0;
 };
 
 class Registry {
@@ -43,6 +45,9 @@ public:
     // Opens an existing key without creating it; nullptr when it is missing or the access is refused.
     virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path,
                                                  RegistryAccess access) = 0;
+    // Opens the key for reading and writing, creating it (and the keys above it) when missing; nullptr when that is
+    // refused.
+    virtual std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, const std::string& path) = 0;
 };
 
 }  // namespace zelta::platform

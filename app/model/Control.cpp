@@ -1,6 +1,7 @@
 #include "app/model/Control.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "app/model/ZeltaError.h"
 
@@ -80,6 +81,11 @@ ItemBar::ItemBar(int id, std::string name, std::string caption, bool expanded, b
 
 void ItemBar::AddItem(const BarItem& item) {
     items_.push_back(item);
+    Notify(ControlProperty::Items);
+}
+
+void ItemBar::SetItems(std::vector<BarItem> items) {
+    items_ = std::move(items);
     Notify(ControlProperty::Items);
 }
 

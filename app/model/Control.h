@@ -92,6 +92,8 @@ public:
     const std::vector<BarItem>& Items() const { return items_; }
     int Count() const { return static_cast<int>(items_.size()); }
     void AddItem(const BarItem& item);
+    // All items at once, in one change.
+    void SetItems(std::vector<BarItem> items);
     // Throws the list-index error for a position past the end.
     void RemoveItem(int index);
     const BarItem& Item(int index) const;

@@ -7,10 +7,10 @@
 namespace zelta {
 
 TrayMenu::TrayMenu() {
-    entries_.push_back({"Exit", "Exit", "", 0, true, false});
-    entries_.push_back({"N1", "", "", -1, true, true});
-    entries_.push_back({"VokCORPOnline", "Vok CORP. Online", "", 2, true, false});
-    entries_.push_back({"N2", "", "", -1, true, true});
+    entries_.push_back({"Exit", "Exit", "", 0, true, false, false});
+    entries_.push_back({"N1", "", "", -1, true, true, false});
+    entries_.push_back({"VokCORPOnline", "Vok CORP. Online", "", 2, true, false, false});
+    entries_.push_back({"N2", "", "", -1, true, true, false});
 }
 
 const TrayMenuEntry& TrayMenu::At(int position) const {
@@ -18,8 +18,14 @@ const TrayMenuEntry& TrayMenu::At(int position) const {
     return entries_[static_cast<std::size_t>(position)];
 }
 
+const TrayMenuEntry& TrayMenu::Shown(int position) const {
+    if (position == Count()) return lastSeparator_;
+    if (position == StartWithWindowsPosition()) return startWithWindows_;
+    return At(position);
+}
+
 void TrayMenu::AppendProfile(const std::string& caption, int number, int picture, bool enabled) {
-    entries_.push_back({"", caption, std::to_string(number), picture, enabled, false});
+    entries_.push_back({"", caption, std::to_string(number), picture, enabled, false, false});
 }
 
 void TrayMenu::RemoveAt(int position) {

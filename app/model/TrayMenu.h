@@ -1,6 +1,7 @@
 #pragma once
-// The tray icon's popup menu as the logic sees it: four fixed entries, then one entry per profile.
-// Profile k stands at position k + 3 and shows picture k + 2 of the menu's image list.
+// The tray icon's popup menu as the logic sees it: four fixed entries, then one entry per profile, then a separator
+// and the checkable "Start with Windows". Profile k stands at position k + 3 and shows picture k + 2 of the menu's
+// image list; the two last entries follow the profiles, so that the positions the activation counts on stay put.
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct TrayMenuEntry {
     int picture = -1;     // index into the image list; -1 for none
     bool enabled = true;
     bool separator = false;
+    bool checked = false;
 };
 
 class TrayMenu {
@@ -29,9 +31,17 @@ public:
     // Pictures past the image list (profiles 11 to 20) show nothing.
     static bool HasPicture(const TrayMenuEntry& entry) { return entry.picture >= 0 && entry.picture < kImageCount; }
 
+    // The fixed and the profile entries: the positions that the profile arithmetic addresses.
     int Count() const { return static_cast<int>(entries_.size()); }
-    // All position arguments throw the list-index error when out of range.
+    // All position arguments throw the list-index error when out of range (the two last entries included).
     const TrayMenuEntry& At(int position) const;
+
+    // The whole menu as it is shown: the entries above, then a separator and "Start with Windows".
+    int ShownCount() const { return Count() + 2; }
+    const TrayMenuEntry& Shown(int position) const;
+    int StartWithWindowsPosition() const { return Count() + 1; }
+    void SetStartWithWindows(bool checked) { startWithWindows_.checked = checked; }
+
     void AppendProfile(const std::string& caption, int number, int picture, bool enabled = true);
     void RemoveAt(int position);
     void SetEnabled(int position, bool enabled);
@@ -43,6 +53,8 @@ public:
 
 private:
     std::vector<TrayMenuEntry> entries_;
+    TrayMenuEntry lastSeparator_{"N3", "", "", -1, true, true, false};
+    TrayMenuEntry startWithWindows_{"StartWithWindows", "Start with Windows", "", -1, true, false, false};
 };
 
 }  // namespace zelta

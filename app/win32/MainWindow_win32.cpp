@@ -12,6 +12,7 @@
 #include "app/win32/Accessibility_win32.h"
 #include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
+#include "app/win32/ExternalRequests_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/SingleInstance_win32.h"
 #include "apply/VerdictNotice.h"
@@ -123,6 +124,7 @@ MainWindow::~MainWindow() {
 }
 
 Notifier& MainWindow::Notices() { return *balloon_; }
+ExternalRequests& MainWindow::Requests() { return *requests_; }
 
 int MainWindow::S(int value) const { return ScaleToDpi(value, dpi_); }
 
@@ -523,6 +525,7 @@ void MainWindow::Restore() {
 }
 
 void MainWindow::OnTrayMenu(POINT at) {
+    RunHandler(hwnd_, [this] { controller_.TrayMenuOpening(); });
     const int position = PopupTrayMenu(hwnd_, main_.trayMenu, menuPictures_.get(), at);
     if (position >= 0) RunHandler(hwnd_, [this, position] { controller_.TrayMenuClick(position); });
 }
@@ -627,6 +630,10 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         LRESULT result = 0;
         if (self->tray_->HandleMessage(message, wParam, lParam, result)) return result;
     }
+    if (self->requests_) {
+        LRESULT result = 0;
+        if (self->requests_->HandleMessage(message, wParam, lParam, result)) return result;
+    }
     return self->HandleMessage(message, wParam, lParam);
 }
 
@@ -648,6 +655,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             menuPictures_.reset(static_cast<HBITMAP>(
                 LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
             balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
+            requests_ = std::make_unique<ExternalRequests>(hwnd_, main_, controller_);
             // The tray icon is in the notification area before start-up runs; the caption animation starts when the
             // window is first shown (WM_SHOWWINDOW).
             tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
@@ -748,6 +756,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             KillTimer(hwnd_, kAnimationTimerId);
             SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
             tray_.reset();
+            KillTimer(hwnd_, ExternalRequests::kAdapterRefreshTimerId);
             DestroyWindow(hwnd_);
             return 0;
         case WM_DESTROY:

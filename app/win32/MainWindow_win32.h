@@ -20,6 +20,7 @@ namespace zelta::win32 {
 
 class Annotations;
 class BalloonNotifier;
+class ExternalRequests;
 class TrayIcon;
 
 class MainWindow {
@@ -35,6 +36,8 @@ public:
     HWND Hwnd() const { return hwnd_; }
     // The notices' balloon, anchored at this window; usable once the window exists.
     Notifier& Notices();
+    // Apply requests of later starts and the adapter keys' changes; usable once the window exists.
+    ExternalRequests& Requests();
     // Holds the item bars' layout during a run of changes (the start-up sequence) and, when released, lays the bars
     // out once instead of after each change.
     void HoldLayout(bool hold);
@@ -111,6 +114,7 @@ private:
     FocusStop savedFocus_;  // where the focus was when the window was last deactivated
     bool highContrast_ = false;
     bool animationsOn_ = true;
+    std::unique_ptr<ExternalRequests> requests_;
 };
 
 }  // namespace zelta::win32

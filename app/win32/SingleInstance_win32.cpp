@@ -48,8 +48,8 @@ void SingleInstance::Publish(HWND mainWindow) {
     InterlockedExchange64(window_, static_cast<LONG64>(reinterpret_cast<INT_PTR>(mainWindow)));
 }
 
-bool SingleInstance::ShowRunningInstance(unsigned waitMs) const {
-    if (first_ || !window_) return false;
+HWND SingleInstance::RunningWindow(unsigned waitMs) const {
+    if (first_ || !window_) return nullptr;
     // The first start may still be creating its window.
     const ULONGLONG deadline = GetTickCount64() + waitMs;
     HWND running = nullptr;
@@ -57,12 +57,33 @@ bool SingleInstance::ShowRunningInstance(unsigned waitMs) const {
            GetTickCount64() < deadline) {
         Sleep(50);
     }
-    if (!running || !IsWindow(running)) return false;
+    return running && IsWindow(running) ? running : nullptr;
+}
+
+bool SingleInstance::ShowRunningInstance(unsigned waitMs) const {
+    HWND running = RunningWindow(waitMs);
+    if (!running) return false;
     DWORD owner = 0;
     GetWindowThreadProcessId(running, &owner);
     // This start was the user's last action, so it may hand the foreground on to the window it shows.
     AllowSetForegroundWindow(owner);
     return PostMessageA(running, RegisterWindowMessageA(kShowInstanceMessageName), 0, 0) != FALSE;
+}
+
+ApplyReply SingleInstance::HandApplyRequest(const std::string& profileName, unsigned waitMs) const {
+    HWND running = RunningWindow(waitMs);
+    if (!running) return kApplyNoInstance;
+    COPYDATASTRUCT data{};
+    data.dwData = kApplyRequestTag;
+    data.cbData = static_cast<DWORD>(profileName.size());
+    data.lpData = const_cast<char*>(profileName.data());
+    DWORD_PTR reply = kApplyNotTaken;
+    // The running instance answers before it applies anything; a hung one does not keep this start waiting.
+    if (!SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                             waitMs, &reply)) {
+        return kApplyNotTaken;
+    }
+    return reply == kApplyTaken || reply == kApplyNoSuchProfile ? static_cast<ApplyReply>(reply) : kApplyNotTaken;
 }
 
 }  // namespace zelta::win32

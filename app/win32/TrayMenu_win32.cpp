@@ -78,14 +78,16 @@ int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList, P
 
     int stripWidth = 0;
     const std::vector<std::uint32_t> strip = ReadStrip(imageList, stripWidth);
-    for (int position = 0; position < model.Count(); ++position) {
-        const TrayMenuEntry& entry = model.At(position);
+    for (int position = 0; position < model.ShownCount(); ++position) {
+        const TrayMenuEntry& entry = model.Shown(position);
         MENUITEMINFOA item{};
         item.cbSize = sizeof(item);
         // Command IDs start at 1: TrackPopupMenu reports a dismissed menu as 0.
         item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE;
         item.wID = static_cast<UINT>(position + 1);
         std::string text;
+        // With no profile between them, the two separators around the profile entries show as one.
+        if (entry.separator && position > 0 && model.Shown(position - 1).separator) continue;
         if (entry.separator) {
             item.fType = MFT_SEPARATOR;
         } else {
@@ -93,7 +95,7 @@ int PopupTrayMenu(HWND owner, const zelta::TrayMenu& model, HBITMAP imageList, P
             item.fMask |= MIIM_STRING;
             text = MenuItemText(entry.caption);
             item.dwTypeData = text.data();
-            item.fState = entry.enabled ? MFS_ENABLED : MFS_DISABLED;
+            item.fState = (entry.enabled ? MFS_ENABLED : MFS_DISABLED) | (entry.checked ? MFS_CHECKED : 0u);
             const int picture = MenuItemPicture(entry);
             if (picture >= 0) {
                 UniqueBitmap bitmap = MakePictureBitmap(CutMenuPicture(strip, stripWidth, picture));

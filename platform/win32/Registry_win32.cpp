@@ -77,10 +77,24 @@ bool Win32RegistryKey::SetValue(const std::string& name, const RegistryValue& va
                           static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }
 
+bool Win32RegistryKey::DeleteValue(const std::string& name) {
+    const LONG result = RegDeleteValueA(handle_.Get(), name.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 std::unique_ptr<RegistryKey> Win32Registry::OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access) {
     const REGSAM rights = access == RegistryAccess::ReadWrite ? (KEY_READ | KEY_WRITE) : KEY_READ;
     HKEY key = nullptr;
     if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, rights, &key) != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<Win32RegistryKey>(RegKeyHandle(key));
+}
+
+std::unique_ptr<RegistryKey> Win32Registry::CreateKey(RegistryRoot root, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
+        return nullptr;
+    }
     return std::make_unique<Win32RegistryKey>(RegKeyHandle(key));
 }
 

@@ -38,6 +38,7 @@ public:
     std::vector<std::string> SubKeyNames() override;
     std::optional<RegistryValue> QueryValue(const std::string& name) override;
     bool SetValue(const std::string& name, const RegistryValue& value) override;
+    bool DeleteValue(const std::string& name) override;
 
 private:
     RegKeyHandle handle_;
@@ -46,6 +47,7 @@ private:
 class Win32Registry : public Registry {
 public:
     std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::string& path, RegistryAccess access) override;
+    std::unique_ptr<RegistryKey> CreateKey(RegistryRoot root, const std::string& path) override;
 };
 
 }  // namespace zelta::platform::win32

@@ -27,6 +27,11 @@ public:
         key_.values[name] = value;
         return true;
     }
+    bool DeleteValue(const std::string& name) override {
+        if (!writable_ || key_.refuseSet) return false;
+        key_.values.erase(name);
+        return true;
+    }
 
 private:
     FakeRegistry& registry_;
@@ -95,6 +100,13 @@ std::unique_ptr<platform::RegistryKey> FakeRegistry::OpenKey(RegistryRoot root, 
     if (it == keys.end()) return nullptr;
     if (access == RegistryAccess::ReadWrite && it->second.denyWrite) return nullptr;
     return std::make_unique<FakeKey>(*this, it->second, access == RegistryAccess::ReadWrite);
+}
+
+std::unique_ptr<platform::RegistryKey> FakeRegistry::CreateKey(RegistryRoot root, const std::string& path) {
+    ++openCalls;
+    Key& key = Ensure(FullPath(root, path));
+    if (key.denyWrite) return nullptr;
+    return std::make_unique<FakeKey>(*this, key, true);
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path, std::string& reason) {

@@ -38,6 +38,7 @@ public:
 
     std::unique_ptr<platform::RegistryKey> OpenKey(platform::RegistryRoot root, const std::string& path,
                                                    platform::RegistryAccess access) override;
+    std::unique_ptr<platform::RegistryKey> CreateKey(platform::RegistryRoot root, const std::string& path) override;
 
     int openKeys = 0;   // keys open right now
     int openCalls = 0;  // every open asked for

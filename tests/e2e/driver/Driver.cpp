@@ -446,12 +446,12 @@ bool SetDesktopSize(int width, int height) {
 }
 
 Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD creationFlags,
-             const std::string& workingFolder)
+             const std::string& workingFolder, const std::string& arguments)
     : ctx_(ctx) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + ctx.appDir + exeName + "\"";
+    std::string commandLine = "\"" + ctx.appDir + exeName + "\"" + (arguments.empty() ? "" : " " + arguments);
     const std::string folder = workingFolder.empty() ? ctx.appDir : workingFolder;
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr, folder.c_str(),
                         &startup, &info)) {
@@ -642,6 +642,12 @@ void Zelta::Close() {
 
 bool Zelta::WaitForExit(int timeoutMs) {
     return process_ && WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+std::optional<int> Zelta::ExitCode(int timeoutMs) const {
+    DWORD code = 0;
+    if (!process_ || WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) return {};
+    return GetExitCodeProcess(process_, &code) ? std::optional<int>(static_cast<int>(code)) : std::nullopt;
 }
 
 }  // namespace e2e

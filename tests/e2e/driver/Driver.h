@@ -114,8 +114,9 @@ public:
     // creationFlags go to CreateProcess: DETACHED_PROCESS starts it without the driver's console, as a user's
     // start does, so that the console programs it starts open windows of their own.
     // workingFolder: the folder it is started in (its shortcut's "Start in"); the program folder when empty.
+    // arguments: what follows the program's name on its command line.
     explicit Zelta(Context& ctx, const std::string& exeName = "Zelta.exe", bool waitForWindow = true,
-                   DWORD creationFlags = 0, const std::string& workingFolder = "");
+                   DWORD creationFlags = 0, const std::string& workingFolder = "", const std::string& arguments = "");
     ~Zelta();
     Zelta(const Zelta&) = delete;
     Zelta& operator=(const Zelta&) = delete;
@@ -161,6 +162,8 @@ public:
     std::optional<std::string> TakeErrorReport(int timeoutMs);
     void Close();
     bool WaitForExit(int timeoutMs);
+    // Its exit code once it ended within the time; nullopt while it runs.
+    std::optional<int> ExitCode(int timeoutMs) const;
 
 private:
     // Sends a message to one of the program's windows; a window that does not answer fails a check naming what.

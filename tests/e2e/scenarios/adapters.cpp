@@ -1,5 +1,10 @@
 // Three adapters prepared in the registry: listed in enumeration order, and a click fills the adapter field and
-// the five address fields from the adapter's own key; a key without connection name shifts nothing.
+// the five address fields from the adapter's own key; a key without connection name shifts nothing. An adapter
+// plugged in and unplugged while the program runs comes and goes in the bar.
+#include <windows.h>
+
+#include <cstdio>
+
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
 
@@ -73,6 +78,24 @@ E2E_SCENARIO(adapters) {
     CHECK(ctx, app.Enabled(kId_Button_Save));
     app.SetText(kId_LE_NewProfile, "");
     CHECK(ctx, !app.Enabled(kId_Button_Save));
+
+    // A USB adapter plugged in and unplugged while the program runs: the bar follows in registry order (the time it
+    // took is printed, not judged), and the new item leads to its own key.
+    using Items = std::vector<std::string>;
+    const Items three = {"Local Area Connection", "Wireless Network Connection", "VPN"};
+    ULONGLONG changed = GetTickCount64();
+    AddAdapter(ctx, "{E5}", "USB Ethernet");
+    AddAddresses(ctx, "{E5}", "10.7.7.7", "255.255.255.0", "10.7.7.1", "10.7.7.53");
+    Items four = three;
+    four.push_back("USB Ethernet");
+    CHECK(ctx, e2e::WaitUntil([&] { return app.BarItems(kId_XPBar_NICs) == four; }, 10000));
+    std::printf("listed %llu ms after its first key was written\n", GetTickCount64() - changed);
+    app.ClickBarItem(kId_XPBar_NICs, 3);
+    CHECK_EQ(ctx, app.Text(kId_IPA_IP), std::string("10.7.7.7"));
+    changed = GetTickCount64();
+    CHECK(ctx, e2e::RunAndWait("reg.exe delete " + kAdapters + "{E5}\" /f", 30000) == 0);
+    CHECK(ctx, e2e::WaitUntil([&] { return app.BarItems(kId_XPBar_NICs) == three; }, 10000));
+    std::printf("gone %llu ms after its key was deleted\n", GetTickCount64() - changed);
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
 }

@@ -1,7 +1,8 @@
 // The notification-area icon and what hangs on it: a single click hides to the tray after the double-click time
 // and a second one restores, a double click does nothing, minimising hides to the tray, the popup menu opens and
 // its "Exit" ends the program while it is hidden; the port notice is a balloon that hides and comes back with the
-// window; the caption types the title out and erases it again.
+// window; the caption types the title out and erases it again. Started with /tray, as the Run key starts it, the
+// program shows only its icon; the tray menu's "Start with Windows" writes the Run value and removes it again.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Starts.h"
 
 using namespace zelta;
 
@@ -128,6 +130,24 @@ void CheckCaptionPaused(e2e::Context& ctx, const e2e::Zelta& app, const std::str
         "the caption stays \"" + first + "\" " + when + (changed.empty() ? "" : " (it became \"" + changed + "\")"));
 }
 
+// The Run value as the system's reg.exe shows it; empty when there is none.
+std::string RunValue(const e2e::Context& ctx) {
+    const std::string shown = ctx.artifactsDir + "run-value.txt";
+    const std::string key = "\"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\"";
+    e2e::RunAndWait("cmd.exe /c reg.exe query " + key + " /v \"Vok Tarvex\" > \"" + shown + "\" 2>&1", 30000);
+    const std::string text = e2e::ReadFileBytes(shown).value_or("");
+    return text.find("REG_SZ") == std::string::npos ? std::string() : text;
+}
+
+// "Start with Windows", the menu's last entry: after "Exit" and "Vok CORP. Online" when no profile is stored.
+void ChooseStartWithWindows(e2e::Context& ctx, const e2e::Zelta& app, HWND iconOwner) {
+    PostMessageA(iconOwner, kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
+    HWND menu = WaitForMenu(app);
+    CHECK(ctx, menu != nullptr);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostKey(menu, key);
+    CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
+}
+
 }  // namespace
 
 E2E_SCENARIO(tray) {
@@ -211,4 +231,27 @@ E2E_SCENARIO(tray) {
         PostKey(menu, VK_RETURN);
     }
     CHECK(ctx, app.WaitForExit(10000));
+
+    // Started as the Run key starts it: the icon, and no window and no taskbar button, until the icon restores it.
+    e2e::Zelta hidden(ctx, "Zelta.exe", false, 0, "", "/tray");
+    HWND main = nullptr;
+    CHECK(ctx, e2e::WaitUntil([&] { return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr; },
+                              30000));
+    CHECK(ctx, e2e::WaitUntil([&] { return NotificationAreaTips() == tipsBefore + 1; }, 10000));
+    if (!main) return;
+    CHECK(ctx, StaysFalse([&] { return IsWindowVisible(main) || !hidden.TaskbarButtonWindows().empty(); }, 1500));
+
+    // "Start with Windows" writes the Run value for this program with /tray, and takes it away again.
+    const std::string ours = "\"" + ctx.appDir + "Zelta.exe\" /tray";
+    CHECK_EQ(ctx, RunValue(ctx), std::string());
+    ChooseStartWithWindows(ctx, hidden, main);
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue(ctx).find(ours) != std::string::npos; }, 10000));
+    ChooseStartWithWindows(ctx, hidden, main);
+    CHECK(ctx, e2e::WaitUntil([&] { return RunValue(ctx).empty(); }, 10000));
+
+    PostMessageA(main, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
+    CHECK(ctx, hidden.WaitForMainWindow(10000));
+    CHECK(ctx, e2e::WaitUntil([&] { return Shown(hidden); }, 5000));
+    hidden.Close();
+    CHECK(ctx, hidden.WaitForExit(10000));
 }

@@ -1,0 +1,55 @@
+#include "tests/e2e/driver/Starts.h"
+
+#include <tlhelp32.h>
+
+#include "tests/e2e/driver/Driver.h"
+
+namespace e2e {
+
+HWND ProcessWindow(DWORD processId, const char* className) {
+    HWND window = nullptr;
+    DWORD owner = 0;
+    while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr &&
+           (GetWindowThreadProcessId(window, &owner), owner != processId)) {
+    }
+    return window;
+}
+
+int RunningCopies(const char* exeName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        count += lstrcmpiA(entry.szExeFile, exeName) == 0 ? 1 : 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::wstring line = commandLine;
+    exitCode = -1;
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                        &info)) {
+        return {};
+    }
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = MessageBoxOfProcess(info.dwProcessId)) != nullptr; }, 30000);
+    const std::string text = box ? MessageBoxText(box) : std::string();
+    if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 0;
+    if (WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &code)) {
+        exitCode = static_cast<int>(code);
+    } else {
+        TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return text;
+}
+
+}  // namespace e2e
