@@ -238,9 +238,7 @@ public:
 class FakeLiveAdapters : public platform::LiveAdapters {
 public:
     std::map<std::string, platform::LiveAdapter> adapters;
-    int looks = 0;
     std::optional<platform::LiveAdapter> Find(const std::string& adapterKeyName) override {
-        ++looks;
         const auto it = adapters.find(adapterKeyName);
         if (it == adapters.end()) return std::nullopt;
         return it->second;

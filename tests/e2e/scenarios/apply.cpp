@@ -4,6 +4,7 @@
 // started hidden instead of the batch when it is there; an unsafe stored text refused with nothing changed.
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "app/model/ControlIds.h"
@@ -131,7 +132,9 @@ E2E_SCENARIO(apply) {
     CHECK(ctx, starts.size() == 1);
     if (!starts.empty())
         CHECK_EQ(ctx, starts[0], "folder=" + systemFolder.substr(0, systemFolder.size() - 1) + " show=0");
-    CHECK(ctx, e2e::FileLines(ctx.appDir + "Quillet.log") == std::vector<std::string>{""});
+    // Its one parameter names the window that takes its verdict.
+    CHECK(ctx, e2e::FileLines(ctx.appDir + "Quillet.log") ==
+                   std::vector<std::string>{"/window=" + std::to_string(reinterpret_cast<std::uintptr_t>(app.Main()))});
     e2e::CheckStaysFalse(
         ctx, [&] { return e2e::FileLines(netshLog).size() > received.size(); }, 3000,
         "no command reached netsh: the stand-in companion runs none");
