@@ -33,23 +33,22 @@ void Annotations::SetName(HWND window, const std::string& name) {
                               Wide(name).c_str());
 }
 
-void Annotations::SetRole(HWND window, LONG role) {
-    if (!services_.get() || !window) return;
+bool Annotations::SetNumber(HWND window, MSAAPROPID property, LONG number) {
+    if (!services_.get() || !window) return false;
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_I4;
-    value.lVal = role;
-    services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, value);
+    value.lVal = number;
+    services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, value);
+    return true;
 }
 
+void Annotations::SetRole(HWND window, LONG role) { SetNumber(window, PROPID_ACC_ROLE, role); }
+
 void Annotations::SetState(HWND window, LONG state) {
-    if (!services_.get() || !window) return;
-    VARIANT value;
-    VariantInit(&value);
-    value.vt = VT_I4;
-    value.lVal = state;
-    services_->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_STATE, value);
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    if (SetNumber(window, PROPID_ACC_STATE, state)) {
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 void Annotations::Clear(HWND window) {

@@ -28,6 +28,8 @@ public:
     void Clear(HWND window);
 
 private:
+    // False when there is no service or no window, so that nothing is announced.
+    bool SetNumber(HWND window, MSAAPROPID property, LONG number);
     ComPtr<IAccPropServices> services_;
 };
 

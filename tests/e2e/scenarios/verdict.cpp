@@ -87,28 +87,29 @@ E2E_SCENARIO(verdict) {
     if (!app.Started()) return;
 
     // Static: in effect, with what the adapter has and the time taken.
+    // Each activation: the verdict it gave, after checking every line that has reached netsh so far.
     std::vector<std::string> received;
-    std::string text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
-    received = e2e::Joined(received, e2e::StaticArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    const auto activate = [&](int position, const char* name, const std::vector<std::string>& lines, int waitMs) {
+        const std::string verdict = ApplyAndReadVerdict(ctx, app, position, name, waitMs);
+        received = e2e::Joined(received, lines);
+        e2e::CheckNetshReceived(ctx, received, 5000);
+        return verdict;
+    };
+    std::string text = activate(0, "Office", e2e::StaticArguments(kNic), 30000);
     CHECK(ctx, Contains(text, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
     CheckTrayTip(ctx, "Vok Tarvex\nOffice is in effect: 192.168.1.20");
     e2e::SaveScreenshot(ctx, "verdict-in-effect");
     CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "\r\nThe profile is in effect: 192.168.1.20, mask "));
 
     // DHCP with a server: the lease, and that it came from DHCP.
-    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 30000);
-    received = e2e::Joined(received, e2e::DhcpArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    text = activate(1, "Home", e2e::DhcpArguments(kNic), 30000);
     CHECK(ctx, Contains(text, "Home is in effect: 192.168.1.57 from DHCP, mask 255.255.255.0, gateway 192.168.1.1 ("));
     CheckTrayTip(ctx, "Vok Tarvex\nHome is in effect: 192.168.1.57 from DHCP");
 
     // DHCP again on an adapter already on DHCP: netsh refuses (here in a German system's words, which the rule does
     // not read), which is no failure; no box of the companion's.
     SETUP(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\nde\r\nzv0\r\n"));
-    text = ApplyAndReadVerdict(ctx, app, 2, "Cafe", 30000);
-    received = e2e::Joined(received, e2e::DhcpArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    text = activate(2, "Cafe", e2e::DhcpArguments(kNic), 30000);
     CHECK(ctx, Contains(text, "Cafe is in effect: 192.168.1.57 from DHCP"));
     CHECK(ctx,
           Contains(e2e::ReadFileBytes(log).value_or(""), "    DHCP ist auf dieser Schnittstelle bereits aktiviert."));
@@ -119,18 +120,14 @@ E2E_SCENARIO(verdict) {
 
     // Windows keeps the values but the interface did not take them: not in effect, with what it really has.
     SETUP(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\nen\r\n\r\n"));
-    text = ApplyAndReadVerdict(ctx, app, 0, "Office", 30000);
-    received = e2e::Joined(received, e2e::StaticArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    text = activate(0, "Office", e2e::StaticArguments(kNic), 30000);
     CHECK_EQ(ctx, text, std::string("Office is not in effect: the adapter has 192.168.1.57, not 192.168.1.20."));
     CheckTrayTip(ctx, "Vok Tarvex\nOffice is not in effect (192.168.1.57)");
 
     // The cable out: set, but never in effect.
     SETUP(ctx, e2e::WriteFileBytes(effect, live));
     e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 down");
-    text = ApplyAndReadVerdict(ctx, app, 1, "Home", 30000);
-    received = e2e::Joined(received, e2e::DhcpArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    text = activate(1, "Home", e2e::DhcpArguments(kNic), 30000);
     CHECK_EQ(ctx, text,
              std::string("Home is set, but Local Area Connection is not connected: it takes effect when the adapter "
                          "connects."));
@@ -141,9 +138,7 @@ E2E_SCENARIO(verdict) {
     SETUP(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\nen\r\nzv0\r\n"));
     e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kKey +
                          "\" /v EnableDHCP /t REG_DWORD /d 0");
-    text = ApplyAndReadVerdict(ctx, app, 2, "Cafe", 90000);
-    received = e2e::Joined(received, e2e::DhcpArguments(kNic));
-    e2e::CheckNetshReceived(ctx, received, 5000);
+    text = activate(2, "Cafe", e2e::DhcpArguments(kNic), 90000);
     CHECK_EQ(ctx, text,
              std::string("Cafe is not in effect: no DHCP server answered within 60 s (the adapter has "
                          "169.254.7.1)."));
