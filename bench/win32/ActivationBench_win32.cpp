@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "platform/ProductNames.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     HWND main = nullptr;
-    Poll([&] { return (main = FindWindowA("TForm1", nullptr)) != nullptr && IsWindowVisible(main); }, 20000);
+    Poll([&] { return (main = FindWindowA(zelta::kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(main); }, 20000);
     HWND bar = main ? FindById(main, zelta::kId_XPBar_Profiles) : nullptr;
     HWND apply = main ? FindById(main, zelta::kId_Button_ApplyProfile) : nullptr;
     if (!bar || !apply) {
