@@ -17,10 +17,6 @@ constexpr int kHitClient = 1;
 constexpr int kHitCaption = 2;
 constexpr std::size_t kPortMaxLength = 5;
 
-std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/:");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
 }  // namespace
 
 FormController::FormController(MainForm& main) : main_(main) {
@@ -51,7 +47,7 @@ FormController::FormController(MainForm& main) : main_(main) {
 void FormController::FormCreate() {
     AppState& s = main_.state;
     Form1& f = main_.form;
-    s.ProgramDir = FolderOf(main_.platform.environment.ExecutablePath());                        // 1
+    s.ProgramDir = platform::InFolder(platform::ProgramFolder(main_.platform.environment), "");                        // 1
     adapters::FillAdapterSideBar(main_, adapters::DiscoverAdapters(main_.platform.registry,      // 2
                                                                    s.AdapterKeyNames));
     s.UseIP = true;                                                                               // 3

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "platform/PathText.h"
 #include "platform/ProductNames.h"
 
 namespace {
@@ -123,7 +124,7 @@ int main(int argc, char** argv) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    const std::string folder = zelta.substr(0, zelta.find_last_of('\\'));
+    const std::string folder = zelta::platform::ParentFolder(zelta);
     if (!CreateProcessA(zelta.c_str(), &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, folder.c_str(),
                         &startup, &process)) {
         std::fprintf(stderr, "Zelta.exe did not start\n");
