@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "assets/version.h"
 #include "companion/BatchFile.h"
 #include "companion/NetworkCommand.h"
 #include "platform/PathText.h"
@@ -73,10 +74,10 @@ CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const st
         return record;
     }
     if (const std::string foreign = ForeignCommandProblem(command.text); !foreign.empty()) {
-        record.result = NotStarted(
-            "Quillet.exe runs only the network commands that Vok Tarvex writes, and this "
-            "line is not one of them: " +
-            foreign + ".");
+        record.result = NotStarted("Quillet.exe runs only the network commands that " ZELTA_PRODUCT_NAME
+                                   " writes, and this "
+                                   "line is not one of them: " +
+                                   foreign + ".");
         return record;
     }
     if (netsh.empty()) {
@@ -231,9 +232,9 @@ CompanionResult RunCompanion(CompanionSystem& system) {
             system.files.FileExists(batchPath)
                 ? "Quillet.exe could not read \"" + InFolder(folder, kBatchFileName) + "\": " + reason + "."
                 : "Quillet.exe found no \"" + std::string(kBatchFileName) + "\" to run in " + folder + ".";
-        text +=
-            "\n\nIt runs the network commands that Vok Tarvex writes there when a profile is applied: apply "
-            "the profile in Vok Tarvex rather than starting Quillet.exe by itself.";
+        text += "\n\nIt runs the network commands that " ZELTA_PRODUCT_NAME
+                " writes there when a profile is applied: "
+                "apply the profile in " ZELTA_PRODUCT_NAME " rather than starting Quillet.exe by itself.";
         return BadBatch(system, folder, kNoBatchFile, text);
     }
     const std::vector<std::string> lines = BatchCommandLines(*batch);
