@@ -1,5 +1,6 @@
 #include "adapters/AdapterSelection.h"
 
+#include "adapters/AdapterState.h"
 #include "adapters/MiniReg.h"
 #include "adapters/RegistryAccess.h"
 #include "app/model/ZeltaError.h"
@@ -7,7 +8,6 @@
 namespace zelta::adapters {
 
 namespace {
-const char kInterfacesKey[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces";
 constexpr auto kMachine = platform::RegistryRoot::LocalMachine;
 }  // namespace
 
@@ -21,7 +21,7 @@ void AdapterItemClick(MainForm& main, int index) {
 // The adapter's key is the one its bar item was made from, not a position in the list of all key names.
 void ReadAdapterSettings(MainForm& main, int index) {
     if (index < 0 || index >= static_cast<int>(main.adapterEntries.size())) throw ZeltaError(ListIndexError(index));
-    const std::string interfacePath = std::string(kInterfacesKey) + "\\" + main.adapterEntries[index].keyName;
+    const std::string interfacePath = InterfaceKeyPath(main.adapterEntries[index].keyName);
     platform::Registry& registry = main.platform.registry;
 
     const std::string ip = ReadMultiStringValue(registry, kMachine, interfacePath + "\\IPAddress").value_or("");

@@ -17,10 +17,6 @@ constexpr int kHitClient = 1;
 constexpr int kHitCaption = 2;
 constexpr std::size_t kPortMaxLength = 5;
 
-std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/:");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
 }  // namespace
 
 FormController::FormController(MainForm& main) : main_(main) {
@@ -51,21 +47,23 @@ FormController::FormController(MainForm& main) : main_(main) {
 void FormController::FormCreate() {
     AppState& s = main_.state;
     Form1& f = main_.form;
-    s.ProgramDir = FolderOf(main_.platform.environment.ExecutablePath());                        // 1
-    adapters::FillAdapterSideBar(main_, adapters::DiscoverAdapters(main_.platform.registry,      // 2
-                                                                   s.AdapterKeyNames));
-    s.UseIP = true;                                                                               // 3
+    // With its closing separator: the files beside the program are this and their name.
+    s.ProgramDir = platform::InFolder(platform::ProgramFolder(main_.platform.environment), "");
+    adapters::FillAdapterSideBar(main_, adapters::DiscoverAdapters(main_.platform.registry, s.AdapterKeyNames));
+    s.UseIP = true;
     SetIPGroupEnabled(main_, true);
-    SetProxyGroupEnabled(main_, false);                                                           // 4
-    s.ProfileCount = 0;                                                                           // 5
+    SetProxyGroupEnabled(main_, false);
+    s.ProfileCount = 0;
     profiles::LoadProfileList(main_);
-    if (s.SelectedAdapterName.empty()) {                                                          // 6
+    if (s.SelectedAdapterName.empty()) {
         f.JvSwitch1.SetEnabled(false);
         f.Button_ActDeact.SetEnabled(false);
     }
-    UpdateProfileCounter(main_);                                                                  // 7
-    sysinfo::StoreOsVersion(main_);                                                               // 8
-    sysinfo::FillMachineSummary(main_);                                                           // 9
+    // The counter counts the list just loaded.
+    UpdateProfileCounter(main_);
+    // The summary shows the version just stored.
+    sysinfo::StoreOsVersion(main_);
+    sysinfo::FillMachineSummary(main_);
 }
 
 void FormController::FormClose() { main_.state.AdapterKeyNames.clear(); }

@@ -33,7 +33,7 @@ bool StartsWithWindows(platform::Registry& registry, const std::string& executab
 }
 
 void SetStartWithWindows(platform::Registry& registry, const std::string& executablePath, bool start) {
-    const std::string failure = FormatError("Failed to set data for '%s'", kRunValueName);
+    const std::string failure = SetDataError(kRunValueName);
     if (!start) {
         const auto key = registry.OpenKey(kUser, kRunKey, platform::RegistryAccess::ReadWrite);
         if (key && !key->DeleteValue(kRunValueName)) throw ZeltaError(failure);

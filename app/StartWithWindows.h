@@ -3,12 +3,13 @@
 // at each logon.
 #include <string>
 
+#include "platform/ProductNames.h"
 #include "platform/Registry.h"
 
 namespace zelta {
 
 inline const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline const char kRunValueName[] = "Vok Tarvex";
+inline constexpr const char* kRunValueName = kProductTitle;
 
 // The program's full path in double quotes, then " /tray".
 std::string RunCommand(const std::string& executablePath);

@@ -3,6 +3,7 @@
 #include "app/model/AsciiText.h"
 #include "apply/ApplyProfile.h"
 #include "apply/CommandSafety.h"
+#include "profiles/ProfileList.h"
 #include "tools/Launchers.h"
 
 namespace zelta::apply {
@@ -49,7 +50,8 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
     // Before anything is recorded, written or started.
     CheckCommandInputs(profile, number, main.platform.codePages);
 
-    main.platform.launcher.RunSystemProgram(tools::kCommandInterpreter, kPingConsoleCommand,
+    main.platform.launcher.RunSystemProgram(tools::kCommandInterpreter,
+                                            std::string(tools::kConsoleCommand) + " | ping 8.8.8.8 -t",
                                             platform::ShowMode::Normal);
     s.ActivatedFlag = true;
     s.ActivatingNumber = number;
@@ -60,7 +62,7 @@ void ActivateProfile(MainForm& main, const std::string& name, int number) {
     s.LastAppliedNumber = number;
     f.Button_ApplyProfile.SetEnabled(false);
     f.Caption.SetText(name + kActivatedSuffix);
-    f.L_ProfileActivated.SetText(kActivatedLabelPrefix + name);
+    f.L_ProfileActivated.SetText(profiles::kActivatedLabelPrefix + name);
     // A verdict that came in while the companion was being started says more than this.
     if (!s.ActivatedVerdictShown) main.Notice(f.Caption.Text());
 }

@@ -6,9 +6,7 @@
 
 namespace zelta::apply {
 
-inline const char kPingConsoleCommand[] = "cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t";
 inline const char kActivatedSuffix[] = " is activated !";
-inline const char kActivatedLabelPrefix[] = "Profile Activated: ";
 inline const char kAdapterMissingNoticeStart[] = "The adapter \"";
 inline const char kAdapterMissingNoticeEnd[] = "\" is not on this machine: the profile was not applied !";
 inline const char kNoSuchProfileNotice[] = "There is no stored profile to apply: save or choose one first !";

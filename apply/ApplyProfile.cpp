@@ -30,7 +30,7 @@ std::string WriteBatchFile(MainForm& main, const std::string& path, const std::v
     const auto bytes = main.platform.codePages.AnsiToConsole(ComposeBatchText(lines));
     std::string reason = "Its text has characters the console cannot show";
     if (!bytes || !main.platform.files.ReplaceContents(path, *bytes, reason)) {
-        throw ZeltaError("Cannot create file \"" + path + "\". " + reason);
+        throw ZeltaError(CannotCreateFileError(path, reason));
     }
     return *bytes;
 }

@@ -5,13 +5,12 @@
 #include <string>
 
 #include "app/model/MainForm.h"
+#include "platform/ProductNames.h"
 #include "profiles/NetworkProfile.h"
 #include "profiles/SettingsFile.h"
 
 namespace zelta::apply {
 
-inline const char kBatchFileName[] = "execute.bat";
-inline const char kCompanionFileName[] = "Quillet.exe";
 inline const char kPermissionRefused[] =
     "The profile was not applied: permission to change the network settings was refused.";
 

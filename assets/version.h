@@ -8,3 +8,4 @@
 #define ZELTA_PRODUCT_NAME "Vok Tarvex"
 #define ZELTA_COMPANY_NAME "Vok CORP."
 #define ZELTA_EXE_NAME "Zelta.exe"
+#define ZELTA_COMPANION_EXE_NAME "Quillet.exe"

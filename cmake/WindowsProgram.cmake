@@ -2,27 +2,38 @@
 # resources, linked statically into one program that needs no DLL beyond Windows' own.
 enable_language(RC)
 
-file(GLOB win32_platform_sources CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/adapters/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/profiles/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/tools/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/sysinfo/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/apply/win32/*.cpp
-  ${CMAKE_SOURCE_DIR}/proxy/win32/*.cpp)
+# What everything built for Windows shares (the programs, the end-to-end driver and its stand-ins, the benchmark's
+# programs): the project's headers, the system headers' lean view of Windows 7 and later, and with MinGW the runtime
+# linked in, so that a program needs no DLL beyond Windows' own. STRIPPED drops the symbols as well; BARE takes
+# the runtime alone (the planted DLL of the end-to-end tests needs neither the headers nor the definitions).
+function(zelta_windows_target target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "STRIPPED;BARE" "" "")
+  if(NOT arg_BARE)
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  endif()
+  if(MINGW AND arg_STRIPPED)
+    target_link_options(${target} PRIVATE -static -s)
+  elseif(MINGW)
+    target_link_options(${target} PRIVATE -static)
+  endif()
+endfunction()
+
+# The system operations' Win32 implementations, all of them in platform/win32.
+file(GLOB win32_platform_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(zelta_win32_platform STATIC ${win32_platform_sources})
 target_link_libraries(zelta_win32_platform PUBLIC zelta_model)
-target_compile_definitions(zelta_win32_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+zelta_windows_target(zelta_win32_platform)
 
 # What both shipped programs share: one static exe that needs no DLL beyond Windows' own, its manifest only the one
 # its resource script embeds (the linker must not add a second one).
 function(zelta_shipped_program target)
-  target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  zelta_windows_target(${target} STRIPPED)
   if(MSVC)
     target_link_options(${target} PRIVATE /MANIFEST:NO)
     set_property(TARGET ${target} PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded")
   elseif(MINGW)
-    target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections)
+    target_link_options(${target} PRIVATE -Wl,--gc-sections)
     target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
   endif()
   # Windows XP lacks GetTickCount64: the 32-bit programs take it from the system where it exists (see the file).

@@ -3,12 +3,15 @@
 #include <cstdio>
 #include <utility>
 
+#include "assets/version.h"
 #include "companion/BatchFile.h"
 #include "companion/NetworkCommand.h"
+#include "platform/PathText.h"
 
 namespace zelta::companion {
 
 using platform::CommandResult;
+using platform::InFolder;
 
 namespace {
 
@@ -55,22 +58,11 @@ std::string OutputInBrief(const std::string& output) {
 
 std::string TimeoutText() { return "had not ended after " + std::to_string(kCommandTimeoutMs / 1000) + " seconds"; }
 
-std::string WithFolder(const std::string& folder, const std::string& name) {
-    return folder.empty() || folder.back() == '\\' ? folder + name : folder + "\\" + name;
-}
-
 CommandResult NotStarted(const std::string& reason) {
     CommandResult result;
     result.status = CommandResult::Status::NotStarted;
     result.reason = reason;
     return result;
-}
-
-// The folder of a file's full path, without a trailing backslash ("C:\" keeps its own).
-std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/");
-    if (separator == std::string::npos) return {};
-    return path.substr(0, separator == 2 && path[1] == ':' ? 3 : separator);
 }
 
 // Only the system's own netsh runs, never one that a folder someone else can write to would offer first.
@@ -82,10 +74,10 @@ CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const st
         return record;
     }
     if (const std::string foreign = ForeignCommandProblem(command.text); !foreign.empty()) {
-        record.result = NotStarted(
-            "Quillet.exe runs only the network commands that Vok Tarvex writes, and this "
-            "line is not one of them: " +
-            foreign + ".");
+        record.result = NotStarted("Quillet.exe runs only the network commands that " ZELTA_PRODUCT_NAME
+                                   " writes, and this "
+                                   "line is not one of them: " +
+                                   foreign + ".");
         return record;
     }
     if (netsh.empty()) {
@@ -100,7 +92,7 @@ CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const st
 // Writes the report; on failure, says why in a sentence that fits into a message.
 std::string WriteReport(CompanionSystem& system, const std::string& folder, const std::string& text) {
     std::string reason;
-    if (system.files.ReplaceContents(WithFolder(folder, kReportFileName), text, reason)) return {};
+    if (system.files.ReplaceContents(InFolder(folder, kReportFileName), text, reason)) return {};
     return "The report \"" + std::string(kReportFileName) + "\" could not be written in " + folder + ": " + reason;
 }
 
@@ -167,7 +159,7 @@ bool CommandRecord::Succeeded() const {
 
 std::string ReportText(const std::string& folder, const std::vector<CommandRecord>& records,
                        const std::optional<Verdict>& verdict) {
-    std::string text = "Quillet.exe ran the commands of " + WithFolder(folder, kBatchFileName) + ".\r\n";
+    std::string text = "Quillet.exe ran the commands of " + InFolder(folder, kBatchFileName) + ".\r\n";
     int succeeded = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const CommandRecord& record = records[i];
@@ -231,29 +223,29 @@ std::string FailureMessage(const std::string& folder, const std::vector<CommandR
 CompanionResult RunCompanion(CompanionSystem& system) {
     // The batch and the report are beside the companion, as the main program keeps them beside itself, whatever
     // folder the shell started it in.
-    const std::string folder = FolderOf(system.environment.ExecutablePath());
-    const std::string batchPath = WithFolder(folder, kBatchFileName);
+    const std::string folder = platform::ProgramFolder(system.environment);
+    const std::string batchPath = InFolder(folder, kBatchFileName);
     std::string reason;
     const auto batch = system.files.ReadFile(batchPath, reason);
     if (!batch) {
         std::string text =
             system.files.FileExists(batchPath)
-                ? "Quillet.exe could not read \"" + WithFolder(folder, kBatchFileName) + "\": " + reason + "."
+                ? "Quillet.exe could not read \"" + InFolder(folder, kBatchFileName) + "\": " + reason + "."
                 : "Quillet.exe found no \"" + std::string(kBatchFileName) + "\" to run in " + folder + ".";
-        text +=
-            "\n\nIt runs the network commands that Vok Tarvex writes there when a profile is applied: apply "
-            "the profile in Vok Tarvex rather than starting Quillet.exe by itself.";
+        text += "\n\nIt runs the network commands that " ZELTA_PRODUCT_NAME
+                " writes there when a profile is applied: "
+                "apply the profile in " ZELTA_PRODUCT_NAME " rather than starting Quillet.exe by itself.";
         return BadBatch(system, folder, kNoBatchFile, text);
     }
     const std::vector<std::string> lines = BatchCommandLines(*batch);
     if (lines.empty()) {
         return BadBatch(
             system, folder, kEmptyBatchFile,
-            "\"" + WithFolder(folder, kBatchFileName) + "\" holds no command, so no network setting was changed.");
+            "\"" + InFolder(folder, kBatchFileName) + "\" holds no command, so no network setting was changed.");
     }
 
     const std::string systemFolder = system.environment.SystemFolder();
-    const std::string netsh = systemFolder.empty() ? std::string() : WithFolder(systemFolder, kNetshFileName);
+    const std::string netsh = systemFolder.empty() ? std::string() : InFolder(systemFolder, kNetshFileName);
     CompanionResult result;
     const std::uint64_t start = system.clock.NowMs();
     std::vector<std::string> ran;

@@ -13,13 +13,13 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/LiveAdapters.h"
+#include "platform/ProductNames.h"
 #include "platform/Registry.h"
 
 namespace zelta::companion {
 
-inline constexpr const char* kBatchFileName = "execute.bat";
 inline constexpr const char* kReportFileName = "execute.log";
-inline constexpr const char* kMessageCaption = "Vok Tarvex";
+inline constexpr const char* kMessageCaption = kProductTitle;
 // A generous bound: changing an address can take tens of seconds, a command still running after two minutes will
 // not end by itself.
 inline constexpr unsigned kCommandTimeoutMs = 120000;

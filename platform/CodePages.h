@@ -7,6 +7,9 @@
 
 namespace zelta::platform {
 
+// The byte-order mark that opens a text file saved as UTF-8.
+inline constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
 class CodePages {
 public:
     virtual ~CodePages() = default;

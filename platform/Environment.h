@@ -2,6 +2,8 @@
 // The process's own surroundings.
 #include <string>
 
+#include "platform/PathText.h"
+
 namespace zelta::platform {
 
 class Environment {
@@ -15,5 +17,8 @@ public:
     // An environment variable's value; empty when it is not set.
     virtual std::string Variable(const std::string& name) = 0;
 };
+
+// The folder the running program was started from, as ParentFolder names it.
+inline std::string ProgramFolder(Environment& environment) { return ParentFolder(environment.ExecutablePath()); }
 
 }  // namespace zelta::platform

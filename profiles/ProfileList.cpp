@@ -9,7 +9,6 @@ namespace zelta::profiles {
 
 namespace {
 
-const char kActivatedPrefix[] = "Profile Activated: ";
 const char kBadNameNotice[] = "A profile name must not contain \"- \" nor end with \"-\" !";
 
 // The number field: seven blanks before the number, five before 20.
@@ -58,7 +57,7 @@ void LoadProfileList(MainForm& main) {
         // Only exactly 1 counts as applied here, unlike in the editor.
         const bool applied = settings.ReadNumber(section, kProfileAppliedKey, 0) == 1;
         main.form.XPBar_Profiles.AddItem({text, text});
-        if (applied) main.form.L_ProfileActivated.SetText(kActivatedPrefix + text);
+        if (applied) main.form.L_ProfileActivated.SetText(kActivatedLabelPrefix + text);
         main.trayMenu.AppendProfile(text, number, TrayMenu::ProfilePicture(number), !applied);
     }
 }

@@ -7,6 +7,9 @@
 
 namespace zelta::profiles {
 
+// The label under the profiles names the applied one after this, at start-up and after each activation.
+inline const char kActivatedLabelPrefix[] = "Profile Activated: ";
+
 void LoadProfileList(MainForm& main);
 void ProfileItemClick(MainForm& main, int index);
 void LoadProfile(MainForm& main, int number);

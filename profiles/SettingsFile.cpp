@@ -7,7 +7,7 @@ namespace zelta::profiles {
 
 namespace {
 
-const char kUtf8Mark[] = "\xEF\xBB\xBF";
+using platform::kUtf8Mark;
 const char kUnwritableReason[] = "The file holds characters that the ANSI code page lacks";
 
 bool StartsWith(const std::string& text, const std::string& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
@@ -102,17 +102,17 @@ void SettingsFile::WriteFlag(const std::string& section, const std::string& key,
 std::vector<std::string> SettingsFile::LoadLines() {
     std::string reason;
     const auto text = ReadDecoded(reason);
-    if (!text) throw ZeltaError("Cannot open file \"" + path_ + "\". " + reason);
+    if (!text) throw ZeltaError(CannotOpenFileError(path_, reason));
     loadedEncoding_ = text->encoding;
     return SplitLines(text->text);
 }
 
 void SettingsFile::SaveLines(const std::vector<std::string>& lines) {
     const auto content = Encode(JoinLines(lines), loadedEncoding_);
-    if (!content) throw ZeltaError("Cannot create file \"" + path_ + "\". " + kUnwritableReason);
+    if (!content) throw ZeltaError(CannotCreateFileError(path_, kUnwritableReason));
     std::string reason;
     if (!files_.ReplaceContents(path_, *content, reason)) {
-        throw ZeltaError("Cannot create file \"" + path_ + "\". " + reason);
+        throw ZeltaError(CannotCreateFileError(path_, reason));
     }
 }
 

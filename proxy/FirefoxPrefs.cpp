@@ -9,7 +9,6 @@ namespace zelta::proxy {
 
 namespace {
 
-const char kByteOrderMark[] = "\xEF\xBB\xBF";
 const char kFirefoxInProgramFolder[] = "\\Mozilla Firefox\\firefox.exe";
 
 bool Contains(const std::string& line, const char* part) { return line.find(part) != std::string::npos; }
@@ -30,26 +29,26 @@ void PutEntryAt(std::vector<std::string>& lines, std::size_t index, bool (*isEnt
     }
 }
 
-bool StartsWithByteOrderMark(const std::string& content) { return content.rfind(kByteOrderMark, 0) == 0; }
+bool StartsWithByteOrderMark(const std::string& content) { return content.rfind(platform::kUtf8Mark, 0) == 0; }
 
 // The file's text as lines, its byte-order mark (if any) set aside so that it cannot be lost with a first line
 // that is rewritten.
 std::vector<std::string> ContentLines(const std::string& content, std::string& mark) {
-    mark = StartsWithByteOrderMark(content) ? kByteOrderMark : "";
+    mark = StartsWithByteOrderMark(content) ? platform::kUtf8Mark : "";
     return profiles::SplitLines(content.substr(mark.size()));
 }
 
 std::string ReadPrefs(platform::FileSystem& files, const std::string& path) {
     std::string reason;
     auto content = files.ReadFile(path, reason);
-    if (!content) throw ZeltaError("Cannot open file \"" + path + "\". " + reason);
+    if (!content) throw ZeltaError(CannotOpenFileError(path, reason));
     return std::move(*content);
 }
 
 void ReplacePrefs(platform::FileSystem& files, const std::string& path, const std::string& content) {
     std::string reason;
     if (!files.ReplaceContents(path, content, reason)) {
-        throw ZeltaError("Cannot create file \"" + path + "\". " + reason);
+        throw ZeltaError(CannotCreateFileError(path, reason));
     }
 }
 

@@ -10,7 +10,7 @@ void WriteValue(platform::Platform& platform, const std::string& name, const pla
     const auto key = platform.registry.OpenKey(platform::RegistryRoot::CurrentUser, kInternetSettingsKey,
                                                platform::RegistryAccess::ReadWrite);
     if (!key) return;
-    if (!key->SetValue(name, value)) throw ZeltaError(FormatError("Failed to set data for '%s'", name));
+    if (!key->SetValue(name, value)) throw ZeltaError(SetDataError(name));
     platform.internetSettings.NotifySettingsChanged();
 }
 

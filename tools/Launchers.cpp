@@ -21,9 +21,8 @@ void Button_IPconfigClick(MainForm& main) {
     main.platform.launcher.RunSystemProgram(kNotepad, "notepad " + Quoted(reportPath), ShowMode::Normal);
 }
 
-// Black background, bright green text, the product's name as the console title; the prompt stays open.
 void Button_OpenCMDClick(MainForm& main) {
-    main.platform.launcher.RunSystemProgram(kCommandInterpreter, "cmd /t:0a /k title Vok Tarvex", ShowMode::Normal);
+    main.platform.launcher.RunSystemProgram(kCommandInterpreter, kConsoleCommand, ShowMode::Normal);
 }
 
 // Opens the settings file the program really reads and writes, which is named after the executable.

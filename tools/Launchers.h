@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/model/MainForm.h"
+#include "assets/version.h"
 
 namespace zelta::tools {
 
@@ -14,6 +15,9 @@ inline const char kCommandInterpreter[] = "cmd.exe";
 inline const char kNotepad[] = "notepad.exe";
 inline const char kRundll32[] = "rundll32.exe";
 inline const char kFirefoxPath[] = "C:\\Program Files\\Mozilla Firefox\\firefox.exe";
+// The console the tools and the activation open: black background, bright green text, the product's name as its
+// title; the prompt stays open.
+inline const char kConsoleCommand[] = "cmd /t:0a /k title " ZELTA_PRODUCT_NAME;
 
 void Button_IPconfigClick(MainForm& main);
 void Button_OpenCMDClick(MainForm& main);

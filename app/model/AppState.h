@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProductNames.h"
+
 namespace zelta {
 
 constexpr int kMaxProfiles = 20;
 constexpr unsigned kNoticeTimeMs = 5000;
-inline const char kProductTitle[] = "Vok Tarvex";
 
 struct AppState {
     std::string ProgramDir;  // the executable's folder, trailing separator included

@@ -5,13 +5,14 @@
 
 #include "app/model/Control.h"
 #include "app/model/ControlIds.h"
+#include "platform/ProductNames.h"
 
 namespace zelta {
 
 // The maker's addresses live under a reserved example domain, which no resolver answers.
 inline const char kMakerWebAddress[] = "http://www.vokcorp.example/";
 inline const char kMakerEmailAddress[] = "contact@vokcorp.example";
-inline const char kMakerNotice[] = "Vok Tarvex - freeware by Vok CORP.";
+inline const char kMakerNotice[] = ZELTA_PRODUCT_NAME " - freeware by " ZELTA_COMPANY_NAME;
 
 class Form1 {
 public:
@@ -95,7 +96,7 @@ public:
     Control* Find(int id) const;
 
 private:
-    static constexpr const char* kProductTitleCaption = "Vok Tarvex";
+    static constexpr const char* kProductTitleCaption = kProductTitle;
     std::vector<Control*> all_;
 };
 

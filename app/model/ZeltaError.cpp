@@ -10,6 +10,16 @@ std::string FormatError(const std::string& pattern, const std::string& value) {
     return pattern;
 }
 
+std::string CannotOpenFileError(const std::string& path, const std::string& reason) {
+    return "Cannot open file \"" + path + "\". " + reason;
+}
+
+std::string CannotCreateFileError(const std::string& path, const std::string& reason) {
+    return "Cannot create file \"" + path + "\". " + reason;
+}
+
+std::string SetDataError(const std::string& valueName) { return FormatError("Failed to set data for '%s'", valueName); }
+
 std::string ErrorReportText(const std::string& errorText) {
     if (!errorText.empty() && static_cast<unsigned char>(errorText.back()) > static_cast<unsigned char>('.')) {
         return errorText + ".";

@@ -14,6 +14,12 @@ public:
 // Fills the one "%s" or "%d" of an error template, the way the error texts are written.
 std::string FormatError(const std::string& pattern, const std::string& value);
 
+// The failures several handlers report in the same words: a file that cannot be read or replaced (reason says why,
+// as the system put it), a registry value that cannot be written.
+std::string CannotOpenFileError(const std::string& path, const std::string& reason);
+std::string CannotCreateFileError(const std::string& path, const std::string& reason);
+std::string SetDataError(const std::string& valueName);
+
 // The general error report shows the text with "." appended when its last character sorts after ".".
 std::string ErrorReportText(const std::string& errorText);
 

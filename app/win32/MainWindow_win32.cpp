@@ -25,7 +25,7 @@
 namespace zelta::win32 {
 
 namespace {
-constexpr char kFormClass[] = "TForm1";
+constexpr const char* kFormClass = kMainWindowClass;
 constexpr char kPanelClass[] = "TPanel";
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 513;

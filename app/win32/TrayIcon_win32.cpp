@@ -5,10 +5,10 @@
 
 #include <cstring>
 
+#include "platform/ProductNames.h"
+
 namespace zelta::win32 {
 namespace {
-
-constexpr char kTip[] = "Vok Tarvex";
 
 // Cut to what the icon's data holds, its closing NUL included.
 void CopyTip(NOTIFYICONDATAA& data, const std::string& tip) {
@@ -47,7 +47,7 @@ void AllowMessageFromShell(HWND window, UINT message) {
 TrayIcon::TrayIcon(HWND messageWindow, HICON icon)
     : window_(messageWindow),
       icon_(icon),
-      tip_(kTip),
+      tip_(kProductTitle),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       clicks_(GetDoubleClickTime()) {
     if (taskbarCreated_ != 0) AllowMessageFromShell(window_, taskbarCreated_);
@@ -65,7 +65,7 @@ void TrayIcon::Add() {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
-    static_assert(sizeof(kTip) <= sizeof(data.szTip), "the tip fits");
+    static_assert(sizeof(kProductTitle) <= sizeof(data.szTip), "the tip fits");
     CopyTip(data, tip_);
     added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     if (!added_) {

@@ -15,6 +15,7 @@
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/MainWindow_win32.h"
 #include "app/win32/SingleInstance_win32.h"
+#include "assets/version.h"
 #include "platform/win32/CodePages_win32.h"
 #include "platform/win32/Environment_win32.h"
 #include "platform/win32/FileSystem_win32.h"
@@ -61,7 +62,7 @@ bool HandToRunningInstance(const zelta::win32::SingleInstance& running, const ze
     using namespace zelta::win32;
     exitCode = zelta::kExitDone;
     switch (request.action) {
-        case zelta::StartAction::Apply:
+        case zelta::StartAction::Apply: {
             switch (running.HandApplyRequest(request.profileName, kRunningInstanceWaitMs)) {
                 case kApplyTaken:
                     return true;
@@ -73,11 +74,12 @@ bool HandToRunningInstance(const zelta::win32::SingleInstance& running, const ze
                 case kApplyNotTaken:
                     break;
             }
-            ShowErrorReport(
-                nullptr,
-                ("The running Vok Tarvex did not take the request to apply \"" + request.profileName + "\".").c_str());
+            const std::string refused =
+                "The running " ZELTA_PRODUCT_NAME " did not take the request to apply \"" + request.profileName + "\".";
+            ShowErrorReport(nullptr, refused.c_str());
             exitCode = zelta::kExitNotDelivered;
             return true;
+        }
         case zelta::StartAction::Tray:
             // Started with Windows while it runs already: it stays as it is.
             return running.RunningWindow(kRunningInstanceWaitMs) != nullptr;

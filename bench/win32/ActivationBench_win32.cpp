@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "platform/PathText.h"
+#include "platform/ProductNames.h"
 
 namespace {
 
@@ -122,14 +124,14 @@ int main(int argc, char** argv) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    const std::string folder = zelta.substr(0, zelta.find_last_of('\\'));
+    const std::string folder = zelta::platform::ParentFolder(zelta);
     if (!CreateProcessA(zelta.c_str(), &line[0], nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, folder.c_str(),
                         &startup, &process)) {
         std::fprintf(stderr, "Zelta.exe did not start\n");
         return 1;
     }
     HWND main = nullptr;
-    Poll([&] { return (main = FindWindowA("TForm1", nullptr)) != nullptr && IsWindowVisible(main); }, 20000);
+    Poll([&] { return (main = FindWindowA(zelta::kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(main); }, 20000);
     HWND bar = main ? FindById(main, zelta::kId_XPBar_Profiles) : nullptr;
     HWND apply = main ? FindById(main, zelta::kId_Button_ApplyProfile) : nullptr;
     if (!bar || !apply) {

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #endif
 
+#include "platform/ProductNames.h"
+
 namespace {
 
 LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -28,12 +30,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     form.hInstance = instance;
     form.hCursor = LoadCursor(nullptr, IDC_ARROW);
     form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    form.lpszClassName = "TForm1";
+    form.lpszClassName = zelta::kMainWindowClass;
     RegisterClassA(&form);
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT frame{0, 0, 700, 513};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    HWND window = CreateWindowExA(0, "TForm1", "Vok Tarvex", kStyle, 478, 114, frame.right - frame.left,
+    HWND window = CreateWindowExA(0, zelta::kMainWindowClass, zelta::kProductTitle, kStyle, 478, 114, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, SW_SHOWNORMAL);

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PathText.h"
+
 namespace {
 
 using bench::Now;
@@ -45,11 +47,6 @@ HWND MainWindowOf(DWORD pid) {
     return args.found;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
 class Program {
 public:
     explicit Program(const std::string& exe) {
@@ -58,10 +55,10 @@ public:
         startup.cb = sizeof(startup);
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNORMAL;
-        const std::string folder = FolderOf(exe);
+        const std::string folder = zelta::platform::ParentFolder(exe);
         started_ = Now();
-        if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                            &process_)) {
+        if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.empty() ? nullptr : folder.c_str(), &startup, &process_)) {
             process_ = {};
             return;
         }

@@ -102,8 +102,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
             result = zelta::companion::RunCompanion(system);
             // With the program closed meanwhile, the verdict is in the report alone.
             if (result.verdict) {
-                const std::string path = environment.ExecutablePath();
-                (void)zelta::companion::DeliverVerdict(window, path.substr(0, path.find_last_of('\\')),
+                (void)zelta::companion::DeliverVerdict(window, zelta::platform::ProgramFolder(environment),
                                                        zelta::companion::EncodeVerdict(*result.verdict));
             }
         }

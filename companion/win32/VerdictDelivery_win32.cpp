@@ -1,6 +1,7 @@
 #include "companion/win32/VerdictDelivery_win32.h"
 
 #include "companion/Verdict.h"
+#include "platform/PathText.h"
 #include "platform/win32/KernelHandle_win32.h"
 #include "platform/win32/SystemLibrary_win32.h"
 
@@ -44,8 +45,8 @@ bool BelongsToProgramIn(HWND window, const std::string& folder) {
     DWORD processId = 0;
     if (!IsWindow(window) || GetWindowThreadProcessId(window, &processId) == 0) return false;
     const std::string image = ImageOf(processId);
-    const auto separator = image.find_last_of('\\');
-    return separator != std::string::npos && Lower(image.substr(0, separator)) == Lower(folder);
+    const std::string imageFolder = platform::ParentFolder(image);
+    return !imageFolder.empty() && Lower(imageFolder) == Lower(folder);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PathText.h"
 #include "platform/win32/KernelHandle_win32.h"
 #include "platform/win32/SystemErrorText_win32.h"
 
@@ -70,9 +71,9 @@ CommandResult Win32CommandRunner::Run(const std::string& program, const std::str
     // Suspended until it is in the job, so that nothing it starts can escape it. No console window: the command
     // gets a console of its own that is never shown.
     // It runs in its own folder, so that nothing it looks up there first can come from anywhere else.
-    const std::string folder = program.substr(0, program.find_last_of('\\'));
+    const std::string folder = ParentFolder(program);
     if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
-                        nullptr, folder.size() < program.size() ? folder.c_str() : nullptr, &startup, &created)) {
+                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &created)) {
         return NotStarted(GetLastError());
     }
     const KernelHandle process(created.hProcess);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/PathText.h"
 #include "platform/win32/FileSystem_win32.h"
 #include "platform/win32/KernelHandle_win32.h"
 #include "platform/win32/SystemErrorText_win32.h"
@@ -31,16 +32,6 @@ private:
 bool Fail(std::string& reason, DWORD code) {
     reason = SystemErrorText(code);
     return false;
-}
-
-// The folder that holds path, for the temporary file; the current folder for a bare name.
-std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/:");
-    if (separator == std::string::npos) return ".";
-    // "C:\x" keeps its root separator; "C:x" names the drive's current folder.
-    if (path[separator] == ':') return path.substr(0, separator + 1);
-    if (separator == 0 || (separator == 2 && path[1] == ':')) return path.substr(0, separator + 1);
-    return path.substr(0, separator);
 }
 
 bool WriteAll(HANDLE file, const std::string& content) {
@@ -101,7 +92,11 @@ bool Win32FileSystem::ReplaceContents(const std::string& path, const std::string
     }
 
     char temporaryName[MAX_PATH + 1] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "zel", 0, temporaryName) == 0) return Fail(reason, GetLastError());
+    // The temporary file goes beside the file it replaces: the current folder for a bare name.
+    const std::string folder = ParentFolder(path);
+    if (GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "zel", 0, temporaryName) == 0) {
+        return Fail(reason, GetLastError());
+    }
     TemporaryFile temporary(temporaryName);
 
     KernelHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

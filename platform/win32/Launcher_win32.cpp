@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/ProductNames.h"
 #include "platform/win32/KernelHandle_win32.h"
 #include "platform/win32/SystemErrorText_win32.h"
 #include "platform/win32/SystemFolder_win32.h"
@@ -63,7 +64,7 @@ public:
             owner_ = mainWindow;
             return;
         }
-        standIn_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "Vok Tarvex", WS_POPUP, 0, 0, 0, 0,
+        standIn_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", kProductTitle, WS_POPUP, 0, 0, 0, 0,
                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         if (!standIn_) {
             owner_ = mainWindow;

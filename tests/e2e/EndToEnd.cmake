@@ -10,48 +10,34 @@ if(ZELTA_E2E_SCENARIOS)
        OUTPUT_VARIABLE scenario_sources)
 endif()
 add_executable(zdriver ${driver_sources} ${scenario_sources})
-target_include_directories(zdriver PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_definitions(zdriver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+zelta_windows_target(zdriver)
 # The settings reader and the system's file and code-page operations, for the scenario that compares the reader
 # with the system's own; the IP helper, for the scenario's own network interface.
 target_link_libraries(zdriver PRIVATE zelta_profiles zelta_win32_platform iphlpapi user32 gdi32 advapi32
                       windowscodecs ole32 uuid)
 set_target_properties(zdriver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e)
-if(MINGW)
-  target_link_options(zdriver PRIVATE -static)
-endif()
 
 # Stand-ins for system programs, copied into each case's helpers folder: they record how they were started.
 foreach(helper IN ITEMS netsh Quillet)
   add_executable(helper_${helper} ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/recorder.cpp)
   set_target_properties(helper_${helper} PROPERTIES OUTPUT_NAME ${helper}
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
-  target_compile_definitions(helper_${helper} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-  target_include_directories(helper_${helper} PRIVATE ${CMAKE_SOURCE_DIR})
+  zelta_windows_target(helper_${helper})
   target_link_libraries(helper_${helper} PRIVATE advapi32)
-  if(MINGW)
-    target_link_options(helper_${helper} PRIVATE -static)
-  endif()
   add_dependencies(zdriver helper_${helper})
 endforeach()
 # A browser that stays running until it is terminated and records each start.
 add_executable(helper_firefox WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/browser.cpp)
 set_target_properties(helper_firefox PROPERTIES OUTPUT_NAME firefox
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
-target_compile_definitions(helper_firefox PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_include_directories(helper_firefox PRIVATE ${CMAKE_SOURCE_DIR})
-if(MINGW)
-  target_link_options(helper_firefox PRIVATE -static)
-endif()
+zelta_windows_target(helper_firefox)
 add_dependencies(zdriver helper_firefox)
 
 # A DLL that marks its own loading, planted under the names of DLLs the programs load.
 add_library(helper_planted SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/helpers/planted.cpp)
 set_target_properties(helper_planted PROPERTIES OUTPUT_NAME planted PREFIX ""
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
-if(MINGW)
-  target_link_options(helper_planted PRIVATE -static)
-endif()
+zelta_windows_target(helper_planted BARE)
 add_dependencies(zdriver helper_planted)
 
 # The real companion, for the scenarios that apply profiles with it.
