@@ -24,19 +24,19 @@ void ReadAdapterSettings(MainForm& main, int index) {
     const std::string interfacePath = InterfaceKeyPath(main.adapterEntries[index].keyName);
     platform::Registry& registry = main.platform.registry;
 
-    const std::string ip = ReadMultiStringValue(registry, kMachine, interfacePath + "\\IPAddress").value_or("");
-    const std::string gw = ReadMultiStringValue(registry, kMachine, interfacePath + "\\DefaultGateway").value_or("");
-    const std::string sm = ReadMultiStringValue(registry, kMachine, interfacePath + "\\SubnetMask").value_or("");
+    profiles::NetworkProfile current;
+    current.ip = ReadMultiStringValue(registry, kMachine, interfacePath + "\\IPAddress").value_or("");
+    current.gw = ReadMultiStringValue(registry, kMachine, interfacePath + "\\DefaultGateway").value_or("");
+    current.sm = ReadMultiStringValue(registry, kMachine, interfacePath + "\\SubnetMask").value_or("");
     std::string nameServer;
     if (const auto key = OpenExistingKey(registry, kMachine, interfacePath)) nameServer = ReadText(*key, "NameServer");
+    current.dns = SplitNameServers(nameServer);
 
-    Form1& f = main.form;
-    f.IPA_IP.SetText(ip);
-    f.IPA_SM.SetText(sm);
-    f.IPA_GW.SetText(gw);
-    const NameServers dns = SplitNameServers(nameServer);
-    f.IPA_DNS1.SetText(dns.first);
-    f.IPA_DNS2.SetText(dns.second);
+    for (const profiles::ProfileField& field : profiles::kProfileFields) {
+        if (field.kind == profiles::FieldKind::AdapterAddress) {
+            main.form.Find(field.control)->SetText(profiles::FieldValue(current, field));
+        }
+    }
 }
 
 void LE_NICChange(MainForm& main) {
@@ -45,9 +45,15 @@ void LE_NICChange(MainForm& main) {
 }
 
 NameServers SplitNameServers(const std::string& nameServer) {
-    const std::size_t comma = nameServer.find(',');
-    if (comma == std::string::npos) return {nameServer, {}};
-    return {nameServer.substr(0, comma), nameServer.substr(comma + 1)};
+    NameServers servers;
+    std::string rest = nameServer;
+    std::size_t at = 0;
+    for (std::size_t comma; at + 1 < servers.size() && (comma = rest.find(',')) != std::string::npos; ++at) {
+        servers[at] = rest.substr(0, comma);
+        rest.erase(0, comma + 1);
+    }
+    servers[at] = rest;
+    return servers;
 }
 
 }  // namespace zelta::adapters

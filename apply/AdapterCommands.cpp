@@ -38,10 +38,12 @@ std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& pr
         lines.push_back(prefix + "set dns " + nic + " source=dhcp");
     } else {
         const std::string noCheck = ValidatesDnsServers(osMajorVersion, osMinorVersion) ? " validate=no" : "";
-        lines.push_back(prefix + "set dns " + nic + " source=static addr=" + profile.dns1 + noCheck);
-        // netsh refuses an empty second server, and would keep 0.0.0.0 as one.
-        if (!NoServer(profile.dns2)) {
-            lines.push_back(prefix + "add dns " + nic + " addr=" + profile.dns2 + " index=2" + noCheck);
+        lines.push_back(prefix + "set dns " + nic + " source=static addr=" + profile.dns[0] + noCheck);
+        // netsh refuses an empty further server, and would keep 0.0.0.0 as one.
+        for (std::size_t i = 1; i < profile.dns.size(); ++i) {
+            if (NoServer(profile.dns[i])) continue;
+            lines.push_back(prefix + "add dns " + nic + " addr=" + profile.dns[i] + " index=" + std::to_string(i + 1) +
+                            noCheck);
         }
     }
     return lines;

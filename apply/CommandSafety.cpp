@@ -1,8 +1,5 @@
 #include "apply/CommandSafety.h"
 
-#include <utility>
-#include <vector>
-
 #include "app/model/Ipv4Text.h"
 #include "app/model/ZeltaError.h"
 #include "proxy/ProxyTarget.h"
@@ -38,16 +35,13 @@ void CheckCommandInputs(const profiles::NetworkProfile& profile, int number, pla
         Refuse(profile, number, "the adapter name in its profile_name has characters the console cannot show");
     }
 
-    std::vector<std::pair<const char*, const std::string*>> addresses;
-    if (!profiles::IsDhcp(profile.useIp)) {
-        addresses.insert(addresses.end(), {{"IP", &profile.ip}, {"SM", &profile.sm}, {"GW", &profile.gw}});
-    }
-    if (!profiles::IsDhcp(profile.useDns)) {
-        addresses.insert(addresses.end(), {{"DNS1", &profile.dns1}, {"DNS2", &profile.dns2}});
-    }
-    for (const auto& [key, value] : addresses) {
-        if (!value->empty() && !IsDottedQuad(*value)) {
-            Refuse(profile, number, std::string("its ") + key + " \"" + *value + "\" is not an IPv4 address");
+    // The addresses of a group taken from DHCP never reach a command.
+    for (const profiles::ProfileField& field : profiles::kProfileFields) {
+        if (field.kind != profiles::FieldKind::AdapterAddress) continue;
+        if (profiles::IsDhcp(profiles::FieldValue(profile, *profiles::GroupSwitch(field.group)))) continue;
+        const std::string& value = profiles::FieldValue(profile, field);
+        if (!value.empty() && !IsDottedQuad(value)) {
+            Refuse(profile, number, std::string("its ") + field.key + " \"" + value + "\" is not an IPv4 address");
         }
     }
     // The browser proxy is written only when the profile may close the browsers; a proxy they could not read is

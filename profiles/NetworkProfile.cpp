@@ -4,22 +4,6 @@
 
 namespace zelta::profiles {
 
-const std::array<ProfileKey, 13> kProfileKeys = {{
-    {kProfileNameKey, &NetworkProfile::profileName},
-    {"IP", &NetworkProfile::ip},
-    {"SM", &NetworkProfile::sm},
-    {"GW", &NetworkProfile::gw},
-    {"DNS1", &NetworkProfile::dns1},
-    {"DNS2", &NetworkProfile::dns2},
-    {"proxy_IP", &NetworkProfile::proxyIp},
-    {"proxy_port", &NetworkProfile::proxyPort},
-    {"use_ip", &NetworkProfile::useIp},
-    {"use_dns", &NetworkProfile::useDns},
-    {"use_proxy", &NetworkProfile::useProxy},
-    {"kill_browsers", &NetworkProfile::killBrowsers},
-    {kProfileAppliedKey, &NetworkProfile::profileApplied},
-}};
-
 std::string ProfileSection(int number) { return "Profile" + std::to_string(number); }
 
 int ClampProfileCount(long long count) {
@@ -34,13 +18,15 @@ int StoredProfileCount(const SettingsDocument& settings) {
 NetworkProfile ReadNetworkProfile(const SettingsDocument& settings, int number) {
     NetworkProfile profile;
     const std::string section = ProfileSection(number);
-    for (const ProfileKey& key : kProfileKeys) profile.*key.field = settings.ReadText(section, key.key, "");
+    for (const ProfileField& field : kProfileFields) {
+        FieldValue(profile, field) = settings.ReadText(section, field.key, "");
+    }
     return profile;
 }
 
 void WriteNetworkProfile(SettingsDocument& settings, int number, const NetworkProfile& profile) {
     const std::string section = ProfileSection(number);
-    for (const ProfileKey& key : kProfileKeys) settings.WriteText(section, key.key, profile.*key.field);
+    for (const ProfileField& field : kProfileFields) settings.WriteText(section, field.key, FieldValue(profile, field));
 }
 
 std::string ComposeProfileName(const std::string& name, const std::string& adapter) {

@@ -1,9 +1,9 @@
 #pragma once
-// One stored profile: the thirteen keys of a "Profile<n>" section, all held as text, and the sections and keys
-// of the settings file that every part of the program shares.
-#include <array>
+// Reading and writing a stored profile (its fields are in ProfileFields.h), and the sections and keys of the
+// settings file that every part of the program shares.
 #include <string>
 
+#include "profiles/ProfileFields.h"
 #include "profiles/SettingsDocument.h"
 #include "profiles/SettingsFile.h"
 
@@ -12,34 +12,9 @@ namespace zelta::profiles {
 inline const char kSettingsSection[] = "Zelta Settings";
 inline const char kProfileCountKey[] = "#_profiles";
 inline const char kLastAppliedKey[] = "last_pai";
-inline const char kProfileAppliedKey[] = "profile_applied";
-inline const char kProfileNameKey[] = "profile_name";
 
 // "Profile" followed by the number.
 std::string ProfileSection(int number);
-
-struct NetworkProfile {
-    std::string profileName;  // name, " - ", adapter connection name
-    std::string ip;
-    std::string sm;
-    std::string gw;
-    std::string dns1;
-    std::string dns2;
-    std::string proxyIp;
-    std::string proxyPort;
-    std::string useIp;   // "user" or "dhcp"
-    std::string useDns;  // "user" or "dhcp"
-    std::string useProxy;
-    std::string killBrowsers;
-    std::string profileApplied;
-};
-
-struct ProfileKey {
-    const char* key;
-    std::string NetworkProfile::*field;
-};
-// The keys of a profile section in the order the file keeps them.
-extern const std::array<ProfileKey, 13> kProfileKeys;
 
 // A profile number runs from 1 to 20: a hand-edited count is read as at most 20, and a negative one as none.
 int ClampProfileCount(long long count);
@@ -48,7 +23,7 @@ int StoredProfileCount(const SettingsDocument& settings);
 
 // Every missing key reads as empty text.
 NetworkProfile ReadNetworkProfile(const SettingsDocument& settings, int number);
-// Writes the thirteen keys in file order.
+// Writes every field's key in file order.
 void WriteNetworkProfile(SettingsDocument& settings, int number, const NetworkProfile& profile);
 
 // Only exactly "dhcp" means DHCP; every other text, the empty one included, means user-given.

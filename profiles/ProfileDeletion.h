@@ -1,12 +1,14 @@
 #pragma once
 // Removing one profile from the settings file's lines. The file keeps the profile count on line 2 and every
-// profile in a block of 14 lines, so the deletion works on lines alone.
+// profile in a block of its header and one line per field (14 lines), so the deletion works on lines alone.
 #include <string>
 #include <vector>
 
+#include "profiles/ProfileFields.h"
+
 namespace zelta::profiles {
 
-constexpr int kProfileBlockLines = 14;
+constexpr int kProfileBlockLines = 1 + static_cast<int>(kProfileFieldCount);
 
 // Where the applied profile ends up when profile deleted goes: unchanged before it, none (0) when it was the
 // deleted one, one lower after it.

@@ -16,22 +16,57 @@ std::string ProfileIdText(int number) {
     return number == kMaxProfiles ? "     20" : "       " + std::to_string(number);
 }
 
+// The editor's control of a field; the table names only controls the window has.
+Control& EditorControl(const Form1& f, int id) { return *f.Find(id); }
+
+// Fields the editor shows in one control each (all but the name and the applied mark).
+bool InOneControl(FieldKind kind) { return kind != FieldKind::ProfileName && kind != FieldKind::AppliedMark; }
+
+void ShowField(Form1& f, const ProfileField& field, const std::string& value) {
+    Control& control = EditorControl(f, field.control);
+    switch (field.kind) {
+        case FieldKind::AdapterAddress:
+        case FieldKind::Text:
+            control.SetText(value);
+            break;
+        case FieldKind::UseSwitch:
+            control.SetChecked(!IsDhcp(value));
+            break;
+        case FieldKind::FlagSwitch:
+        case FieldKind::Flag:
+            control.SetChecked(FlagFromText(value, false));
+            break;
+        case FieldKind::ProfileName:
+        case FieldKind::AppliedMark:
+            break;
+    }
+}
+
+std::string EditorValue(const Form1& f, const ProfileField& field) {
+    const Control& control = EditorControl(f, field.control);
+    switch (field.kind) {
+        case FieldKind::AdapterAddress:
+        case FieldKind::Text:
+            return control.Text();
+        case FieldKind::UseSwitch:
+            return UseValue(control.Checked());
+        case FieldKind::FlagSwitch:
+        case FieldKind::Flag:
+            return control.Checked() ? "1" : "0";
+        case FieldKind::ProfileName:
+        case FieldKind::AppliedMark:
+            break;
+    }
+    return {};
+}
+
 NetworkProfile ProfileFromEditor(const MainForm& main, const std::string& name) {
     const Form1& f = main.form;
-    const AppState& s = main.state;
     NetworkProfile profile;
+    for (const ProfileField& field : kProfileFields) {
+        if (InOneControl(field.kind)) FieldValue(profile, field) = EditorValue(f, field);
+    }
     profile.profileName = ComposeProfileName(name, f.LE_NIC.Text());
-    profile.ip = f.IPA_IP.Text();
-    profile.sm = f.IPA_SM.Text();
-    profile.gw = f.IPA_GW.Text();
-    profile.dns1 = f.IPA_DNS1.Text();
-    profile.dns2 = f.IPA_DNS2.Text();
-    profile.proxyIp = f.IPA_Proxy.Text();
-    profile.proxyPort = f.LE_Port.Text();
-    profile.useIp = UseValue(s.UseIP);
-    profile.useDns = UseValue(s.UseDNS);
-    profile.useProxy = s.UseProxy ? "1" : "0";
-    profile.killBrowsers = s.KillBrowsers ? "1" : "0";
     profile.profileApplied = "0";
     return profile;
 }
@@ -80,18 +115,9 @@ void LoadProfile(MainForm& main, int number) {
     s.LoadedProfileName = parts.name;
     f.LE_NIC.SetText(parts.adapter);
 
-    f.IPA_IP.SetText(profile.ip);
-    f.IPA_SM.SetText(profile.sm);
-    f.IPA_GW.SetText(profile.gw);
-    f.IPA_DNS1.SetText(profile.dns1);
-    f.IPA_DNS2.SetText(profile.dns2);
-    f.IPA_Proxy.SetText(profile.proxyIp);
-    f.LE_Port.SetText(profile.proxyPort);
-
-    f.CB_UseIP.SetChecked(!IsDhcp(profile.useIp));
-    f.CB_UseDNS.SetChecked(!IsDhcp(profile.useDns));
-    f.CB_UseProxy.SetChecked(FlagFromText(profile.useProxy, false));
-    f.CB_KillBrowsers.SetChecked(FlagFromText(profile.killBrowsers, false));
+    for (const ProfileField& field : kProfileFields) {
+        if (InOneControl(field.kind)) ShowField(f, field, FieldValue(profile, field));
+    }
 
     // Any non-zero mark counts as applied here.
     f.Button_ApplyProfile.SetEnabled(!FlagFromText(profile.profileApplied, false));
@@ -142,7 +168,7 @@ void Button_SaveClick(MainForm& main) {
 
     const int target = overwrite ? selected : s.ProfileCount + 1;
     const int count = overwrite ? s.ProfileCount : s.ProfileCount + 1;
-    // The count and the thirteen keys land in one replacement of the file; the list and the tray menu change
+    // The count and the profile's keys land in one replacement of the file; the list and the tray menu change
     // only once the file holds the profile.
     SettingsFile settings(main.platform);
     SettingsFile::Edit edit = settings.BeginEdit();

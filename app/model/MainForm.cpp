@@ -2,28 +2,20 @@
 
 namespace zelta {
 
+void SetGroupEnabled(MainForm& main, profiles::FieldGroup group, bool enabled) {
+    const Form1& f = main.form;
+    f.Find(profiles::GroupBox(group))->SetEnabled(enabled);
+    for (const profiles::ProfileField& field : profiles::kProfileFields) {
+        if (!profiles::EnabledWithGroup(field, group)) continue;
+        f.Find(field.control)->SetEnabled(enabled);
+        if (field.label != profiles::kNoControl) f.Find(field.label)->SetEnabled(enabled);
+    }
+}
+
 void SetIPGroupEnabled(MainForm& main, bool enabled) {
-    Form1& f = main.form;
-    for (Control* control : {&f.SGB_UseIP, &f.IPA_IP, &f.Label_UseIP_IP, &f.IPA_SM, &f.Label_UseIP_SM, &f.IPA_GW,
-                             &f.Label_UseIP_GW}) {
-        control->SetEnabled(enabled);
-    }
+    SetGroupEnabled(main, profiles::FieldGroup::Address, enabled);
     // A user-given address always starts with user-given DNS servers.
-    if (enabled) f.CB_UseDNS.SetChecked(true);
-}
-
-void SetDNSGroupEnabled(MainForm& main, bool enabled) {
-    Form1& f = main.form;
-    for (Control* control : {&f.SGB_UseDNS, &f.IPA_DNS1, &f.Label_UseDNS_1st, &f.IPA_DNS2, &f.Label_UseDNS_2nd}) {
-        control->SetEnabled(enabled);
-    }
-}
-
-void SetProxyGroupEnabled(MainForm& main, bool enabled) {
-    Form1& f = main.form;
-    for (Control* control : {&f.SGB_UseProxy, &f.IPA_Proxy, &f.Label_IP, &f.LE_Port, &f.CB_KillBrowsers}) {
-        control->SetEnabled(enabled);
-    }
+    if (enabled) main.form.CB_UseDNS.SetChecked(true);
 }
 
 void UpdateProfileCounter(MainForm& main) {

@@ -9,6 +9,7 @@
 #include "app/model/Notifier.h"
 #include "app/model/TrayMenu.h"
 #include "platform/Platform.h"
+#include "profiles/ProfileFields.h"
 
 namespace zelta {
 
@@ -35,9 +36,16 @@ struct MainForm {
 };
 
 // The group rules and the status counter, used by several handlers.
+// A group's box and the fields it holds, with their labels, but not the check box that drives it.
+void SetGroupEnabled(MainForm& main, profiles::FieldGroup group, bool enabled);
+// The address group; enabling it also checks "Use DNS".
 void SetIPGroupEnabled(MainForm& main, bool enabled);
-void SetDNSGroupEnabled(MainForm& main, bool enabled);
-void SetProxyGroupEnabled(MainForm& main, bool enabled);
+inline void SetDNSGroupEnabled(MainForm& main, bool enabled) {
+    SetGroupEnabled(main, profiles::FieldGroup::Dns, enabled);
+}
+inline void SetProxyGroupEnabled(MainForm& main, bool enabled) {
+    SetGroupEnabled(main, profiles::FieldGroup::Proxy, enabled);
+}
 void UpdateProfileCounter(MainForm& main);
 
 }  // namespace zelta

@@ -80,7 +80,7 @@ TEST(SplitNameServers, SplitsAtTheFirstCommaOnlyAndKeepsBlanks) {
                            {"", "", ""}};
     for (const Texts& c : cases) {
         const adapters::NameServers split = adapters::SplitNameServers(c[0]);
-        EXPECT_EQ(Texts({split.first, split.second}), Texts({c[1], c[2]})) << c[0];
+        EXPECT_EQ(Texts(split.begin(), split.end()), Texts(c.begin() + 1, c.end())) << c[0];
     }
 }
 

@@ -20,8 +20,8 @@ profiles::NetworkProfile Office() {
     p.ip = "192.168.1.20";
     p.sm = "255.255.255.0";
     p.gw = "192.168.1.1";
-    p.dns1 = "192.168.1.1";
-    p.dns2 = "8.8.4.4";
+    p.dns[0] = "192.168.1.1";
+    p.dns[1] = "8.8.4.4";
     return p;
 }
 
@@ -32,7 +32,7 @@ TEST(AdapterCommands, TheStaticFormsOfEachWindowsVersion) {
     const std::string dns = "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1";
     const std::string second = "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2";
     profiles::NetworkProfile noSecond = Office();
-    noSecond.dns2 = "0.0.0.0";
+    noSecond.dns[1] = "0.0.0.0";
     const struct {
         int major, minor;
         profiles::NetworkProfile profile;
@@ -53,7 +53,7 @@ TEST(AdapterCommands, TheStaticFormsOfEachWindowsVersion) {
         {10, 0, noSecond, {address, dns + " validate=no"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.major) + "." + std::to_string(row.minor) + " " + row.profile.dns2);
+        SCOPED_TRACE(std::to_string(row.major) + "." + std::to_string(row.minor) + " " + row.profile.dns[1]);
         EXPECT_EQ(BuildAdapterCommands(row.profile, row.major, row.minor), row.lines);
     }
 }
@@ -76,8 +76,8 @@ TEST(AdapterCommands, DhcpIsExactlyLowerCaseDhcp) {
 TEST(AdapterCommands, EmptyValuesLeaveTheirKeywordsBare) {
     profiles::NetworkProfile p = Office();
     p.useDns = "";
-    p.dns1 = "";
-    p.dns2 = "";
+    p.dns[0] = "";
+    p.dns[1] = "";
     p.gw = "";
     const Lines lines = BuildAdapterCommands(p, 6, 0);
     ASSERT_EQ(lines.size(), 2u);
@@ -123,8 +123,8 @@ TEST(CommandSafety, RefusesWhatCouldBreakOutOfACommandAndNamesTheKey) {
         {"command after an address", [](profiles::NetworkProfile& p) { p.ip = "1.2.3.4 & del C:\\x"; }, "its IP"},
         {"mask", [](profiles::NetworkProfile& p) { p.sm = "255.255.255.0|x"; }, "its SM"},
         {"gateway", [](profiles::NetworkProfile& p) { p.gw = "300.1.1.1"; }, "its GW"},
-        {"first DNS", [](profiles::NetworkProfile& p) { p.dns1 = "dns.example"; }, "its DNS1"},
-        {"second DNS", [](profiles::NetworkProfile& p) { p.dns2 = "8.8.4.4\"x"; }, "its DNS2"},
+        {"first DNS", [](profiles::NetworkProfile& p) { p.dns[0] = "dns.example"; }, "its DNS1"},
+        {"second DNS", [](profiles::NetworkProfile& p) { p.dns[1] = "8.8.4.4\"x"; }, "its DNS2"},
         {"quote in the adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\" & calc & \""; },
          "profile_name"},
         {"line break in the adapter", [](profiles::NetworkProfile& p) { p.profileName = "A - LAN\rcalc"; },
@@ -156,13 +156,13 @@ TEST(CommandSafety, AcceptsEmptyAddressesUnusedAddressesAndOrdinaryNames) {
     fakes::FakeCodePages codePages;
     profiles::NetworkProfile p = Office();
     p.profileName = "Caf\xe9 - Connexion au r\xe9seau local 50% & co";
-    p.dns2 = "";
+    p.dns[1] = "";
     EXPECT_NO_THROW(CheckCommandInputs(p, 1, codePages));
     // Addresses of a DHCP part never reach a command, so they are not judged.
     p.useIp = "dhcp";
     p.useDns = "dhcp";
     p.ip = "garbage & calc";
-    p.dns1 = "garbage";
+    p.dns[0] = "garbage";
     EXPECT_NO_THROW(CheckCommandInputs(p, 1, codePages));
 }
 

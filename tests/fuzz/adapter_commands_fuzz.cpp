@@ -127,8 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     profile.ip = Address(provider);
     profile.sm = Address(provider);
     profile.gw = Address(provider);
-    profile.dns1 = Address(provider);
-    profile.dns2 = Address(provider);
+    for (std::string& server : profile.dns) server = Address(provider);
     profile.useProxy = Choice(provider, "1", "0");
     profile.killBrowsers = Choice(provider, "1", "0");
     profile.proxyIp = Address(provider);

@@ -49,7 +49,7 @@ std::vector<std::pair<std::string, std::string>> Places() {
     std::vector<std::pair<std::string, std::string>> places;
     for (const char* key : {kProfileCountKey, kLastAppliedKey}) places.emplace_back(kSettingsSection, key);
     for (int number = 1; number <= 2; ++number) {
-        for (const ProfileKey& key : kProfileKeys) places.emplace_back(ProfileSection(number), key.key);
+        for (const ProfileField& field : kProfileFields) places.emplace_back(ProfileSection(number), field.key);
     }
     return places;
 }
@@ -108,14 +108,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
     // A whole profile reads back as written, each value as a read gives it.
     NetworkProfile profile;
-    for (std::size_t i = 0; i < kProfileKeys.size(); ++i) {
-        profile.*kProfileKeys[i].field = lines.empty() ? std::string() : lines[(sourceLine + i) % lines.size()];
+    for (std::size_t i = 0; i < kProfileFields.size(); ++i) {
+        FieldValue(profile, kProfileFields[i]) = lines.empty() ? std::string() : lines[(sourceLine + i) % lines.size()];
     }
     SettingsDocument saved = document;
     WriteNetworkProfile(saved, profileNumber, profile);
     const NetworkProfile read = ReadNetworkProfile(saved, profileNumber);
-    for (const ProfileKey& each : kProfileKeys) {
-        FUZZ_CHECK(read.*each.field == Trim(profile.*each.field).substr(0, kMaxValueLength));
+    for (const ProfileField& each : kProfileFields) {
+        FUZZ_CHECK(FieldValue(read, each) == Trim(FieldValue(profile, each)).substr(0, kMaxValueLength));
     }
 
     // Marking the applied profile: "last_pai" names it, its mark is set and the previous one's cleared when the

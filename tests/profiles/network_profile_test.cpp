@@ -1,4 +1,5 @@
-// The profile_name split, the applied-profile record, and the line-based removal of a profile block.
+// The profile fields' keys, the profile_name split, the applied-profile record, and the line-based removal of a
+// profile block.
 #include <gtest/gtest.h>
 
 #include "app/model/ZeltaError.h"
@@ -8,6 +9,30 @@
 
 namespace zelta::profiles {
 namespace {
+
+// Each field is stored under the file's own key, in the file's order, from its own member, and reads back.
+TEST(ProfileFields, EveryFieldIsWrittenUnderTheFilesKeyAndReadBack) {
+    const char* const fileKeys[] = {"profile_name",   "IP",         "SM",     "GW",      "DNS1",      "DNS2",
+                                    "proxy_IP",       "proxy_port", "use_ip", "use_dns", "use_proxy", "kill_browsers",
+                                    "profile_applied"};
+    ASSERT_EQ(std::size(fileKeys), kProfileFields.size());
+    NetworkProfile written;
+    std::vector<std::string> values, lines = {"[Profile3]"};
+    for (std::size_t i = 0; i < kProfileFields.size(); ++i) {
+        values.push_back("v" + std::to_string(i));
+        FieldValue(written, kProfileFields[i]) = values.back();
+        lines.push_back(fileKeys[i] + ("=" + values.back()));
+    }
+    const NetworkProfile& w = written;
+    EXPECT_EQ(values,
+              (std::vector<std::string>{w.profileName, w.ip, w.sm, w.gw, w.dns[0], w.dns[1], w.proxyIp, w.proxyPort,
+                                        w.useIp, w.useDns, w.useProxy, w.killBrowsers, w.profileApplied}));
+    SettingsDocument document;
+    WriteNetworkProfile(document, 3, written);
+    EXPECT_EQ(document.Lines(), lines);
+    const NetworkProfile read = ReadNetworkProfile(document, 3);
+    for (const ProfileField& field : kProfileFields) EXPECT_EQ(FieldValue(read, field), FieldValue(w, field));
+}
 
 TEST(ProfileName, SplitsAtTheFirstHyphenBlank) {
     struct Case {
