@@ -15,6 +15,15 @@ inline std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
+inline std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+    return text;
+}
+
 // The command line without the program's own name, as the system handed it over.
 inline std::wstring Arguments() {
     const wchar_t* line = GetCommandLineW();
