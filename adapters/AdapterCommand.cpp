@@ -72,8 +72,7 @@ std::string AdapterCommand::Parameter(const std::string& key) const {
 }
 
 bool AdapterCommand::operator==(const AdapterCommand& other) const {
-    return context == other.context && verb == other.verb && adapter == other.adapter &&
-           parameters == other.parameters;
+    return context == other.context && verb == other.verb && adapter == other.adapter && parameters == other.parameters;
 }
 
 std::string WriteAdapterCommand(const AdapterCommand& command) {

@@ -36,8 +36,11 @@ std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& pr
     if (profiles::IsDhcp(profile.useIp)) {
         add(NetshVerb::SetAddress, {{"source", "dhcp"}});
     } else if (vista) {
-        add(NetshVerb::SetAddress,
-            {{"source", "static"}, {"addr", profile.ip}, {"mask", profile.sm}, {"gateway", profile.gw}, {"gwmetric", "1"}});
+        add(NetshVerb::SetAddress, {{"source", "static"},
+                                    {"addr", profile.ip},
+                                    {"mask", profile.sm},
+                                    {"gateway", profile.gw},
+                                    {"gwmetric", "1"}});
     } else {
         add(NetshVerb::SetAddress, {{"source", "static"}, {"addr", profile.ip}, {"mask", profile.sm}});
         add(NetshVerb::SetAddress, {{"source", "static"}, {"gateway", profile.gw}, {"gwmetric", "1"}});

@@ -50,7 +50,8 @@ struct CompanionSystem {
 struct CommandRecord {
     std::string text;     // the command line as it was started (or would have been)
     std::string program;  // its first word, for naming it to the user
-    std::optional<adapters::AdapterCommand> command;  // what the line asks; none when it is no adapter command
+    // What the line asks; none when it is no adapter command.
+    std::optional<adapters::AdapterCommand> command;
     platform::CommandResult result;
     std::uint64_t elapsedMs = 0;
     std::string countsAsDone;  // why a command that failed asked for nothing new; empty when its failure stands

@@ -343,9 +343,9 @@ std::uint64_t WindowOfParameters(const std::string& commandLine) {
 std::string EncodeVerdict(const Verdict& verdict) {
     return "verdict=1\neffect=" + std::to_string(verdict.inEffect) +
            "\nconnected=" + std::to_string(verdict.connected) + "\ntell=" + std::to_string(verdict.tellUser) +
-           "\ntimed=" + std::to_string(verdict.shape == VerdictShape::Timed) + "\nseconds=" + std::to_string(verdict.seconds) +
-           "\nbatch=" + std::to_string(verdict.batchFingerprint) + "\ndetail=" + verdict.detail +
-           "\naddress=" + verdict.address + "\n";
+           "\ntimed=" + std::to_string(verdict.shape == VerdictShape::Timed) +
+           "\nseconds=" + std::to_string(verdict.seconds) + "\nbatch=" + std::to_string(verdict.batchFingerprint) +
+           "\ndetail=" + verdict.detail + "\naddress=" + verdict.address + "\n";
 }
 
 std::optional<Verdict> DecodeVerdict(const std::string& text) {
