@@ -16,11 +16,9 @@ inline std::string Utf8(const std::wstring& text) {
 }
 
 inline std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return {};
+    std::wstring text(utf8.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
     const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), size)));
     return text;
 }
 
