@@ -1,6 +1,11 @@
 #include "apply/AdapterCommands.h"
 
+#include "adapters/AdapterCommand.h"
+
 namespace zelta::apply {
+
+using adapters::AdapterCommand;
+using adapters::NetshVerb;
 
 namespace {
 
@@ -21,30 +26,42 @@ bool NoServer(const std::string& address) { return address.empty() || address ==
 std::vector<std::string> BuildAdapterCommands(const profiles::NetworkProfile& profile, int osMajorVersion,
                                               int osMinorVersion) {
     const bool vista = IsVistaOrLater(osMajorVersion, osMinorVersion);
-    const std::string prefix = std::string("netsh int ") + (vista ? "ipv4" : "ip") + " ";
-    const std::string nic = "name=\"" + profiles::SplitProfileName(profile.profileName).adapter + "\"";
-
+    const std::string adapter = profiles::SplitProfileName(profile.profileName).adapter;
     std::vector<std::string> lines;
+    auto add = [&](NetshVerb verb, std::vector<std::pair<std::string, std::string>> parameters) {
+        lines.push_back(adapters::WriteAdapterCommand(
+            {vista ? adapters::NetshContext::Ipv4 : adapters::NetshContext::Ip, verb, adapter, std::move(parameters)}));
+    };
+
     if (profiles::IsDhcp(profile.useIp)) {
-        lines.push_back(prefix + "set address " + nic + " source=dhcp");
+        add(NetshVerb::SetAddress, {{"source", "dhcp"}});
     } else if (vista) {
-        lines.push_back(prefix + "set address " + nic + " source=static addr=" + profile.ip + " mask=" + profile.sm +
-                        " gateway=" + profile.gw + " gwmetric=1");
+        add(NetshVerb::SetAddress, {{"source", "static"},
+                                    {"addr", profile.ip},
+                                    {"mask", profile.sm},
+                                    {"gateway", profile.gw},
+                                    {"gwmetric", "1"}});
     } else {
-        lines.push_back(prefix + "set address " + nic + " source=static addr=" + profile.ip + " mask=" + profile.sm);
-        lines.push_back(prefix + "set address " + nic + " source=static gateway=" + profile.gw + " gwmetric=1");
+        add(NetshVerb::SetAddress, {{"source", "static"}, {"addr", profile.ip}, {"mask", profile.sm}});
+        add(NetshVerb::SetAddress, {{"source", "static"}, {"gateway", profile.gw}, {"gwmetric", "1"}});
     }
     if (profiles::IsDhcp(profile.useDns)) {
-        lines.push_back(prefix + "set dns " + nic + " source=dhcp");
-    } else {
-        const std::string noCheck = ValidatesDnsServers(osMajorVersion, osMinorVersion) ? " validate=no" : "";
-        lines.push_back(prefix + "set dns " + nic + " source=static addr=" + profile.dns[0] + noCheck);
-        // netsh refuses an empty further server, and would keep 0.0.0.0 as one.
-        for (std::size_t i = 1; i < profile.dns.size(); ++i) {
-            if (NoServer(profile.dns[i])) continue;
-            lines.push_back(prefix + "add dns " + nic + " addr=" + profile.dns[i] + " index=" + std::to_string(i + 1) +
-                            noCheck);
+        add(NetshVerb::SetDns, {{"source", "dhcp"}});
+        return lines;
+    }
+    const bool noCheck = ValidatesDnsServers(osMajorVersion, osMinorVersion);
+    const auto& dnsServers = profile.dns;
+    for (std::size_t i = 0; i < dnsServers.size(); ++i) {
+        std::vector<std::pair<std::string, std::string>> parameters;
+        if (i == 0) {
+            parameters = {{"source", "static"}, {"addr", dnsServers[i]}};
+        } else if (NoServer(dnsServers[i])) {
+            continue;  // netsh refuses an empty further server, and would keep 0.0.0.0 as one
+        } else {
+            parameters = {{"addr", dnsServers[i]}, {"index", std::to_string(i + 1)}};
         }
+        if (noCheck) parameters.emplace_back("validate", "no");
+        add(i == 0 ? NetshVerb::SetDns : NetshVerb::AddDns, std::move(parameters));
     }
     return lines;
 }

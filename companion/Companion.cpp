@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "adapters/AdapterCommand.h"
 #include "assets/version.h"
 #include "companion/BatchFile.h"
-#include "companion/NetworkCommand.h"
 #include "platform/PathText.h"
 
 namespace zelta::companion {
@@ -65,19 +65,23 @@ CommandResult NotStarted(const std::string& reason) {
     return result;
 }
 
-// Only the system's own netsh runs, never one that a folder someone else can write to would offer first.
+// Only the adapter commands that the main program writes run, each with the system's own netsh, never one that a
+// folder someone else can write to would offer first: a batch file is a text anybody who can write to its folder can
+// change.
 CommandRecord RunOne(CompanionSystem& system, const std::string& netsh, const std::string& consoleLine) {
     const PreparedCommand command = PrepareCommand(consoleLine, system.codePages);
-    CommandRecord record{command.text, command.program, {}, 0, {}};
+    CommandRecord record{command.text, command.program, {}, {}, 0, {}};
     if (!command.problem.empty()) {
         record.result = NotStarted("Quillet.exe does not run this line: " + command.problem + ".");
         return record;
     }
-    if (const std::string foreign = ForeignCommandProblem(command.text); !foreign.empty()) {
-        record.result = NotStarted("Quillet.exe runs only the network commands that " ZELTA_PRODUCT_NAME
-                                   " writes, and this "
-                                   "line is not one of them: " +
-                                   foreign + ".");
+    std::string foreign;
+    record.command = adapters::ReadAdapterCommand(command.text, foreign);
+    if (!record.command) {
+        record.result = NotStarted(
+            "Quillet.exe runs only the network commands that " ZELTA_PRODUCT_NAME " writes, and this "
+            "line is not one of them: " +
+            foreign + ".");
         return record;
     }
     if (netsh.empty()) {
@@ -132,14 +136,17 @@ Verdict JudgeAdapter(CompanionSystem& system, const Expectation& expected, std::
         judgement = WaitRanOut(judgement);
     }
     const std::uint64_t elapsed = system.clock.NowMs() - start;
-    return MakeVerdict(judgement, static_cast<unsigned>((elapsed + 500) / 1000), 0);
+    // How long the switch took is worth telling once it is in effect; beside a failure it says nothing.
+    const VerdictShape shape =
+        judgement.status == Judgement::Status::InEffect ? VerdictShape::Timed : VerdictShape::Plain;
+    return MakeVerdict(judgement, shape, static_cast<unsigned>((elapsed + 500) / 1000), 0);
 }
 
 // A command that netsh reports as failed while the adapter holds what it asked is no failure.
 void ExcuseWhatWasAlreadySo(CompanionSystem& system, CommandRecord& record) {
-    if (record.Succeeded() || record.result.status != CommandResult::Status::Ended) return;
-    if (const auto key = adapters::AdapterKeyOf(system.registry, ExpectationOf({record.text}).adapter)) {
-        record.countsAsDone = AlreadyAsAsked(record.text, adapters::ReadAdapterState(system.registry, *key));
+    if (record.Succeeded() || record.result.status != CommandResult::Status::Ended || !record.command) return;
+    if (const auto key = adapters::AdapterKeyOf(system.registry, record.command->adapter)) {
+        record.countsAsDone = AlreadyAsAsked(*record.command, adapters::ReadAdapterState(system.registry, *key));
     }
 }
 
@@ -248,13 +255,15 @@ CompanionResult RunCompanion(CompanionSystem& system) {
     const std::string netsh = systemFolder.empty() ? std::string() : InFolder(systemFolder, kNetshFileName);
     CompanionResult result;
     const std::uint64_t start = system.clock.NowMs();
-    std::vector<std::string> ran;
+    std::vector<adapters::AdapterCommand> ran;
     for (const std::string& line : lines) {
         const std::uint64_t began = system.clock.NowMs();
         CommandRecord record = RunOne(system, netsh, line);
         record.elapsedMs = system.clock.NowMs() - began;
         ExcuseWhatWasAlreadySo(system, record);
-        if (record.result.status != CommandResult::Status::NotStarted) ran.push_back(record.text);
+        if (record.command && record.result.status != CommandResult::Status::NotStarted) {
+            ran.push_back(*record.command);
+        }
         result.records.push_back(std::move(record));
     }
     result.message = FailureMessage(folder, result.records);

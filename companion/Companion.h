@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/AdapterCommand.h"
 #include "companion/Verdict.h"
 #include "platform/Clock.h"
 #include "platform/CodePages.h"
@@ -18,6 +19,8 @@
 
 namespace zelta::companion {
 
+// Started from the system folder alone.
+inline constexpr const char* kNetshFileName = "netsh.exe";
 inline constexpr const char* kReportFileName = "execute.log";
 inline constexpr const char* kMessageCaption = kProductTitle;
 // A generous bound: changing an address can take tens of seconds, a command still running after two minutes will
@@ -47,6 +50,8 @@ struct CompanionSystem {
 struct CommandRecord {
     std::string text;     // the command line as it was started (or would have been)
     std::string program;  // its first word, for naming it to the user
+    // What the line asks; none when it is no adapter command.
+    std::optional<adapters::AdapterCommand> command;
     platform::CommandResult result;
     std::uint64_t elapsedMs = 0;
     std::string countsAsDone;  // why a command that failed asked for nothing new; empty when its failure stands

@@ -10,23 +10,6 @@ bool Asked(const std::string& address) { return !address.empty() && address != "
 
 bool StartsWith(const std::string& text, const std::string& part) { return text.compare(0, part.size(), part) == 0; }
 
-// The value of "key=" in a command line, up to the next blank; empty when the line has none.
-std::string Parameter(const std::string& line, const std::string& key) {
-    const std::string marker = " " + key + "=";
-    const auto at = line.find(marker);
-    if (at == std::string::npos) return {};
-    const auto start = at + marker.size();
-    const auto end = line.find(' ', start);
-    return line.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-std::string AdapterName(const std::string& line) {
-    const auto start = line.find("name=\"");
-    if (start == std::string::npos) return {};
-    const auto end = line.find('"', start + 6);
-    return end == std::string::npos ? std::string() : line.substr(start + 6, end - start - 6);
-}
-
 std::string FirstOr(const std::vector<std::string>& list, const std::string& none) {
     return list.empty() ? none : list.front();
 }
@@ -60,23 +43,24 @@ void CheckDns(const Expectation& expected, const adapters::AdapterState& adapter
 
 }  // namespace
 
-Expectation ExpectationOf(const std::vector<std::string>& commandLines) {
+Expectation ExpectationOf(const std::vector<adapters::AdapterCommand>& commands) {
     Expectation expected;
-    for (const std::string& line : commandLines) {
-        if (expected.adapter.empty()) expected.adapter = AdapterName(line);
-        const bool dhcp = Parameter(line, "source") == "dhcp";
-        if (line.find(" set address ") != std::string::npos) {
+    for (const adapters::AdapterCommand& command : commands) {
+        if (expected.adapter.empty()) expected.adapter = command.adapter;
+        const bool dhcp = command.Parameter("source") == "dhcp";
+        if (command.verb == adapters::NetshVerb::SetAddress) {
             expected.setsAddress = true;
             expected.addressFromDhcp = dhcp;
             // The older form sets the address and the gateway in two commands.
-            if (const std::string ip = Parameter(line, "addr"); !ip.empty()) expected.ip = ip;
-            if (const std::string mask = Parameter(line, "mask"); !mask.empty()) expected.mask = mask;
-            if (const std::string gateway = Parameter(line, "gateway"); !gateway.empty()) expected.gateway = gateway;
-        } else if (line.find(" set dns ") != std::string::npos || line.find(" add dns ") != std::string::npos) {
+            if (const std::string ip = command.Parameter("addr"); !ip.empty()) expected.ip = ip;
+            if (const std::string mask = command.Parameter("mask"); !mask.empty()) expected.mask = mask;
+            if (const std::string gateway = command.Parameter("gateway"); !gateway.empty()) expected.gateway = gateway;
+        } else {
             expected.setsDns = true;
             expected.dnsFromDhcp = dhcp;
-            if (const std::string server = Parameter(line, "addr"); Asked(server))
+            if (const std::string server = command.Parameter("addr"); Asked(server)) {
                 expected.dnsServers.push_back(server);
+            }
         }
     }
     return expected;
@@ -282,11 +266,11 @@ int PrefixOfMask(const std::string& mask) {
     return -1;
 }
 
-std::string AlreadyAsAsked(const std::string& commandLine, const adapters::AdapterState& adapter) {
-    const bool address = commandLine.find(" set address ") != std::string::npos;
-    const bool firstDns = commandLine.find(" set dns ") != std::string::npos;
-    const bool secondDns = commandLine.find(" add dns ") != std::string::npos;
-    if (Parameter(commandLine, "source") == "dhcp") {
+std::string AlreadyAsAsked(const adapters::AdapterCommand& command, const adapters::AdapterState& adapter) {
+    const bool address = command.verb == adapters::NetshVerb::SetAddress;
+    const bool firstDns = command.verb == adapters::NetshVerb::SetDns;
+    const bool secondDns = command.verb == adapters::NetshVerb::AddDns;
+    if (command.Parameter("source") == "dhcp") {
         if (address && adapter.dhcpEnabled) {
             return "the adapter already takes its address from DHCP (EnableDHCP is 1), so this counts as done";
         }
@@ -296,10 +280,10 @@ std::string AlreadyAsAsked(const std::string& commandLine, const adapters::Adapt
         }
         return {};
     }
-    const std::string addr = Parameter(commandLine, "addr");
+    const std::string addr = command.Parameter("addr");
     if (address) {
-        const std::string mask = Parameter(commandLine, "mask");
-        const std::string gateway = Parameter(commandLine, "gateway");
+        const std::string mask = command.Parameter("mask");
+        const std::string gateway = command.Parameter("gateway");
         if (adapter.dhcpEnabled || (Asked(addr) && FirstOr(adapter.ipAddresses, "") != addr) ||
             (Asked(mask) && FirstOr(adapter.subnetMasks, "") != mask) ||
             (Asked(gateway) && !Contains(adapter.defaultGateways, gateway)) || (!Asked(addr) && !Asked(gateway))) {
@@ -318,11 +302,11 @@ std::string AlreadyAsAsked(const std::string& commandLine, const adapters::Adapt
     return {};
 }
 
-Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t batchFingerprint) {
+Verdict MakeVerdict(const Judgement& judgement, VerdictShape shape, unsigned seconds, std::uint32_t batchFingerprint) {
     Verdict verdict;
     verdict.inEffect = judgement.status == Judgement::Status::InEffect;
     verdict.connected = judgement.status != Judgement::Status::NotConnected;
-    verdict.showSeconds = verdict.inEffect;
+    verdict.shape = shape;
     verdict.seconds = seconds;
     verdict.detail = judgement.detail;
     verdict.address = judgement.address;
@@ -330,13 +314,17 @@ Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t 
     return verdict;
 }
 
+std::string VerdictWording(const Verdict& verdict) {
+    return (verdict.inEffect    ? "is in effect: "
+            : verdict.connected ? "is not in effect: "
+                                : "is set, but ") +
+           verdict.detail;
+}
+
 std::string VerdictSentence(const Verdict& verdict) {
-    std::string sentence = (verdict.inEffect    ? "is in effect: "
-                            : verdict.connected ? "is not in effect: "
-                                                : "is set, but ") +
-                           verdict.detail;
-    if (verdict.showSeconds) sentence += " (" + std::to_string(verdict.seconds) + " s)";
-    return sentence + ".";
+    const std::string time =
+        verdict.shape == VerdictShape::Timed ? " (" + std::to_string(verdict.seconds) + " s)" : std::string();
+    return VerdictWording(verdict) + time + ".";
 }
 
 std::string WindowParameter(std::uint64_t window) {
@@ -355,9 +343,9 @@ std::uint64_t WindowOfParameters(const std::string& commandLine) {
 std::string EncodeVerdict(const Verdict& verdict) {
     return "verdict=1\neffect=" + std::to_string(verdict.inEffect) +
            "\nconnected=" + std::to_string(verdict.connected) + "\ntell=" + std::to_string(verdict.tellUser) +
-           "\ntimed=" + std::to_string(verdict.showSeconds) + "\nseconds=" + std::to_string(verdict.seconds) +
-           "\nbatch=" + std::to_string(verdict.batchFingerprint) + "\ndetail=" + verdict.detail +
-           "\naddress=" + verdict.address + "\n";
+           "\ntimed=" + std::to_string(verdict.shape == VerdictShape::Timed) +
+           "\nseconds=" + std::to_string(verdict.seconds) + "\nbatch=" + std::to_string(verdict.batchFingerprint) +
+           "\ndetail=" + verdict.detail + "\naddress=" + verdict.address + "\n";
 }
 
 std::optional<Verdict> DecodeVerdict(const std::string& text) {
@@ -376,7 +364,7 @@ std::optional<Verdict> DecodeVerdict(const std::string& text) {
         if (key == "effect") verdict.inEffect = number != 0;
         if (key == "connected") verdict.connected = number != 0;
         if (key == "tell") verdict.tellUser = number != 0;
-        if (key == "timed") verdict.showSeconds = number != 0;
+        if (key == "timed") verdict.shape = number != 0 ? VerdictShape::Timed : VerdictShape::Plain;
         if (key == "seconds") verdict.seconds = static_cast<unsigned>(number);
         if (key == "batch") verdict.batchFingerprint = static_cast<std::uint32_t>(number);
         if (key == "detail") verdict.detail = value;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/AdapterCommand.h"
 #include "adapters/AdapterState.h"
 #include "platform/LiveAdapters.h"
 
@@ -30,8 +31,8 @@ struct Expectation {
     bool dnsFromDhcp = false;
     std::vector<std::string> dnsServers;  // in the order given
 };
-// commandLines as run (read back from the batch file).
-Expectation ExpectationOf(const std::vector<std::string>& commandLines);
+// commands as run (read back from the batch file).
+Expectation ExpectationOf(const std::vector<adapters::AdapterCommand>& commands);
 
 struct Judgement {
     enum class Status {
@@ -58,25 +59,31 @@ Judgement WaitRanOut(Judgement awaiting);
 // DHCP where it is on already, and Windows 7 and later complain about a DNS server they could not reach yet. For a
 // failed command, why it counts as done (read from the adapter's values, never from netsh's text, which each
 // language words differently); empty when the failure stands.
-std::string AlreadyAsAsked(const std::string& commandLine, const adapters::AdapterState& adapter);
+std::string AlreadyAsAsked(const adapters::AdapterCommand& command, const adapters::AdapterState& adapter);
 
 // "255.255.255.0" from 24 and back; -1 for a text that is no mask.
 std::string MaskOfPrefix(int prefixLength);
 int PrefixOfMask(const std::string& mask);
 
+// Whether the verdict's sentence ends with the time the commands took; chosen by whoever makes the verdict, apart
+// from what the sentence says.
+enum class VerdictShape { Plain, Timed };
+
 struct Verdict {
     bool inEffect = false;
-    bool connected = true;    // false: set as asked, and it takes effect when the adapter connects
-    bool tellUser = true;     // false when the companion showed its own error message: no second word on it
-    bool showSeconds = true;  // the time it took, for a verdict in effect
-    unsigned seconds = 0;     // from the start of the commands
+    bool connected = true;  // false: set as asked, and it takes effect when the adapter connects
+    bool tellUser = true;   // false when the companion showed its own error message: no second word on it
+    VerdictShape shape = VerdictShape::Timed;
+    unsigned seconds = 0;  // from the start of the commands
     std::string detail;
     std::string address;
     std::uint32_t batchFingerprint = 0;  // of the batch file it ran, so the window knows which activation it was
 };
-Verdict MakeVerdict(const Judgement& judgement, unsigned seconds, std::uint32_t batchFingerprint);
-// "is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 (4 s).", "is not in effect: ...", "is set,
-// but Local Area Connection is not connected: ...", after a name.
+Verdict MakeVerdict(const Judgement& judgement, VerdictShape shape, unsigned seconds, std::uint32_t batchFingerprint);
+// "is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1", "is not in effect: ...", "is set, but Local
+// Area Connection is not connected: ...", after a name.
+std::string VerdictWording(const Verdict& verdict);
+// The wording in its shape, closed by a full stop: "is in effect: 192.168.1.20, mask 255.255.255.0 (4 s)."
 std::string VerdictSentence(const Verdict& verdict);
 
 // The companion's parameter naming the window that takes its verdict: "/window=" and the handle in decimal.

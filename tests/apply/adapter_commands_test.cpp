@@ -1,6 +1,7 @@
 // The adapter commands and the batch text: the command forms for each Windows version, and what may reach them.
 #include <gtest/gtest.h>
 
+#include "adapters/AdapterCommand.h"
 #include "app/model/Ipv4Text.h"
 #include "app/model/ZeltaError.h"
 #include "apply/AdapterCommands.h"
@@ -94,6 +95,31 @@ TEST(AdapterCommands, TheAdapterComesFromTheFirstDashBlank) {
     p.profileName = "Up- down - LAN";  // the name's own "- " wins
     EXPECT_EQ(BuildAdapterCommands(p, 6, 0)[1], "netsh int ipv4 set dns name=\"down - LAN\" source=static "
                                                 "addr=192.168.1.1");
+}
+
+// Each verb in each context reads back as the command written, whatever its adapter name holds.
+TEST(AdapterCommand, EveryVerbReadsBackAsWritten) {
+    using adapters::NetshContext;
+    using adapters::NetshVerb;
+    const struct {
+        adapters::AdapterCommand command;
+        std::string line;
+    } rows[] = {
+        {{NetshContext::Ip, NetshVerb::SetAddress, "LAN", {{"source", "static"}, {"addr", "10.0.0.2"}, {"mask", ""}}},
+         "netsh int ip set address name=\"LAN\" source=static addr=10.0.0.2 mask="},
+        {{NetshContext::Ipv4, NetshVerb::SetDns, "Caf\xe9 50% source=dhcp", {{"source", "dhcp"}}},
+         "netsh int ipv4 set dns name=\"Caf\xe9 50% source=dhcp\" source=dhcp"},
+        {{NetshContext::Ipv4, NetshVerb::AddDns, "LAN addr=1.1.1.1", {{"addr", "8.8.4.4"}, {"index", "2"}}},
+         "netsh int ipv4 add dns name=\"LAN addr=1.1.1.1\" addr=8.8.4.4 index=2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(adapters::WriteAdapterCommand(row.command), row.line);
+        std::string problem;
+        const std::optional<adapters::AdapterCommand> read = adapters::ReadAdapterCommand(row.line, problem);
+        ASSERT_TRUE(read) << problem;
+        EXPECT_TRUE(*read == row.command);
+    }
 }
 
 TEST(BatchText, EveryLineEndsWithCrLfAndPercentSignsAreDoubled) {

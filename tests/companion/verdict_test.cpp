@@ -20,6 +20,14 @@ const std::vector<std::string> kStatic = {
 const std::vector<std::string> kDhcp = {"netsh int ipv4 set address name=\"LAN\" source=dhcp",
                                         "netsh int ipv4 set dns name=\"LAN\" source=dhcp"};
 
+// The commands as the companion reads them back.
+std::vector<adapters::AdapterCommand> Read(const std::vector<std::string>& lines) {
+    std::vector<adapters::AdapterCommand> commands;
+    std::string problem;
+    for (const std::string& line : lines) commands.push_back(adapters::ReadAdapterCommand(line, problem).value());
+    return commands;
+}
+
 AdapterState Static(const std::string& ip, const std::string& gateway, std::vector<std::string> dns) {
     AdapterState state;
     state.ipAddresses = {ip};
@@ -81,6 +89,12 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
     } rows[] = {
         {"static, as asked and in use", kStatic, kOfficeStored, Live("192.168.1.20", "192.168.1.1"), Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"an adapter name that holds \" addr=\" names no address",
+         {"netsh int ipv4 set address name=\"LAN addr=10.0.0.1\" source=static addr=192.168.1.20"},
+         kOfficeStored,
+         Live("192.168.1.20", "192.168.1.1"),
+         Status::InEffect,
+         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
         {"static, the older two-line form, the system tells no mask or gateway", xpForm,
          Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), xpLive, Status::InEffect,
          "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
@@ -121,7 +135,7 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
-        const Judgement judgement = Judge(ExpectationOf(row.commands), row.stored, row.live);
+        const Judgement judgement = Judge(ExpectationOf(Read(row.commands)), row.stored, row.live);
         EXPECT_EQ(judgement.status, row.status);
         EXPECT_EQ(judgement.detail, row.detail);
     }
@@ -147,7 +161,7 @@ TEST(AlreadyAsAsked, ExcusesAFailureOnlyWhereTheAdapterHoldsTheAskedValues) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
-        EXPECT_EQ(!AlreadyAsAsked(row.command, row.adapter).empty(), row.done);
+        EXPECT_EQ(!AlreadyAsAsked(Read({row.command}).at(0), row.adapter).empty(), row.done);
     }
 }
 
@@ -222,8 +236,8 @@ TEST(VerdictNotice, NamesTheLastActivationsProfileOnceAndIgnoresAnOlderOne) {
     fakes::FakeApp app;
     app.state().ActivatedProfileName = "Home";
     app.state().ActivatedBatchFingerprint = 7;
-    const Judgement noLease = WaitRanOut(Judge(ExpectationOf(kDhcp), Leased("0.0.0.0"), Live("169.254.7.1", "")));
-    apply::ReceiveVerdict(app.main, EncodeVerdict(MakeVerdict(noLease, 61, 7)));
+    const Judgement noLease = WaitRanOut(Judge(ExpectationOf(Read(kDhcp)), Leased("0.0.0.0"), Live("169.254.7.1", "")));
+    apply::ReceiveVerdict(app.main, EncodeVerdict(MakeVerdict(noLease, VerdictShape::Plain, 61, 7)));
     EXPECT_EQ(app.notifier.Messages(),
               std::vector<std::string>{"Home is not in effect: no DHCP server answered within 60 s (the adapter has "
                                        "169.254.7.1)."});
@@ -231,7 +245,7 @@ TEST(VerdictNotice, NamesTheLastActivationsProfileOnceAndIgnoresAnOlderOne) {
     EXPECT_TRUE(app.notifier.notices[0].warning);
     EXPECT_EQ(app.state().TrayTip, "Vok Tarvex\nHome is not in effect (169.254.7.1)");
 
-    Verdict older = MakeVerdict({Status::InEffect, "10.0.0.7, mask 255.0.0.0", "10.0.0.7"}, 3, 8);
+    Verdict older = MakeVerdict({Status::InEffect, "10.0.0.7, mask 255.0.0.0", "10.0.0.7"}, VerdictShape::Timed, 3, 8);
     apply::ReceiveVerdict(app.main, EncodeVerdict(older));
     EXPECT_EQ(app.notifier.Messages().size(), 1u);
 

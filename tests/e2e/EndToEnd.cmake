@@ -23,7 +23,8 @@ foreach(helper IN ITEMS netsh Quillet)
   set_target_properties(helper_${helper} PROPERTIES OUTPUT_NAME ${helper}
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/e2e/helpers)
   zelta_windows_target(helper_${helper})
-  target_link_libraries(helper_${helper} PRIVATE advapi32)
+  # The program's own reading of an adapter command, for the netsh stand-in's effect.
+  target_link_libraries(helper_${helper} PRIVATE zelta_adapters advapi32)
   add_dependencies(zdriver helper_${helper})
 endforeach()
 # A browser that stays running until it is terminated and records each start.

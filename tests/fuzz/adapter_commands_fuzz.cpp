@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "adapters/AdapterCommand.h"
 #include "app/model/Ipv4Text.h"
 #include "app/model/ZeltaError.h"
 #include "apply/AdapterCommands.h"
 #include "apply/CommandSafety.h"
 #include "companion/BatchFile.h"
-#include "companion/NetworkCommand.h"
 
 using namespace zelta;
 
@@ -159,8 +159,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         FUZZ_CHECK(command.problem.empty());
         FUZZ_CHECK(command.text == lines[i]);
         FUZZ_CHECK(command.program == "netsh");
-        // The companion runs every line the program writes.
-        FUZZ_CHECK(companion::ForeignCommandProblem(command.text).empty());
+        // The companion runs every line the program writes, and reads it as the command that was written.
+        std::string problem;
+        const std::optional<adapters::AdapterCommand> read = adapters::ReadAdapterCommand(command.text, problem);
+        FUZZ_CHECK(read.has_value() && problem.empty());
+        FUZZ_CHECK(read && read->adapter == adapter && adapters::WriteAdapterCommand(*read) == lines[i]);
     }
     return 0;
 }

@@ -13,20 +13,19 @@
 
 #include <string>
 
+#include "adapters/AdapterCommand.h"
+#include "tests/e2e/helpers/StartedWith.h"
+
 namespace helpers {
+
+using zelta::adapters::AdapterCommand;
+using zelta::adapters::NetshVerb;
 
 inline const wchar_t kNetworkKey[] =
     L"SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
 inline const wchar_t kInterfacesKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
 
-// The value of "key=" in the arguments, up to the next blank.
-inline std::wstring Parameter(const std::wstring& arguments, const std::wstring& key) {
-    const std::wstring marker = L" " + key + L"=";
-    const auto at = arguments.find(marker);
-    if (at == std::wstring::npos) return {};
-    const auto start = at + marker.size();
-    return arguments.substr(start, arguments.find(L' ', start) - start);
-}
+inline std::wstring Parameter(const AdapterCommand& command, const char* key) { return Wide(command.Parameter(key)); }
 
 // The adapter key of the connection of that name, or empty.
 inline std::wstring AdapterKeyOf(const std::wstring& connection) {
@@ -97,24 +96,19 @@ private:
     HKEY key_ = nullptr;
 };
 
-// Acts on one command line (its arguments after "netsh"); returns the exit code and sets what netsh would print.
-inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& mode, const std::wstring& lease,
+// Acts on one adapter command (its adapter name in UTF-8); returns the exit code and sets what netsh would print.
+inline int ApplyNetshCommand(const AdapterCommand& command, const std::wstring& mode, const std::wstring& lease,
                              const std::wstring& wording, std::string& printed) {
     if (mode != L"apply") return 0;
-    const auto nameStart = arguments.find(L"name=\"");
-    if (nameStart == std::wstring::npos) return 0;
-    const auto nameEnd = arguments.find(L'"', nameStart + 6);
-    const std::wstring adapterKey = AdapterKeyOf(arguments.substr(nameStart + 6, nameEnd - nameStart - 6));
+    const std::wstring adapterKey = AdapterKeyOf(Wide(command.adapter));
     InterfaceValues values(adapterKey);
     if (adapterKey.empty() || !values) {
         printed = "The filename, directory name, or volume label syntax is incorrect.";
         return 1;
     }
-    const bool dhcp = Parameter(arguments, L"source") == L"dhcp";
-    // "addr" as the product writes it for every version, or the tag's whole name.
-    const std::wstring address =
-        Parameter(arguments, L"addr").empty() ? Parameter(arguments, L"address") : Parameter(arguments, L"addr");
-    if (arguments.find(L" set address ") != std::wstring::npos) {
+    const bool dhcp = Parameter(command, "source") == L"dhcp";
+    const std::wstring address = Parameter(command, "addr");
+    if (command.verb == NetshVerb::SetAddress) {
         if (dhcp) {
             if (values.ReadNumber(L"EnableDHCP") == 1) {
                 printed = wording == L"de" ? "DHCP ist auf dieser Schnittstelle bereits aktiviert."
@@ -131,14 +125,14 @@ inline int ApplyNetshCommand(const std::wstring& arguments, const std::wstring& 
         } else {
             values.Number(L"EnableDHCP", 0);
             if (!address.empty()) values.Text(L"IPAddress", address, REG_MULTI_SZ);
-            const std::wstring mask = Parameter(arguments, L"mask");
+            const std::wstring mask = Parameter(command, "mask");
             if (!mask.empty()) values.Text(L"SubnetMask", mask, REG_MULTI_SZ);
-            const std::wstring gateway = Parameter(arguments, L"gateway");
+            const std::wstring gateway = Parameter(command, "gateway");
             if (!gateway.empty()) values.Text(L"DefaultGateway", gateway, REG_MULTI_SZ);
         }
-    } else if (arguments.find(L" set dns") != std::wstring::npos) {
+    } else if (command.verb == NetshVerb::SetDns) {
         values.Text(L"NameServer", dhcp ? L"" : address);
-    } else if (arguments.find(L" add dns") != std::wstring::npos) {
+    } else {
         const std::wstring servers = values.Read(L"NameServer");
         values.Text(L"NameServer", servers.empty() ? address : servers + L"," + address);
     }
@@ -165,17 +159,17 @@ inline void RunLinux(const std::wstring& commandLine) {
 // What the interface of that Linux name really takes when an address command went through, as Windows would give
 // it: the static address with its mask and the default route, or the lease (an automatic 169.254.x.x address has no
 // gateway). Nothing when device is empty: then Windows only keeps the values.
-inline void GiveInterfaceTheAddress(const std::wstring& arguments, const std::wstring& lease,
+inline void GiveInterfaceTheAddress(const AdapterCommand& command, const std::wstring& lease,
                                     const std::wstring& device) {
-    if (device.empty() || arguments.find(L" set address ") == std::wstring::npos) return;
-    const bool dhcp = Parameter(arguments, L"source") == L"dhcp";
+    if (device.empty() || command.verb != NetshVerb::SetAddress) return;
+    const bool dhcp = Parameter(command, "source") == L"dhcp";
     const bool automatic = dhcp && lease.rfind(L"169.254.", 0) == 0;
-    const std::wstring address = dhcp ? lease : Parameter(arguments, L"addr");
-    const std::wstring gateway = dhcp ? (automatic ? L"" : L"192.168.1.1") : Parameter(arguments, L"gateway");
+    const std::wstring address = dhcp ? lease : Parameter(command, "addr");
+    const std::wstring gateway = dhcp ? (automatic ? L"" : L"192.168.1.1") : Parameter(command, "gateway");
     const std::wstring ip = L"/usr/sbin/ip ";
     if (!address.empty()) {
         // ip takes the mask as netsh does, dotted.
-        const std::wstring mask = automatic ? L"255.255.0.0" : dhcp ? L"255.255.255.0" : Parameter(arguments, L"mask");
+        const std::wstring mask = automatic ? L"255.255.0.0" : dhcp ? L"255.255.255.0" : Parameter(command, "mask");
         RunLinux(ip + L"addr flush dev " + device);
         RunLinux(ip + L"addr add " + address + L"/" + mask + L" dev " + device);
     }

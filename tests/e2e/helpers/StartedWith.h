@@ -15,6 +15,13 @@ inline std::string Utf8(const std::wstring& text) {
     return bytes;
 }
 
+inline std::wstring Wide(const std::string& utf8) {
+    std::wstring text(utf8.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
+    const int size = static_cast<int>(utf8.size());
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), size)));
+    return text;
+}
+
 // The command line without the program's own name, as the system handed it over.
 inline std::wstring Arguments() {
     const wchar_t* line = GetCommandLineW();

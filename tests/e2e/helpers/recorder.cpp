@@ -7,7 +7,7 @@
 // (NetshSyntax.h) and answers any other line as netsh does, with exit code 1.
 // When <name>-fail.txt exists and its first line is empty or occurs in the arguments, it prints the file's second
 // line and exits with 1, as a failing command would. Otherwise, when <name>-registry.txt exists, it changes the
-// adapter's registry values as netsh would (NetshEffect.h).
+// adapter's registry values as netsh would (NetshEffect.h) for a line of the program's own adapter commands.
 #include <windows.h>
 
 #include <versionhelpers.h>
@@ -22,6 +22,7 @@ namespace {
 
 using helpers::Arguments;
 using helpers::Utf8;
+using helpers::Wide;
 
 // Its own path without the extension: "C:\\windows\\system32\\netsh".
 std::wstring OwnName() {
@@ -114,18 +115,14 @@ int main() {
     bool affectsRegistry = false;
     const std::string effect = ReadAll(name + L"-registry.txt", affectsRegistry);
     if (!affectsRegistry) return 0;
-    const std::string mode = Line(effect, 0);
-    const std::string lease = Line(effect, 1);
-    const std::string wording = Line(effect, 2);
+    // The arguments follow the program's name, which the command begins with.
+    std::string problem;
+    const auto command = zelta::adapters::ReadAdapterCommand("netsh " + arguments, problem);
+    if (!command) return 0;
+    const std::wstring lease = Wide(Line(effect, 1));
     std::string printed;
-    const int code = helpers::ApplyNetshCommand(helpers::Arguments(), std::wstring(mode.begin(), mode.end()),
-                                                std::wstring(lease.begin(), lease.end()),
-                                                std::wstring(wording.begin(), wording.end()), printed);
+    const int code = helpers::ApplyNetshCommand(*command, Wide(Line(effect, 0)), lease, Wide(Line(effect, 2)), printed);
     if (!printed.empty()) Print(printed);
-    const std::string device = Line(effect, 3);
-    if (code == 0) {
-        helpers::GiveInterfaceTheAddress(helpers::Arguments(), std::wstring(lease.begin(), lease.end()),
-                                         std::wstring(device.begin(), device.end()));
-    }
+    if (code == 0) helpers::GiveInterfaceTheAddress(*command, lease, Wide(Line(effect, 3)));
     return code;
 }
