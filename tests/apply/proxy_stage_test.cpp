@@ -7,6 +7,7 @@
 #include "apply/ApplyProfile.h"
 #include "proxy/SystemProxy.h"
 #include "tests/fakes/Fakes.h"
+#include "tests/fakes/SettingsText.h"
 #include "tools/Launchers.h"
 
 namespace zelta::apply {
@@ -21,10 +22,7 @@ const char kPrefsContent[] = "user_pref(\"network.proxy.type\", 1);\r\n";
 
 std::string Settings(const std::string& proxyIp, const std::string& proxyPort, const std::string& useProxy,
                      const std::string& killBrowsers) {
-    return "[Zelta Settings]\r\n#_profiles=1\r\n[Profile1]\r\nprofile_name=Office - LAN\r\nIP=0.0.0.0\r\n"
-           "SM=0.0.0.0\r\nGW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=" +
-           proxyIp + "\r\nproxy_port=" + proxyPort + "\r\nuse_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=" + useProxy +
-           "\r\nkill_browsers=" + killBrowsers + "\r\nprofile_applied=0\r\n";
+    return fakes::SettingsText({fakes::ProxyProfile("Office - LAN", proxyIp, proxyPort, useProxy, killBrowsers)});
 }
 
 struct ProxyStage : ::testing::Test {

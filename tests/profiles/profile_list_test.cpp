@@ -8,20 +8,15 @@
 #include "profiles/ProfileList.h"
 #include "profiles/SettingsDocument.h"
 #include "tests/fakes/Fakes.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
 
 const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 
-const char kTwoProfiles[] =
-    "[Zelta Settings]\r\n#_profiles=2\r\nlast_pai=2\r\n"
-    "[Profile1]\r\nprofile_name=Office - Local Area Connection\r\nIP=192.168.10.25\r\nSM=255.255.255.0\r\n"
-    "GW=192.168.10.1\r\nDNS1=192.168.10.2\r\nDNS2=0.0.0.0\r\nproxy_IP=192.168.10.5\r\nproxy_port=3128\r\n"
-    "use_ip=user\r\nuse_dns=user\r\nuse_proxy=1\r\nkill_browsers=0\r\nprofile_applied=0\r\n"
-    "[Profile2]\r\nprofile_name=Home - Wireless Network Connection\r\nIP=0.0.0.0\r\nSM=0.0.0.0\r\n"
-    "GW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=0.0.0.0\r\nproxy_port=\r\n"
-    "use_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=1\r\n";
+const std::string kTwoProfiles =
+    fakes::SettingsText({fakes::OfficeProfile(), fakes::HomeProfile()}, "last_pai=2\r\n");
 
 struct Editor {
     std::string name;

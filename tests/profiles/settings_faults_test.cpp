@@ -10,6 +10,7 @@
 #include "profiles/ProfileList.h"
 #include "profiles/SettingsDocument.h"
 #include "tests/fakes/Fakes.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
@@ -17,21 +18,24 @@ namespace {
 const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 const std::string kMark = "\xEF\xBB\xBF";
 
+fakes::StoredProfile Named(const std::string& name) {
+    fakes::StoredProfile p(name, "10.0.0.1");
+    p.useDns = "dhcp";
+    p.sm = "255.0.0.0";
+    p.gw = "10.0.0.254";
+    p.dns1 = "10.0.0.2";
+    p.dns2 = "0.0.0.0";
+    return p;
+}
 std::string BlockOf(int number, const std::string& name, const std::string& eol = "\r\n") {
-    std::string block = "[Profile" + std::to_string(number) + "]" + eol + "profile_name=" + name + eol;
-    for (const char* line :
-         {"IP=10.0.0.1", "SM=255.0.0.0", "GW=10.0.0.254", "DNS1=10.0.0.2", "DNS2=0.0.0.0", "proxy_IP=0.0.0.0",
-          "proxy_port=", "use_ip=user", "use_dns=dhcp", "use_proxy=0", "kill_browsers=0", "profile_applied=0"}) {
-        block += line + eol;
-    }
-    return block;
+    return fakes::ProfileBlock(number, Named(name), eol);
 }
 
 // count blocks named "P<n> - LAN", under a settings section whose count line reads countText.
 std::string FileOf(int count, const std::string& countText, const std::string& eol = "\r\n") {
-    std::string content = "[Zelta Settings]" + eol + "#_profiles=" + countText + eol;
-    for (int n = 1; n <= count; ++n) content += BlockOf(n, "P" + std::to_string(n) + " - LAN", eol);
-    return content;
+    std::vector<fakes::StoredProfile> profiles;
+    for (int n = 1; n <= count; ++n) profiles.push_back(Named("P" + std::to_string(n) + " - LAN"));
+    return fakes::SettingsText(profiles, "", eol, countText);
 }
 std::string TwoProfiles() { return FileOf(2, "2"); }
 

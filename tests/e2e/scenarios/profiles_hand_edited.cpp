@@ -5,6 +5,7 @@
 // saved once it lets go.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
@@ -12,11 +13,20 @@ namespace {
 
 const std::string kMark = "\xEF\xBB\xBF";
 
-std::string Block(int number, const std::string& name, const std::string& port) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
-           "\r\nIP=10.0.0.1\r\nSM=255.0.0.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.53\r\nDNS2=0.0.0.0\r\n"
-           "proxy_IP=10.0.0.8\r\nproxy_port=" +
-           port + "\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+// A file of profiles named names, all on the same addresses and proxy port; count: its "#_profiles" line.
+std::string File(const std::vector<std::string>& names, const std::string& port, const std::string& count = "") {
+    std::vector<e2e::StoredProfile> profiles;
+    for (const std::string& name : names) {
+        e2e::StoredProfile p(name, "10.0.0.1");
+        p.sm = "255.0.0.0";
+        p.gw = "10.0.0.254";
+        p.dns1 = "10.0.0.53";
+        p.dns2 = "0.0.0.0";
+        p.proxyIp = "10.0.0.8";
+        p.proxyPort = port;
+        profiles.push_back(p);
+    }
+    return e2e::SettingsText(profiles, "", "\r\n", count);
 }
 
 // "é" and "ç" as a UTF-8 editor stores them.
@@ -24,7 +34,7 @@ const std::string kCafe = "Caf\xC3\xA9 - Local Area Connection";
 const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
 
 void Utf8File(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + File({kCafe}, "80")));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_Profiles);
@@ -37,13 +47,13 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
     app.SetText(kId_LE_Port, "8080");
     app.Click(kId_Button_Save);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
-             kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "8080"));
+             kMark + File({kCafe}, "8080"));
 
     // A new profile lands after it, in UTF-8 too, and no second settings section appears.
     app.SetText(kId_LE_NewProfile, "Gar\xE7on");
     app.Click(kId_Button_Save);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
-             kMark + "[Zelta Settings]\r\n#_profiles=2\r\n" + Block(1, kCafe, "8080") + Block(2, kGarcon, "8080"));
+             kMark + File({kCafe, kGarcon}, "8080"));
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 2);
     app.Close();
     CHECK(ctx, app.WaitForExit(10000));
@@ -51,7 +61,7 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
 
 // "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
 void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
-    const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
+    const std::string content = kMark + File({"M\xC4\x81ori - LAN"}, "80");
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
@@ -72,7 +82,7 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
 }
 
 void HugeCount(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "", "100000")));
     e2e::Zelta app(ctx);  // waits for the window with its own deadline
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
@@ -104,7 +114,7 @@ private:
 };
 
 void LockedFile(e2e::Context& ctx, const std::string& ini) {
-    const std::string content = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "");
+    const std::string content = File({"A - LAN"}, "");
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     {
         Lock lock(ini);
@@ -131,7 +141,7 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
 
 // Held open by another program for a moment while a save replaces it: the save waits for it and succeeds.
 void HeldFile(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "")));
+    SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "")));
     e2e::Zelta app(ctx);
     if (!app.Started()) return;
     app.ClickBarItem(kId_XPBar_Profiles, 0);
@@ -145,7 +155,7 @@ void HeldFile(e2e::Context& ctx, const std::string& ini) {
     app.PostClick(kId_Button_Save);
     Sleep(1000);  // how long the other program holds the file: part of the setting, not a wait for the program
     lock.Release();
-    const std::string saved = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "8080");
+    const std::string saved = File({"A - LAN"}, "8080");
     CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(ini).value_or("") == saved; }, 10000));
     CHECK(ctx, !app.TakeErrorReport(0).has_value());
     app.CheckRunsOn("after saving over the held file");
