@@ -8,8 +8,7 @@
 #include "apply/ActivationFlow.h"
 #include "apply/ApplyProfile.h"
 #include "apply/VerdictNotice.h"
-#include "profiles/SettingsDocument.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
 #include "tests/fakes/SettingsText.h"
 
 namespace zelta::apply {
@@ -18,9 +17,8 @@ namespace {
 using platform::ShowMode;
 using Kind = fakes::LaunchRecord::Kind;
 
-const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
-// Beside the program, whatever the working folder.
-const char kBatch[] = "C:\\Tools\\Zelta\\execute.bat";
+using fakes::kBatch;
+using fakes::kIni;
 const char kCompanion[] = "C:\\Tools\\Zelta\\Quillet.exe";
 
 // Two profiles, none applied yet: the file a user has after saving two profiles.
@@ -36,24 +34,15 @@ const char kOfficeBatch[] =
     "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1 validate=no\r\n"
     "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2 validate=no\r\n";
 
-struct Activation : ::testing::Test {
-    fakes::FakeApp app;
-    Form1& f = app.form();
-    AppState& s = app.state();
-
+struct Activation : fakes::HandlerTest {
     void Start(const std::string& settings) {
-        app.files.files[kIni] = settings;
-        app.controller.FormCreate();
+        Handlers::Start(settings);
         app.launcher.launches.clear();
         app.files.readCalls = 0;
         app.files.replaceCalls = 0;
     }
-    std::string& Ini() { return app.files.files[kIni]; }
     bool HasBatch() { return app.files.files.count(kBatch) > 0; }
     std::string Batch() { return app.files.files[kBatch]; }
-    std::string Value(const std::string& section, const std::string& key) {
-        return profiles::SettingsDocument::Parse(Ini()).ReadText(section, key, "<none>");
-    }
     bool TrayEnabled(int number) { return app.main.trayMenu.At(TrayMenu::ProfilePosition(number)).enabled; }
     // Everything a refused activation must leave as it was.
     void ExpectNothingChanged(const std::string& settingsBefore) {

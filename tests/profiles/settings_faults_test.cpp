@@ -9,13 +9,13 @@
 #include "profiles/NetworkProfile.h"
 #include "profiles/ProfileList.h"
 #include "profiles/SettingsDocument.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
 #include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
 
-const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
+using fakes::kIni;
 const std::string kMark = "\xEF\xBB\xBF";
 
 fakes::StoredProfile Named(const std::string& name) {
@@ -42,25 +42,21 @@ std::string TwoProfiles() { return FileOf(2, "2"); }
 enum class Fault { None, ReadOnly, Unreadable, DiskFull };
 
 // A fresh program model over the fake system, one per row.
-struct Harness {
-    fakes::FakeApp app;
-    Form1& f = app.form();
-
+struct Harness : fakes::Handlers {
     void Start(const std::optional<std::string>& content, Fault fault = Fault::None) {
-        if (content) app.files.files[kPath] = *content;
         SetFault(fault);
-        app.controller.FormCreate();
+        Handlers::Start(content);
     }
     void SetFault(Fault fault) {
         app.files.readOnly.clear();
         app.files.unreadable.clear();
         app.files.diskFull.clear();
-        if (fault == Fault::ReadOnly) app.files.readOnly.insert(kPath);
-        if (fault == Fault::Unreadable) app.files.unreadable.insert(kPath);
-        if (fault == Fault::DiskFull) app.files.diskFull.insert(kPath);
+        if (fault == Fault::ReadOnly) app.files.readOnly.insert(kIni);
+        if (fault == Fault::Unreadable) app.files.unreadable.insert(kIni);
+        if (fault == Fault::DiskFull) app.files.diskFull.insert(kIni);
     }
     std::optional<std::string> File() {
-        const auto it = app.files.files.find(kPath);
+        const auto it = app.files.files.find(kIni);
         return it == app.files.files.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     // The error text of a save of a new profile named name on the adapter LAN, empty when it went through.
