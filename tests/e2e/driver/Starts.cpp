@@ -7,12 +7,8 @@
 namespace e2e {
 
 HWND ProcessWindow(DWORD processId, const char* className) {
-    HWND window = nullptr;
-    DWORD owner = 0;
-    while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr &&
-           (GetWindowThreadProcessId(window, &owner), owner != processId)) {
-    }
-    return window;
+    return FirstTopLevelWindow(
+        [&](HWND window) { return ProcessOf(window) == processId && ClassOf(window) == className; });
 }
 
 int RunningCopies(const char* exeName) {

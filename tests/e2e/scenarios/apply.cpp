@@ -29,25 +29,13 @@ std::string StaticLines(const std::string& nic, const std::string& ip) {
     return text;
 }
 
-struct TitleSearch {
-    DWORD exceptProcess;
-    std::vector<HWND> found;
-};
-BOOL CALLBACK CollectTitled(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<TitleSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    // "title Vok Tarvex | ping ..." keeps the blank before the bar in the title.
-    if (IsWindowVisible(window) && owner != search->exceptProcess && e2e::WindowText(window) == "Vok Tarvex ") {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
 // The ping console: a window of another process that carries the product's title.
 std::vector<HWND> PingConsoles(const e2e::Zelta& app) {
-    TitleSearch search{app.ProcessId(), {}};
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // "title Vok Tarvex | ping ..." keeps the blank before the bar in the title.
+    return e2e::TopLevelWindows([&](HWND window) {
+        return IsWindowVisible(window) && e2e::ProcessOf(window) != app.ProcessId() &&
+               e2e::WindowText(window) == "Vok Tarvex ";
+    });
 }
 
 }  // namespace

@@ -31,28 +31,12 @@ bool Contains(const std::string& text, const std::string& part) {
     return Lower(text).find(Lower(part)) != std::string::npos;
 }
 
-struct WindowSearch {
-    const char* className;  // nullptr: any class
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    if (IsWindowVisible(window) && (!search->className || e2e::ClassOf(window) == search->className)) {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
-
 // Visible top-level windows of any process, of that class, whose caption mentions the text.
 std::vector<HWND> VisibleWindows(const char* className, const std::string& captionPart) {
-    WindowSearch search{className, {}};
-    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
-    std::vector<HWND> matching;
-    for (HWND window : search.found) {
-        if (Contains(e2e::WindowText(window), captionPart)) matching.push_back(window);
-    }
-    return matching;
+    return e2e::TopLevelWindows([&](HWND window) {
+        return IsWindowVisible(window) && (!className || e2e::ClassOf(window) == className) &&
+               Contains(e2e::WindowText(window), captionPart);
+    });
 }
 
 void CloseAll(const std::vector<HWND>& windows) {

@@ -23,26 +23,12 @@ const char* const kPlanted[] = {"netsh", "cmd", "notepad", "rundll32", "ping", "
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-struct TitleSearch {
-    DWORD exceptProcess;
-    std::string prefix;
-    int count;
-};
-BOOL CALLBACK CountTitled(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<TitleSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->exceptProcess && IsWindowVisible(window) &&
-        Contains(e2e::WindowText(window), search->prefix)) {
-        ++search->count;
-    }
-    return TRUE;
-}
 // Visible top-level windows of other processes than the program whose title mentions the text.
 int WindowsTitled(const e2e::Zelta& app, const std::string& prefix) {
-    TitleSearch search{app.ProcessId(), prefix, 0};
-    EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&search));
-    return search.count;
+    return static_cast<int>(e2e::TopLevelWindows([&](HWND window) {
+                                return e2e::ProcessOf(window) != app.ProcessId() && IsWindowVisible(window) &&
+                                       Contains(e2e::WindowText(window), prefix);
+                            }).size());
 }
 
 // DLLs the programs load once they run, and DLLs that the system's own load by name for them.

@@ -33,32 +33,20 @@ bool HiddenToTray(const e2e::Zelta& app) { return !IsWindowVisible(app.Main()) &
 // A condition that must not become true while the program has every chance to make it so.
 bool StaysFalse(const std::function<bool()>& condition, int observeMs) { return !e2e::WaitUntil(condition, observeMs); }
 
-struct ToolCount {
-    DWORD shellProcessId;
-    LRESULT tools;
-};
-
-BOOL CALLBACK CountShellTools(HWND window, LPARAM lParam) {
-    auto* count = reinterpret_cast<ToolCount*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count->shellProcessId && e2e::ClassOf(window) == "tooltips_class32") {
-        DWORD_PTR tools = 0;
-        SendMessageTimeoutA(window, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, 5000, &tools);
-        count->tools += static_cast<LRESULT>(tools);
-    }
-    return TRUE;
-}
-
 // The notification area keeps one tip per icon: the number of tips the shell's tooltips hold, or -1 without a
 // taskbar.
 LRESULT NotificationAreaTips() {
     HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
     if (!taskbar) return -1;
-    ToolCount count{0, 0};
-    GetWindowThreadProcessId(taskbar, &count.shellProcessId);
-    EnumWindows(CountShellTools, reinterpret_cast<LPARAM>(&count));
-    return count.tools;
+    LRESULT count = 0;
+    for (HWND tooltip : e2e::TopLevelWindows([&](HWND window) {
+             return e2e::ProcessOf(window) == e2e::ProcessOf(taskbar) && e2e::ClassOf(window) == "tooltips_class32";
+         })) {
+        DWORD_PTR tools = 0;
+        SendMessageTimeoutA(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, 5000, &tools);
+        count += static_cast<LRESULT>(tools);
+    }
+    return count;
 }
 
 // One single click on the icon: checks that the change shows only once the double-click time has passed.
