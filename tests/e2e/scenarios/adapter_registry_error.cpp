@@ -1,6 +1,7 @@
 // A connection name of a non-string type: the error report names it, the window still comes up and runs on.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -11,7 +12,7 @@ E2E_SCENARIO(adapter_registry_error) {
                 "\\Connection\" /v Name /t REG_DWORD /d 7");
 
     // The report comes up during start-up, before the window is first shown.
-    e2e::Zelta app(ctx, "Zelta.exe", false);
+    e2e::Session app(ctx, e2e::kNothingPlaced, 0, "", "", false);
     const auto report = app.TakeErrorReport(30000);
     CHECK(ctx, report.has_value());
     if (report) CHECK_EQ(ctx, *report, std::string("Vok Tarvex|Invalid data type for 'Name'"));
@@ -22,6 +23,4 @@ E2E_SCENARIO(adapter_registry_error) {
     CHECK(ctx, app.BarItems(kId_XPBar_NICs).empty());
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Checked(kId_CB_UseProxy));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -7,6 +7,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -41,7 +42,7 @@ E2E_SCENARIO(adapters) {
     AddAddresses(ctx, "{B2}", "172.16.0.5", "255.255.0.0", "172.16.0.1", "172.16.0.2");
     AddAddresses(ctx, "{C3}", "10.1.2.3", "255.0.0.0", "10.0.0.1", "10.0.0.53");
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_NICs);
     CHECK(ctx, items.size() == 3);
@@ -96,6 +97,4 @@ E2E_SCENARIO(adapters) {
     CHECK(ctx, e2e::RunAndWait("reg.exe delete " + kAdapters + "{E5}\" /f", 30000) == 0);
     CHECK(ctx, e2e::WaitUntil([&] { return app.BarItems(kId_XPBar_NICs) == three; }, 10000));
     std::printf("gone %llu ms after its key was deleted\n", GetTickCount64() - changed);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -9,6 +9,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -45,10 +46,9 @@ E2E_SCENARIO(apply) {
     const std::string batch = ctx.appDir + "execute.bat";
     const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     SETUP(ctx, e2e::WriteFileBytes(ini, kSettings));
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
 
     // Started as a user starts it, without a console of the driver's: the consoles it opens get windows.
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNetsh, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // The tray menu's second profile: "Exit", the web site, profile 1, profile 2.
@@ -129,6 +129,4 @@ E2E_SCENARIO(apply) {
     // One ping console per activation, each left open for the user.
     CHECK(ctx, e2e::WaitUntil([&] { return PingConsoles(app).size() == 3; }, 20000));
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -10,6 +10,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -64,9 +65,8 @@ E2E_SCENARIO(first_steps) {
     e2e::RegAdd(ctx, interfaces + " /v DefaultGateway /t REG_MULTI_SZ /d 192.168.1.1");
     e2e::RegAdd(ctx, interfaces + " /v NameServer /t REG_SZ /d 192.168.1.1,192.168.1.2");
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::NativeSystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kCompanion, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     app.ClickBarItem(kId_XPBar_NICs, 0);
@@ -99,6 +99,4 @@ E2E_SCENARIO(first_steps) {
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
     CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or(""), "last_pai=1\r\n"));
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -8,6 +8,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Keyboard.h"
 
 using namespace zelta;
@@ -45,7 +46,7 @@ E2E_SCENARIO(keyboard) {
     // No animation effects. Wine's programs read the setting when they start, not when they are told of a change.
     CHECK(ctx, SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, nullptr, SPIF_UPDATEINIFILE) != FALSE);
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     HWND main = app.Main();
     bool still = true;
@@ -111,15 +112,14 @@ E2E_SCENARIO(keyboard) {
     e2e::Check(ctx, place.left == 300 && place.top <= 401 && place.bottom >= 399,
                "the menu at the icon (" + std::to_string(place.left) + "," + std::to_string(place.top) + ")");
     if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
 
     // High contrast as Wine keeps it: the system's colours, read when a program starts.
     for (const char* colour : {"Window /d \"0 0 0\"", "WindowText /d \"255 255 255\"", "ButtonFace /d \"0 0 0\"",
                                "ButtonText /d \"255 255 255\"", "GrayText /d \"0 255 0\""}) {
         e2e::RegAdd(ctx, std::string("\"HKCU\\Control Panel\\Colors\" /v ") + colour);
     }
-    e2e::Zelta contrasted(ctx);
+    e2e::Session contrasted(ctx);
     RECT panel{};
     if (contrasted.Started()) GetWindowRect(contrasted.Control(kId_Panel_Right), &panel);
     const RECT corner{panel.right - 4, panel.bottom - 4, panel.right - 3, panel.bottom - 3};

@@ -12,6 +12,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 #include "tests/e2e/driver/Starts.h"
 
@@ -107,7 +108,7 @@ E2E_SCENARIO(launchers) {
     const std::string earlier = "an earlier report\r\n";
     SETUP(ctx, e2e::WriteFileBytes(report, earlier));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNothingPlaced, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // The address report: the file is replaced, and Notepad shows it.
@@ -176,8 +177,7 @@ E2E_SCENARIO(launchers) {
     const auto addresses = OpenedAddresses(ctx);
     for (const std::string& address : addresses) CHECK_EQ(ctx, address, kWebAddress);
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
 
     ApplyFromShortcuts(ctx);
 }

@@ -12,6 +12,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -67,8 +68,6 @@ E2E_SCENARIO(least_privilege) {
         for (const char* name : kPlantedDlls)
             SETUP(ctx, e2e::PlaceHelper(ctx, "planted.dll", folder, name + std::string(".dll")));
     }
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
     // The first profile sets the system proxy, which has the program load the Internet library to announce it.
     e2e::StoredProfile office("Office - Local Area Connection");
     office.proxyIp = "10.0.0.9";
@@ -76,7 +75,7 @@ E2E_SCENARIO(least_privilege) {
     office.useProxy = office.killBrowsers = "1";
     SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({office, {"Home - Local Area Connection", "192.168.1.30"}})));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
+    e2e::Session app(ctx, e2e::kNetsh | e2e::kCompanion, DETACHED_PROCESS, elsewhere);
     if (!app.Started()) return;
 
     // An activation: the companion runs the batch beside the program with the system's netsh.
@@ -138,6 +137,4 @@ E2E_SCENARIO(least_privilege) {
     CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
     CHECK_EQ(ctx, std::to_string(e2e::RunningProcesses("Zelta.exe").size()), "1");
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

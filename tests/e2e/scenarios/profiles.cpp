@@ -4,6 +4,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -30,7 +31,7 @@ E2E_SCENARIO(profiles) {
     const std::string stored =
         e2e::SettingsText({e2e::OfficeProfile(), e2e::HomeProfile(), Lab("Lab", "8080")}, "last_pai=2\r\n");
     SETUP(ctx, e2e::WriteFileBytes(ini, stored));
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
 
     const auto items = app.BarItems(kId_XPBar_Profiles);
@@ -86,6 +87,4 @@ E2E_SCENARIO(profiles) {
     if (remaining.size() == 3) CHECK_EQ(ctx, remaining[2], std::string("Lab2 - Local Area Connection"));
     CHECK(ctx, !app.Enabled(kId_Button_Delete));
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 3 / 20"));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -5,6 +5,7 @@
 // saved once it lets go.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -35,7 +36,7 @@ const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
 
 void Utf8File(e2e::Context& ctx, const std::string& ini) {
     SETUP(ctx, e2e::WriteFileBytes(ini, kMark + File({kCafe}, "80")));
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_Profiles);
     CHECK(ctx, items.size() == 1);
@@ -55,15 +56,13 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
              kMark + File({kCafe, kGarcon}, "8080"));
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 2);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 // "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
 void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
     const std::string content = kMark + File({"M\xC4\x81ori - LAN"}, "80");
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
     app.ClickBarItem(kId_XPBar_Profiles, 0);
@@ -77,18 +76,14 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
     app.CheckRunsOn("after refusing to write the file");
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 void HugeCount(e2e::Context& ctx, const std::string& ini) {
     SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "", "100000")));
-    e2e::Zelta app(ctx);  // waits for the window with its own deadline
+    e2e::Session app(ctx);  // waits for the window with its own deadline
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 20 / 20"));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 // The file open in another program: one that shares it with nobody, or one that lets others read and write it
@@ -119,7 +114,7 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
     {
         Lock lock(ini);
         CHECK(ctx, lock.Held());
-        e2e::Zelta app(ctx);
+        e2e::Session app(ctx);
         if (!app.Started()) return;
         CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
         app.SetText(kId_LE_NewProfile, "B");
@@ -133,8 +128,6 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
         app.CheckRunsOn("after the error report");
         app.Click(kId_CB_UseIP);
         CHECK(ctx, !app.Enabled(kId_IPA_IP));
-        app.Close();
-        CHECK(ctx, app.WaitForExit(10000));
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
 }
@@ -142,7 +135,7 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
 // Held open by another program for a moment while a save replaces it: the save waits for it and succeeds.
 void HeldFile(e2e::Context& ctx, const std::string& ini) {
     SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "")));
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.SetText(kId_LE_Port, "8080");
@@ -159,8 +152,6 @@ void HeldFile(e2e::Context& ctx, const std::string& ini) {
     CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(ini).value_or("") == saved; }, 10000));
     CHECK(ctx, !app.TakeErrorReport(0).has_value());
     app.CheckRunsOn("after saving over the held file");
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A read-only settings file: Save shows "Unable to write to <path>", the file stays as it was, the program runs on.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -15,7 +16,7 @@ E2E_SCENARIO(profiles_read_only) {
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     SETUP(ctx, e2e::SetReadOnly(ini, true));
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Office"));
@@ -29,7 +30,6 @@ E2E_SCENARIO(profiles_read_only) {
     app.CheckRunsOn("after the error report");
     app.Click(kId_CB_UseIP);
     CHECK(ctx, !app.Enabled(kId_IPA_IP));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
     e2e::SetReadOnly(ini, false);
 }

@@ -11,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Starts.h"
 
 using namespace zelta;
@@ -142,7 +143,7 @@ E2E_SCENARIO(tray) {
     // The taskbar with its notification area comes with the desktop, before the program starts.
     LRESULT tipsBefore = -1;
     e2e::WaitUntil([&] { return (tipsBefore = NotificationAreaTips()) >= 0; }, 10000);
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, e2e::WaitUntil([&] { return Shown(app); }, 5000));
     // The icon is in the notification area from the start (the taskbar button has no tip of its own).
@@ -218,10 +219,10 @@ E2E_SCENARIO(tray) {
         PostKey(menu, VK_DOWN);  // highlights the first entry
         PostKey(menu, VK_RETURN);
     }
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End(false);
 
     // Started as the Run key starts it: the icon, and no window and no taskbar button, until the icon restores it.
-    e2e::Zelta hidden(ctx, "Zelta.exe", false, 0, "", "/tray");
+    e2e::Session hidden(ctx, e2e::kNothingPlaced, 0, "", "/tray", false);
     HWND main = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr; },
                               30000));
@@ -240,6 +241,4 @@ E2E_SCENARIO(tray) {
     PostMessageA(main, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
     CHECK(ctx, hidden.WaitForMainWindow(10000));
     CHECK(ctx, e2e::WaitUntil([&] { return Shown(hidden); }, 5000));
-    hidden.Close();
-    CHECK(ctx, hidden.WaitForExit(10000));
 }
