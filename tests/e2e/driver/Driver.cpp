@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cctype>
 #include <cstdio>
 #include <map>
 
@@ -81,6 +82,11 @@ std::string WindowText(HWND window) {
     const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
     if (!copied) return kNoAnswer;
     text.resize(static_cast<std::size_t>(*copied > 0 ? *copied : 0));
+    return text;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 

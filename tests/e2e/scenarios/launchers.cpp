@@ -6,12 +6,12 @@
 // an unknown name or option applies and records nothing, is reported, and ends the start with its exit code.
 #include <windows.h>
 
-#include <cctype>
 #include <memory>
 #include <vector>
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Keyboard.h"
 #include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 #include "tests/e2e/driver/Starts.h"
@@ -23,13 +23,8 @@ namespace {
 constexpr int kItemBarHeaderId = 1999;
 const std::string kWebAddress = "http://www.vokcorp.example/";
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
-    return Lower(text).find(Lower(part)) != std::string::npos;
+    return e2e::Lower(text).find(e2e::Lower(part)) != std::string::npos;
 }
 
 // Visible top-level windows of any process, of that class, whose caption mentions the text.
@@ -47,11 +42,6 @@ void CloseAll(const std::vector<HWND>& windows) {
 // The addresses the prefix's browser launcher was given, one a line.
 std::vector<std::string> OpenedAddresses(const e2e::Context& ctx) {
     return e2e::FileLines(ctx.artifactsDir + "..\\opened-addresses.log");
-}
-
-void PostKey(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
 }
 
 // Profiles applied from the command line, with and without a running program; netsh is the stand-in.
@@ -166,9 +156,9 @@ E2E_SCENARIO(launchers) {
     HWND menu = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
     if (menu) {
-        PostKey(menu, VK_DOWN);  // "Exit"
-        PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
-        PostKey(menu, VK_RETURN);
+        e2e::PostKey(menu, VK_DOWN);  // "Exit"
+        e2e::PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
+        e2e::PostKey(menu, VK_RETURN);
     }
     CHECK(ctx, e2e::WaitUntil([&] {
         return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress, kWebAddress};

@@ -11,6 +11,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Keyboard.h"
 #include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Starts.h"
 
@@ -78,11 +79,6 @@ HWND WaitForMenu(const e2e::Zelta& app) {
     return menu;
 }
 
-void PostKey(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-}
-
 bool IsTitlePrefix(const std::string& caption) {
     return caption.size() <= kTitle.size() && kTitle.compare(0, caption.size(), caption) == 0;
 }
@@ -133,7 +129,7 @@ void ChooseStartWithWindows(e2e::Context& ctx, const e2e::Zelta& app, HWND iconO
     PostMessageA(iconOwner, kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
     HWND menu = WaitForMenu(app);
     CHECK(ctx, menu != nullptr);
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostKey(menu, key);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) e2e::PostKey(menu, key);
     CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
 }
 
@@ -204,7 +200,7 @@ E2E_SCENARIO(tray) {
     CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::SaveScreenshot(ctx, "tray-menu");
-        PostKey(menu, VK_ESCAPE);
+        e2e::PostKey(menu, VK_ESCAPE);
         CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
         CHECK(ctx, !app.WaitForExit(0));
     }
@@ -216,8 +212,8 @@ E2E_SCENARIO(tray) {
     menu = WaitForMenu(app);
     CHECK(ctx, menu != nullptr);
     if (menu) {
-        PostKey(menu, VK_DOWN);  // highlights the first entry
-        PostKey(menu, VK_RETURN);
+        e2e::PostKey(menu, VK_DOWN);  // highlights the first entry
+        e2e::PostKey(menu, VK_RETURN);
     }
     app.End(false);
 
