@@ -1,7 +1,5 @@
 #include "tests/e2e/driver/Starts.h"
 
-#include <tlhelp32.h>
-
 #include "tests/e2e/driver/Driver.h"
 
 namespace e2e {
@@ -9,18 +7,6 @@ namespace e2e {
 HWND ProcessWindow(DWORD processId, const char* className) {
     return FirstTopLevelWindow(
         [&](HWND window) { return ProcessOf(window) == processId && ClassOf(window) == className; });
-}
-
-int RunningCopies(const char* exeName) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    int count = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        count += lstrcmpiA(entry.szExeFile, exeName) == 0 ? 1 : 0;
-    }
-    CloseHandle(snapshot);
-    return count;
 }
 
 std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode) {

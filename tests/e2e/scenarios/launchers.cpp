@@ -70,14 +70,14 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     CHECK(ctx, start("/apply \"home - local area connection\"")->ExitCode(15000) == std::optional<int>(0));
     e2e::CheckNetshReceived(ctx, both, 30000);
     CHECK(ctx, e2e::WaitUntil([&] { return label() == "Profile Activated: Home - Local Area Connection"; }, 10000));
-    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+    CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
     CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
     CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""),
              std::string("Vok Tarvex|There is no profile named \"Gym\"."));
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
-    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+    CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     e2e::CheckStaysFalse(ctx, [&] { return e2e::FileLines(e2e::SystemFolder() + "netsh.log") != both; }, 2000,
                          "nothing more reaches netsh");
     // A name that the code page cannot carry is refused by the start itself, exit code 2.
