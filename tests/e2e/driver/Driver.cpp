@@ -583,15 +583,10 @@ void Zelta::CheckRunsOn(const std::string& after) {
 }
 
 HWND Zelta::VisibleBalloon() const {
-    HWND tooltip = nullptr;
-    while ((tooltip = FindWindowExA(nullptr, tooltip, "tooltips_class32", nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(tooltip, &owner);
-        if (owner == processId_ && IsWindowVisible(tooltip) && (GetWindowLongA(tooltip, GWL_STYLE) & TTS_BALLOON)) {
-            return tooltip;
-        }
-    }
-    return nullptr;
+    return FirstTopLevelWindow([&](HWND window) {
+        return ClassOf(window) == "tooltips_class32" && ProcessOf(window) == processId_ && IsWindowVisible(window) &&
+               (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON);
+    });
 }
 
 void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
@@ -623,10 +618,7 @@ void Zelta::ChooseTrayEntry(int nth) {
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {
     HWND box = nullptr;
     if (!WaitUntil([&] { return (box = FindProcessWindow("#32770")) != nullptr; }, timeoutMs)) return std::nullopt;
-    std::string text;
-    for (HWND child : ChildrenOf(box)) {
-        if (ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) text = WindowText(child);
-    }
+    const std::string text = MessageBoxText(box);
     const std::string caption = WindowText(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); }, 5000);
