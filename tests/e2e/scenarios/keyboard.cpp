@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
 #include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Keyboard.h"
@@ -35,9 +36,7 @@ void ExpectFocus(e2e::Context& ctx, HWND main, HWND control, const std::string& 
 }  // namespace
 
 E2E_SCENARIO(keyboard) {
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\" + kAdapterKey + "\"");
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\" +
-                         kAdapterKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    e2e::AddAdapter(ctx, kAdapterKey, "Local Area Connection");
     e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\nlast_pai=0\r\n" +
                                                       Profile(1, "Office") + Profile(2, "Home") + Profile(3, "Lab"));
     // The companion runs the commands without a window, which would take the foreground from the program.

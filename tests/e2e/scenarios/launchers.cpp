@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
 #include "tests/e2e/driver/Keyboard.h"
 #include "tests/e2e/driver/Session.h"
@@ -51,9 +52,7 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
                                                            e2e::StoredProfile("Home - Local Area Connection",
                                                                               "0.0.0.0", "dhcp")})));
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\"
-                     "{A1}\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    e2e::AddAdapter(ctx, "{A1}", "Local Area Connection");
     const std::vector<std::string> office = e2e::StaticArguments("Local Area Connection");
     const std::vector<std::string> both = e2e::Joined(office, e2e::DhcpArguments("Local Area Connection"));
     const auto start = [&](const std::string& arguments) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
 #include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/LiveNetwork.h"
@@ -67,11 +68,7 @@ E2E_SCENARIO(verdict) {
     e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 up");
     std::string kKey;
     SETUP(ctx, e2e::WaitUntil([&] { return !(kKey = e2e::LiveAdapterKey("zv0")).empty(); }, 10000));
-    const std::string adapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
-    const std::string network =
-        "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
-    e2e::RegAdd(ctx, adapters + kKey + "\"");
-    e2e::RegAdd(ctx, network + kKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    e2e::AddAdapter(ctx, kKey, "Local Area Connection");
     const std::string effect = e2e::SystemFolder() + "netsh-registry.txt";
     // The commands take effect on the interface too.
     const std::string live = "apply\r\n192.168.1.57\r\nen\r\nzv0\r\n";
