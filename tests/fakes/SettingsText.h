@@ -24,6 +24,18 @@ struct StoredProfile {
     std::string dns1 = "192.168.1.1";
     std::string dns2 = "8.8.4.4";
     std::string applied = "0";
+
+    // The mask, the gateway and the two DNS servers at once.
+    StoredProfile& Net(std::string mask, std::string gateway, std::string firstDns, std::string secondDns) {
+        sm = std::move(mask), gw = std::move(gateway), dns1 = std::move(firstDns), dns2 = std::move(secondDns);
+        return *this;
+    }
+    // The proxy's address and port, "use_proxy" and "kill_browsers" at once.
+    StoredProfile& Proxy(std::string address, std::string port, std::string use, std::string kill) {
+        proxyIp = std::move(address), proxyPort = std::move(port), useProxy = std::move(use);
+        killBrowsers = std::move(kill);
+        return *this;
+    }
 };
 
 inline std::string ProfileBlock(int number, const StoredProfile& p, const std::string& eol = "\r\n") {
@@ -51,31 +63,21 @@ inline std::string SettingsText(const std::vector<StoredProfile>& profiles, cons
 // The two profiles a user keeps after saving them from the editor: an office with its proxy, a home on DHCP that is
 // marked applied.
 inline StoredProfile OfficeProfile() {
-    StoredProfile p("Office - Local Area Connection", "192.168.10.25");
-    p.gw = "192.168.10.1";
-    p.dns1 = "192.168.10.2";
-    p.dns2 = "0.0.0.0";
-    p.proxyIp = "192.168.10.5";
-    p.proxyPort = "3128";
-    p.useProxy = "1";
-    return p;
+    return StoredProfile("Office - Local Area Connection", "192.168.10.25")
+        .Net("255.255.255.0", "192.168.10.1", "192.168.10.2", "0.0.0.0")
+        .Proxy("192.168.10.5", "3128", "1", "0");
 }
 inline StoredProfile HomeProfile() {
     StoredProfile p("Home - Wireless Network Connection", "0.0.0.0", "dhcp");
-    p.sm = p.gw = p.dns1 = p.dns2 = "0.0.0.0";
-    p.applied = "1";
+    p.Net("0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0").applied = "1";
     return p;
 }
 // A DHCP profile that differs from the others in its proxy keys only.
 inline StoredProfile ProxyProfile(const std::string& name, const std::string& proxyIp, const std::string& port,
                                   const std::string& useProxy, const std::string& killBrowsers) {
-    StoredProfile p(name, "0.0.0.0", "dhcp");
-    p.sm = p.gw = p.dns1 = p.dns2 = "0.0.0.0";
-    p.proxyIp = proxyIp;
-    p.proxyPort = port;
-    p.useProxy = useProxy;
-    p.killBrowsers = killBrowsers;
-    return p;
+    return StoredProfile(name, "0.0.0.0", "dhcp")
+        .Net("0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0")
+        .Proxy(proxyIp, port, useProxy, killBrowsers);
 }
 
 }  // namespace zelta::fakes

@@ -21,11 +21,7 @@ const std::string kMark = "\xEF\xBB\xBF";
 fakes::StoredProfile Named(const std::string& name) {
     fakes::StoredProfile p(name, "10.0.0.1");
     p.useDns = "dhcp";
-    p.sm = "255.0.0.0";
-    p.gw = "10.0.0.254";
-    p.dns1 = "10.0.0.2";
-    p.dns2 = "0.0.0.0";
-    return p;
+    return p.Net("255.0.0.0", "10.0.0.254", "10.0.0.2", "0.0.0.0");
 }
 std::string BlockOf(int number, const std::string& name, const std::string& eol = "\r\n") {
     return fakes::ProfileBlock(number, Named(name), eol);

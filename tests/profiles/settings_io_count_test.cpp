@@ -20,10 +20,8 @@ const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 std::string TwentyProfiles() {
     std::vector<fakes::StoredProfile> profiles;
     for (int n = 1; n <= kMaxProfiles; ++n) {
-        profiles.emplace_back("Site " + std::to_string(n) + " - LAN", "10.0.0." + std::to_string(n));
-        profiles.back().gw = "10.0.0.254";
-        profiles.back().dns1 = "10.0.0.253";
-        profiles.back().dns2 = "0.0.0.0";
+        profiles.push_back(fakes::StoredProfile("Site " + std::to_string(n) + " - LAN", "10.0.0." + std::to_string(n))
+                               .Net("255.255.255.0", "10.0.0.254", "10.0.0.253", "0.0.0.0"));
     }
     return fakes::SettingsText(profiles, "last_pai=0\r\n");
 }

@@ -69,10 +69,8 @@ E2E_SCENARIO(least_privilege) {
             SETUP(ctx, e2e::PlaceHelper(ctx, "planted.dll", folder, name + std::string(".dll")));
     }
     // The first profile sets the system proxy, which has the program load the Internet library to announce it.
-    e2e::StoredProfile office("Office - Local Area Connection");
-    office.proxyIp = "10.0.0.9";
-    office.proxyPort = "3128";
-    office.useProxy = office.killBrowsers = "1";
+    const e2e::StoredProfile office =
+        e2e::StoredProfile("Office - Local Area Connection").Proxy("10.0.0.9", "3128", "1", "1");
     SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({office, {"Home - Local Area Connection", "192.168.1.30"}})));
 
     e2e::Session app(ctx, e2e::kNetsh | e2e::kCompanion, DETACHED_PROCESS, elsewhere);

@@ -14,14 +14,7 @@ namespace {
 e2e::StoredProfile Lab(const std::string& name, const std::string& port) {
     e2e::StoredProfile p(name + " - Local Area Connection", "10.1.2.3");
     p.useDns = "dhcp";
-    p.sm = "255.0.0.0";
-    p.gw = "10.0.0.1";
-    p.dns1 = "10.0.0.53";
-    p.dns2 = "10.0.0.54";
-    p.proxyIp = "10.0.0.8";
-    p.proxyPort = port;
-    p.useProxy = p.killBrowsers = "1";
-    return p;
+    return p.Net("255.0.0.0", "10.0.0.1", "10.0.0.53", "10.0.0.54").Proxy("10.0.0.8", port, "1", "1");
 }
 
 }  // namespace

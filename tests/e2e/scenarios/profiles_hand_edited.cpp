@@ -18,14 +18,9 @@ const std::string kMark = "\xEF\xBB\xBF";
 std::string File(const std::vector<std::string>& names, const std::string& port, const std::string& count = "") {
     std::vector<e2e::StoredProfile> profiles;
     for (const std::string& name : names) {
-        e2e::StoredProfile p(name, "10.0.0.1");
-        p.sm = "255.0.0.0";
-        p.gw = "10.0.0.254";
-        p.dns1 = "10.0.0.53";
-        p.dns2 = "0.0.0.0";
-        p.proxyIp = "10.0.0.8";
-        p.proxyPort = port;
-        profiles.push_back(p);
+        profiles.push_back(e2e::StoredProfile(name, "10.0.0.1")
+                               .Net("255.0.0.0", "10.0.0.254", "10.0.0.53", "0.0.0.0")
+                               .Proxy("10.0.0.8", port, "0", "0"));
     }
     return e2e::SettingsText(profiles, "", "\r\n", count);
 }

@@ -8,11 +8,7 @@ using namespace zelta;
 
 E2E_SCENARIO(profiles_read_only) {
     const std::string ini = ctx.appDir + "Zelta.ini";
-    e2e::StoredProfile office = e2e::OfficeProfile();
-    office.proxyIp = "0.0.0.0";
-    office.proxyPort = "";
-    office.useProxy = "0";
-    const std::string content = e2e::SettingsText({office});
+    const std::string content = e2e::SettingsText({e2e::OfficeProfile().Proxy("0.0.0.0", "", "0", "0")});
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     SETUP(ctx, e2e::SetReadOnly(ini, true));
 

@@ -11,11 +11,9 @@ using namespace zelta;
 E2E_SCENARIO(profiles_twenty) {
     std::vector<e2e::StoredProfile> profiles;
     for (int n = 1; n <= 20; ++n) {
-        e2e::StoredProfile p("P" + std::to_string(n) + " - Local Area Connection", "10.0.0." + std::to_string(n));
-        p.sm = "255.0.0.0";
-        p.gw = "10.0.0.254";
-        p.dns1 = "10.0.0.253";
-        profiles.push_back(p);
+        profiles.push_back(
+            e2e::StoredProfile("P" + std::to_string(n) + " - Local Area Connection", "10.0.0." + std::to_string(n))
+                .Net("255.0.0.0", "10.0.0.254", "10.0.0.253", "8.8.4.4"));
     }
     const std::string ini = e2e::SettingsText(profiles);
     SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", ini));
