@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "app/model/ZeltaError.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
 
 namespace zelta {
 namespace {
 
-struct FormRules : ::testing::Test {
-    fakes::FakeApp app;
-    void SetUp() override { app.controller.FormCreate(); }
+struct FormRules : fakes::HandlerTest {
+    void SetUp() override { Start(); }
 };
 
 TEST(FormCreation, ControlsStartAsDesigned) {

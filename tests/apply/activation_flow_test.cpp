@@ -8,8 +8,8 @@
 #include "apply/ActivationFlow.h"
 #include "apply/ApplyProfile.h"
 #include "apply/VerdictNotice.h"
-#include "profiles/SettingsDocument.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::apply {
 namespace {
@@ -17,25 +17,15 @@ namespace {
 using platform::ShowMode;
 using Kind = fakes::LaunchRecord::Kind;
 
-const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
-// Beside the program, whatever the working folder.
-const char kBatch[] = "C:\\Tools\\Zelta\\execute.bat";
+using fakes::kBatch;
+using fakes::kIni;
 const char kCompanion[] = "C:\\Tools\\Zelta\\Quillet.exe";
 
-std::string Block(int number, const std::string& name, const std::string& ip, const std::string& useIp,
-                  const std::string& useDns, const std::string& applied) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name + "\r\nIP=" + ip +
-           "\r\nSM=255.255.255.0\r\nGW=192.168.1.1\r\nDNS1=192.168.1.1\r\nDNS2=8.8.4.4\r\nproxy_IP=0.0.0.0\r\n"
-           "proxy_port=\r\nuse_ip=" +
-           useIp + "\r\nuse_dns=" + useDns + "\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=" + applied +
-           "\r\n";
-}
-
 // Two profiles, none applied yet: the file a user has after saving two profiles.
-std::string TwoProfiles(const std::string& header = "[Zelta Settings]\r\n#_profiles=2\r\n",
-                        const std::string& applied1 = "0") {
-    return header + Block(1, "Office - Local Area Connection", "192.168.1.20", "user", "user", applied1) +
-           Block(2, "Home - Wireless Network Connection", "0.0.0.0", "dhcp", "dhcp", "0");
+std::string TwoProfiles(const std::string& extra = "", const std::string& applied1 = "0") {
+    fakes::StoredProfile office("Office - Local Area Connection");
+    office.applied = applied1;
+    return fakes::SettingsText({office, {"Home - Wireless Network Connection", "0.0.0.0", "dhcp"}}, extra);
 }
 
 const char kOfficeBatch[] =
@@ -44,24 +34,15 @@ const char kOfficeBatch[] =
     "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1 validate=no\r\n"
     "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2 validate=no\r\n";
 
-struct Activation : ::testing::Test {
-    fakes::FakeApp app;
-    Form1& f = app.form();
-    AppState& s = app.state();
-
+struct Activation : fakes::HandlerTest {
     void Start(const std::string& settings) {
-        app.files.files[kIni] = settings;
-        app.controller.FormCreate();
+        Handlers::Start(settings);
         app.launcher.launches.clear();
         app.files.readCalls = 0;
         app.files.replaceCalls = 0;
     }
-    std::string& Ini() { return app.files.files[kIni]; }
     bool HasBatch() { return app.files.files.count(kBatch) > 0; }
     std::string Batch() { return app.files.files[kBatch]; }
-    std::string Value(const std::string& section, const std::string& key) {
-        return profiles::SettingsDocument::Parse(Ini()).ReadText(section, key, "<none>");
-    }
     bool TrayEnabled(int number) { return app.main.trayMenu.At(TrayMenu::ProfilePosition(number)).enabled; }
     // Everything a refused activation must leave as it was.
     void ExpectNothingChanged(const std::string& settingsBefore) {
@@ -91,7 +72,7 @@ TEST_F(Activation, TrayEntryAppliesTheProfileAndRecordsItEverywhere) {
     EXPECT_EQ(app.launcher.launches[1].mode, ShowMode::Normal);
 
     // The first apply writes last_pai and the one mark, nothing else.
-    EXPECT_EQ(Ini(), TwoProfiles("[Zelta Settings]\r\n#_profiles=2\r\nlast_pai=1\r\n", "1"));
+    EXPECT_EQ(Ini(), TwoProfiles("last_pai=1\r\n", "1"));
     EXPECT_EQ(app.files.readCalls, 1);
     EXPECT_EQ(app.files.replaceCalls, 2);  // the settings file once, the batch file once
 

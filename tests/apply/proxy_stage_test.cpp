@@ -6,7 +6,8 @@
 #include "app/model/ZeltaError.h"
 #include "apply/ApplyProfile.h"
 #include "proxy/SystemProxy.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
+#include "tests/fakes/SettingsText.h"
 #include "tools/Launchers.h"
 
 namespace zelta::apply {
@@ -14,48 +15,27 @@ namespace {
 
 using platform::RegistryRoot;
 
-const char kIni[] = "C:\\Tools\\Zelta\\Zelta.ini";
-const char kBatch[] = "C:\\Tools\\Zelta\\execute.bat";
-const char kPrefs[] = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\Profiles\\p.default\\prefs.js";
+using fakes::kBatch;
+using fakes::kIni;
+const std::string kPrefs = fakes::kXpPrefs;
 const char kPrefsContent[] = "user_pref(\"network.proxy.type\", 1);\r\n";
 
 std::string Settings(const std::string& proxyIp, const std::string& proxyPort, const std::string& useProxy,
                      const std::string& killBrowsers) {
-    return "[Zelta Settings]\r\n#_profiles=1\r\n[Profile1]\r\nprofile_name=Office - LAN\r\nIP=0.0.0.0\r\n"
-           "SM=0.0.0.0\r\nGW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=" +
-           proxyIp + "\r\nproxy_port=" + proxyPort + "\r\nuse_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=" + useProxy +
-           "\r\nkill_browsers=" + killBrowsers + "\r\nprofile_applied=0\r\n";
+    return fakes::SettingsText({fakes::ProxyProfile("Office - LAN", proxyIp, proxyPort, useProxy, killBrowsers)});
 }
 
-struct ProxyStage : ::testing::Test {
-    fakes::FakeApp app;
-
+struct ProxyStage : fakes::HandlerTest {
     void Start(const std::string& settings) {
-        app.files.files[kIni] = settings;
-        app.files.files[tools::kFirefoxPath] = "";
-        app.files.files["C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\profiles.ini"] =
-            "[Profile0]\r\nPath=Profiles/p.default\r\n";
-        app.files.files[kPrefs] = kPrefsContent;
-        app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
-        app.registry.AddKey(RegistryRoot::CurrentUser, proxy::kInternetSettingsKey);
-        app.registry.SetString(RegistryRoot::CurrentUser, proxy::kInternetSettingsKey, "ProxyServer", "1.1.1.1:1");
+        PlaceBrowsers(kPrefsContent);
         app.registry.SetValue(RegistryRoot::CurrentUser, proxy::kInternetSettingsKey, "ProxyEnable",
                               platform::kRegDword, std::string("\x01\0\0\0", 4));
         app.processes.running = {{"firefox.exe", 40}};
-        app.controller.FormCreate();
+        Handlers::Start(settings);
         app.launcher.launches.clear();
     }
     void Apply() { app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); }
-    std::string Value(const char* name) {
-        const auto value = app.registry.Value(RegistryRoot::CurrentUser, proxy::kInternetSettingsKey, name);
-        return value ? value->data : "<none>";
-    }
     bool HasBatch() { return app.files.files.count(kBatch) > 0; }
-    std::vector<std::string> LaunchTargets() {
-        std::vector<std::string> targets;
-        for (const auto& launch : app.launcher.launches) targets.push_back(launch.target);
-        return targets;
-    }
 };
 
 TEST_F(ProxyStage, BothFlagsSwitchTheBrowsersBeforeTheBatchAndTheRecord) {
@@ -72,8 +52,8 @@ TEST_F(ProxyStage, BothFlagsSwitchTheBrowsersBeforeTheBatchAndTheRecord) {
     EXPECT_EQ(settingsAtTermination, settingsBefore);
     EXPECT_NE(app.files.files[kIni], settingsBefore);
     EXPECT_EQ(app.processes.terminated, std::vector<std::uint32_t>{40});
-    EXPECT_EQ(Value("ProxyServer"), std::string("10.0.0.1:8080\0", 14));
-    EXPECT_EQ(Value("ProxyEnable"), std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(ProxyValue("ProxyServer"), std::string("10.0.0.1:8080\0", 14));
+    EXPECT_EQ(ProxyValue("ProxyEnable"), std::string("\x01\0\0\0", 4));
     EXPECT_NE(app.files.files[kPrefs], kPrefsContent);
     EXPECT_EQ(LaunchTargets(),
               (std::vector<std::string>{"cmd /t:0a /k title Vok Tarvex | ping 8.8.8.8 -t",
@@ -106,7 +86,7 @@ TEST_F(ProxyStage, AProxyBrowsersCannotReadRefusesTheWholeActivation) {
         EXPECT_EQ(app.files.replaceCalls, 0);
         EXPECT_TRUE(app.launcher.launches.empty());
         EXPECT_EQ(app.processes.snapshots, 0);
-        EXPECT_EQ(Value("ProxyServer"), std::string("1.1.1.1:1\0", 10));
+        EXPECT_EQ(ProxyValue("ProxyServer"), std::string("1.1.1.1:1\0", 10));
         EXPECT_FALSE(app.state().ActivatedFlag);
     }
 }
@@ -115,8 +95,8 @@ TEST_F(ProxyStage, WithoutThePermissionToCloseBrowsersNothingIsTouchedAndNothing
     Start(Settings("10.0.0.1", "", "1", "0"));
     Apply();
     EXPECT_EQ(app.processes.snapshots, 0);
-    EXPECT_EQ(Value("ProxyServer"), std::string("1.1.1.1:1\0", 10));
-    EXPECT_EQ(Value("ProxyEnable"), std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(ProxyValue("ProxyServer"), std::string("1.1.1.1:1\0", 10));
+    EXPECT_EQ(ProxyValue("ProxyEnable"), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(app.files.files[kPrefs], kPrefsContent);
     EXPECT_TRUE(HasBatch());
 }
@@ -125,8 +105,8 @@ TEST_F(ProxyStage, AProfileWithoutProxySwitchesTheSystemProxyOffAndClosesNoBrows
     // The permission without the proxy closes nothing, and a stored proxy that is not used is not checked.
     Start(Settings("", "", "0", "1"));
     Apply();
-    EXPECT_EQ(Value("ProxyEnable"), std::string(4, '\0'));
-    EXPECT_EQ(Value("ProxyServer"), std::string("1.1.1.1:1\0", 10));
+    EXPECT_EQ(ProxyValue("ProxyEnable"), std::string(4, '\0'));
+    EXPECT_EQ(ProxyValue("ProxyServer"), std::string("1.1.1.1:1\0", 10));
     EXPECT_TRUE(app.processes.terminated.empty());
     EXPECT_EQ(app.files.files[kPrefs], kPrefsContent);  // Firefox runs: its file is left to it
     EXPECT_TRUE(HasBatch());

@@ -7,21 +7,16 @@
 #include "profiles/NetworkProfile.h"
 #include "profiles/ProfileList.h"
 #include "profiles/SettingsDocument.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
 
-const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
+using fakes::kIni;
 
-const char kTwoProfiles[] =
-    "[Zelta Settings]\r\n#_profiles=2\r\nlast_pai=2\r\n"
-    "[Profile1]\r\nprofile_name=Office - Local Area Connection\r\nIP=192.168.10.25\r\nSM=255.255.255.0\r\n"
-    "GW=192.168.10.1\r\nDNS1=192.168.10.2\r\nDNS2=0.0.0.0\r\nproxy_IP=192.168.10.5\r\nproxy_port=3128\r\n"
-    "use_ip=user\r\nuse_dns=user\r\nuse_proxy=1\r\nkill_browsers=0\r\nprofile_applied=0\r\n"
-    "[Profile2]\r\nprofile_name=Home - Wireless Network Connection\r\nIP=0.0.0.0\r\nSM=0.0.0.0\r\n"
-    "GW=0.0.0.0\r\nDNS1=0.0.0.0\r\nDNS2=0.0.0.0\r\nproxy_IP=0.0.0.0\r\nproxy_port=\r\n"
-    "use_ip=dhcp\r\nuse_dns=dhcp\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=1\r\n";
+const std::string kTwoProfiles =
+    fakes::SettingsText({fakes::OfficeProfile(), fakes::HomeProfile()}, "last_pai=2\r\n");
 
 struct Editor {
     std::string name;
@@ -41,17 +36,7 @@ struct Editor {
 
 Editor Named(const std::string& name, const std::string& nic);
 
-struct ProfileList : ::testing::Test {
-    fakes::FakeApp app;
-    Form1& f = app.form();
-    AppState& s = app.state();
-
-    void Start(const std::string& content = {}) {
-        if (!content.empty()) app.files.files[kPath] = content;
-        app.controller.FormCreate();
-    }
-    std::string& File() { return app.files.files[kPath]; }
-    std::vector<std::string> Lines() { return SplitLines(File()); }
+struct ProfileList : fakes::HandlerTest {
 
     // Fills the editor the way a user would, then presses Save.
     void Save(const Editor& e) {
@@ -86,7 +71,6 @@ struct ProfileList : ::testing::Test {
         for (const BarItem& item : f.XPBar_Profiles.Items()) captions.push_back(item.caption);
         return captions;
     }
-    std::vector<std::string> Notices() { return app.notifier.Messages(); }
 };
 
 const Editor kOffice{"Office", "Local Area Connection", "192.168.10.25", "255.255.255.0", "192.168.10.1",
@@ -105,7 +89,7 @@ TEST_F(ProfileList, TwoSavesAndAnActivationGiveTheDocumentedFileByteForByte) {
     Save(kHome);
     SettingsFile settings(app.platform);
     RecordAppliedProfile(settings, 2, s.LastAppliedNumber);
-    EXPECT_EQ(File(), kTwoProfiles);
+    EXPECT_EQ(Ini(), kTwoProfiles);
     EXPECT_EQ(app.files.replaceCalls, 3);  // one replacement per save, one for the activation
     EXPECT_EQ(ListCaptions(), (std::vector<std::string>{"Office - Local Area Connection",
                                                         "Home - Wireless Network Connection"}));
@@ -121,7 +105,7 @@ TEST_F(ProfileList, ThreeSavesAndOneActivationMake45LinesWithLastPaiOnLineThree)
     SaveNamed("C");
     SettingsFile settings(app.platform);
     RecordAppliedProfile(settings, 2, 0);
-    const auto lines = Lines();
+    const auto lines = IniLines();
     ASSERT_EQ(lines.size(), 45u);
     EXPECT_EQ(lines[2], "last_pai=2");
     EXPECT_EQ(lines[3 + 14 + 13], "profile_applied=1");
@@ -234,7 +218,7 @@ TEST_F(ProfileList, OverwritingKeepsTheLineCountAndTheCaptions) {
     f.LE_NIC.SetText("Other Adapter");
     f.IPA_IP.SetText("192.168.10.9");
     f.Button_Save.Click();
-    const auto lines = Lines();
+    const auto lines = IniLines();
     ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines[4], "profile_name=Office - Other Adapter");
     EXPECT_EQ(lines[5], "IP=192.168.10.9");
@@ -246,16 +230,16 @@ TEST_F(ProfileList, OverwritingKeepsTheLineCountAndTheCaptions) {
 
 TEST_F(ProfileList, ANameDifferingInCaseAddsANewProfileAndLeavesTheLoadedOne) {
     Start(kTwoProfiles);
-    const std::string before = File();
+    const std::string before = Ini();
     f.XPBar_Profiles.ClickItem(0);
     f.LE_NewProfile.SetText("office");
     f.Button_Save.Click();
     std::string expectedStart = before;
     expectedStart.replace(expectedStart.find("#_profiles=2"), 12, "#_profiles=3");
-    EXPECT_EQ(File().substr(0, before.size()), expectedStart);  // only the count changed before the new block
-    EXPECT_EQ(Lines().size(), 45u);
-    EXPECT_EQ(Lines()[31], "[Profile3]");
-    EXPECT_EQ(Lines()[32], "profile_name=office - Local Area Connection");
+    EXPECT_EQ(Ini().substr(0, before.size()), expectedStart);  // only the count changed before the new block
+    EXPECT_EQ(IniLines().size(), 45u);
+    EXPECT_EQ(IniLines()[31], "[Profile3]");
+    EXPECT_EQ(IniLines()[32], "profile_name=office - Local Area Connection");
     EXPECT_EQ(TrayNumbers(), (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(app.main.trayMenu.At(6).enabled);
     EXPECT_EQ(s.ProfileCount, 3);
@@ -280,10 +264,10 @@ TEST_F(ProfileList, AfterAddingTheEditorStandsForTheNewProfile) {
 TEST_F(ProfileList, TheTwentyFirstSaveIsRefusedAndTheFileUnchanged) {
     Start();
     for (int n = 1; n <= 20; ++n) SaveNamed("P" + std::to_string(n));
-    const std::string before = File();
+    const std::string before = Ini();
     const int replaces = app.files.replaceCalls;
     SaveNamed("P21");
-    EXPECT_EQ(File(), before);
+    EXPECT_EQ(Ini(), before);
     EXPECT_EQ(app.files.replaceCalls, replaces);
     EXPECT_EQ(Notices().back(), "Max number of profiles = 20 !");
     EXPECT_EQ(f.XPBar_Profiles.Count(), 20);
@@ -296,9 +280,9 @@ TEST_F(ProfileList, ANewProfileIsRefusedWhileApplyIsDisabled) {
     Start(kTwoProfiles);
     f.XPBar_Profiles.ClickItem(1);  // the applied profile disables Apply
     f.LE_NewProfile.SetText("Cafe");
-    const std::string before = File();
+    const std::string before = Ini();
     f.Button_Save.Click();
-    EXPECT_EQ(File(), before);
+    EXPECT_EQ(Ini(), before);
     EXPECT_EQ(Notices(), (std::vector<std::string>{"Max number of profiles = 20 !"}));
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
 }
@@ -309,7 +293,7 @@ TEST_F(ProfileList, SavingNeedsAChosenAdapter) {
     f.Button_Save.SetEnabled(true);
     f.Button_Save.Click();
     EXPECT_EQ(Notices(), (std::vector<std::string>{"You MUST select a NIC !"}));
-    EXPECT_EQ(app.files.files.count(kPath), 0u);
+    EXPECT_EQ(app.files.files.count(kIni), 0u);
 }
 
 TEST_F(ProfileList, ANameThatWouldSplitWronglyIsRefused) {
@@ -347,20 +331,20 @@ TEST_F(ProfileList, SaveRefusesAnAddressWindowsWouldRefuseAndWarnsOfAFarGateway)
              {"10.0.0.9", "0.0.0.0", "10.0.0.9", false, false,
               "The gateway 10.0.0.9 is the IP address itself: enter the router's address or leave it empty !"},
          }) {
-        const std::string before = File();
+        const std::string before = Ini();
         f.CB_UseIP.SetChecked(!dhcp);
         f.IPA_IP.SetText(ip);
         f.IPA_SM.SetText(mask);
         f.IPA_GW.SetText(gateway);
         f.Button_Save.Click();
-        EXPECT_EQ(File() != before && File().find("\r\nIP=" + std::string(ip) + "\r\n") != std::string::npos, stored);
+        EXPECT_EQ(Ini() != before && Ini().find("\r\nIP=" + std::string(ip) + "\r\n") != std::string::npos, stored);
         EXPECT_EQ(Notices().back(), notice);
     }
 }
 
 TEST_F(ProfileList, AFailedSaveShowsNoProfileTheFileDoesNotHold) {
     Start(kTwoProfiles);
-    app.files.readOnly.insert(kPath);
+    app.files.readOnly.insert(kIni);
     f.LE_NewProfile.SetText("Cafe");
     f.LE_NIC.SetText("LAN");
     try {
@@ -369,7 +353,7 @@ TEST_F(ProfileList, AFailedSaveShowsNoProfileTheFileDoesNotHold) {
     } catch (const ZeltaError& error) {
         EXPECT_STREQ(error.what(), "Unable to write to C:\\Tools\\Zelta\\Zelta.ini");
     }
-    EXPECT_EQ(File(), kTwoProfiles);
+    EXPECT_EQ(Ini(), kTwoProfiles);
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
     EXPECT_EQ(app.main.trayMenu.Count(), 6);
     EXPECT_EQ(s.ProfileCount, 2);
@@ -380,7 +364,7 @@ TEST_F(ProfileList, DeletingTheSecondOfFourRenumbersFileListAndTray) {
     for (const char* name : {"A", "B", "C", "D"}) SaveNamed(name);
     f.XPBar_Profiles.ClickItem(1);
     f.Button_Delete.Click();
-    const auto lines = Lines();
+    const auto lines = IniLines();
     ASSERT_EQ(lines.size(), 44u);
     EXPECT_EQ(lines[1], "#_profiles=3");
     EXPECT_EQ(lines[2], "[Profile1]");
@@ -401,12 +385,12 @@ TEST_F(ProfileList, DeletingTheLastAndThenTheOnlyProfile) {
     SaveNamed("B");
     f.XPBar_Profiles.ClickItem(1);
     f.Button_Delete.Click();
-    EXPECT_EQ(Lines().size(), 16u);
-    EXPECT_EQ(Lines()[2], "[Profile1]");
+    EXPECT_EQ(IniLines().size(), 16u);
+    EXPECT_EQ(IniLines()[2], "[Profile1]");
     EXPECT_EQ(TrayNumbers(), (std::vector<int>{1}));
     f.XPBar_Profiles.ClickItem(0);
     f.Button_Delete.Click();
-    EXPECT_EQ(File(), "[Zelta Settings]\r\n#_profiles=0\r\n");
+    EXPECT_EQ(Ini(), "[Zelta Settings]\r\n#_profiles=0\r\n");
     EXPECT_EQ(f.XPBar_Profiles.Count(), 0);
     EXPECT_EQ(app.main.trayMenu.Count(), 4);
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 0 / 20");
@@ -416,7 +400,7 @@ TEST_F(ProfileList, TheAppliedRecordFollowsItsProfileThroughADeletion) {
     Start(kTwoProfiles);
     f.XPBar_Profiles.ClickItem(0);
     f.Button_Delete.Click();
-    EXPECT_EQ(Lines()[2], "last_pai=1");
+    EXPECT_EQ(IniLines()[2], "last_pai=1");
     EXPECT_EQ(s.LastAppliedNumber, 1);
     EXPECT_FALSE(app.main.trayMenu.At(4).enabled);
     EXPECT_EQ(f.L_ProfileActivated.Text(), "Profile Activated: Home - Wireless Network Connection");
@@ -433,7 +417,7 @@ TEST_F(ProfileList, DeletingTheAppliedProfileLeavesNoneApplied) {
     f.XPBar_Profiles.ClickItem(0);  // loading the applied one disables Delete: enable it as a stale state would
     f.Button_Delete.SetEnabled(true);
     f.Button_Delete.Click();
-    EXPECT_EQ(Lines()[2], "last_pai=0");
+    EXPECT_EQ(IniLines()[2], "last_pai=0");
     EXPECT_EQ(s.LastAppliedNumber, 0);
     EXPECT_EQ(f.L_ProfileActivated.Text(), "");
     EXPECT_TRUE(app.main.trayMenu.At(4).enabled);
@@ -456,7 +440,7 @@ TEST_F(ProfileList, AfterADeletionASaveAddsInsteadOfOverwritingTheNextProfile) {
 TEST_F(ProfileList, FailedDeletionsChangeNothing) {
     Start(kTwoProfiles);
     f.XPBar_Profiles.ClickItem(0);
-    app.files.readOnly.insert(kPath);
+    app.files.readOnly.insert(kIni);
     try {
         f.Button_Delete.Click();
         FAIL() << "the deletion went through";
@@ -464,16 +448,16 @@ TEST_F(ProfileList, FailedDeletionsChangeNothing) {
         EXPECT_STREQ(error.what(), "Cannot create file \"C:\\Tools\\Zelta\\Zelta.ini\". Access is denied");
     }
     app.files.readOnly.clear();
-    File().replace(File().find("#_profiles=2"), 12, "#_profiles=x");
+    Ini().replace(Ini().find("#_profiles=2"), 12, "#_profiles=x");
     EXPECT_THROW(f.Button_Delete.Click(), ZeltaError);
-    File().replace(File().find("#_profiles=x"), 12, "#_profiles=2");
-    File().replace(File().find("[Profile1]"), 10, "[Profile9]");  // no header of the selected profile
-    const std::string damaged = File();
+    Ini().replace(Ini().find("#_profiles=x"), 12, "#_profiles=2");
+    Ini().replace(Ini().find("[Profile1]"), 10, "[Profile9]");  // no header of the selected profile
+    const std::string damaged = Ini();
     f.Button_Delete.Click();
-    EXPECT_EQ(File(), damaged);
+    EXPECT_EQ(Ini(), damaged);
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
     EXPECT_EQ(app.main.trayMenu.Count(), 6);
-    app.files.files.erase(kPath);
+    app.files.files.erase(kIni);
     try {
         f.Button_Delete.Click();
         FAIL() << "a missing file was deleted from";
@@ -490,7 +474,7 @@ TEST_F(ProfileList, DeletingWithoutASelectionAsksForOne) {
     f.Button_Delete.SetEnabled(true);
     f.Button_Delete.Click();
     EXPECT_EQ(Notices(), (std::vector<std::string>{"You MUST select a profile !"}));
-    EXPECT_EQ(File(), kTwoProfiles);
+    EXPECT_EQ(Ini(), kTwoProfiles);
 }
 
 }  // namespace

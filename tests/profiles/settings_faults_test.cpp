@@ -9,54 +9,50 @@
 #include "profiles/NetworkProfile.h"
 #include "profiles/ProfileList.h"
 #include "profiles/SettingsDocument.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
 
-const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
+using fakes::kIni;
 const std::string kMark = "\xEF\xBB\xBF";
 
+fakes::StoredProfile Named(const std::string& name) {
+    fakes::StoredProfile p(name, "10.0.0.1");
+    p.useDns = "dhcp";
+    return p.Net("255.0.0.0", "10.0.0.254", "10.0.0.2", "0.0.0.0");
+}
 std::string BlockOf(int number, const std::string& name, const std::string& eol = "\r\n") {
-    std::string block = "[Profile" + std::to_string(number) + "]" + eol + "profile_name=" + name + eol;
-    for (const char* line :
-         {"IP=10.0.0.1", "SM=255.0.0.0", "GW=10.0.0.254", "DNS1=10.0.0.2", "DNS2=0.0.0.0", "proxy_IP=0.0.0.0",
-          "proxy_port=", "use_ip=user", "use_dns=dhcp", "use_proxy=0", "kill_browsers=0", "profile_applied=0"}) {
-        block += line + eol;
-    }
-    return block;
+    return fakes::ProfileBlock(number, Named(name), eol);
 }
 
 // count blocks named "P<n> - LAN", under a settings section whose count line reads countText.
 std::string FileOf(int count, const std::string& countText, const std::string& eol = "\r\n") {
-    std::string content = "[Zelta Settings]" + eol + "#_profiles=" + countText + eol;
-    for (int n = 1; n <= count; ++n) content += BlockOf(n, "P" + std::to_string(n) + " - LAN", eol);
-    return content;
+    std::vector<fakes::StoredProfile> profiles;
+    for (int n = 1; n <= count; ++n) profiles.push_back(Named("P" + std::to_string(n) + " - LAN"));
+    return fakes::SettingsText(profiles, "", eol, countText);
 }
 std::string TwoProfiles() { return FileOf(2, "2"); }
 
 enum class Fault { None, ReadOnly, Unreadable, DiskFull };
 
 // A fresh program model over the fake system, one per row.
-struct Harness {
-    fakes::FakeApp app;
-    Form1& f = app.form();
-
+struct Harness : fakes::Handlers {
     void Start(const std::optional<std::string>& content, Fault fault = Fault::None) {
-        if (content) app.files.files[kPath] = *content;
         SetFault(fault);
-        app.controller.FormCreate();
+        Handlers::Start(content);
     }
     void SetFault(Fault fault) {
         app.files.readOnly.clear();
         app.files.unreadable.clear();
         app.files.diskFull.clear();
-        if (fault == Fault::ReadOnly) app.files.readOnly.insert(kPath);
-        if (fault == Fault::Unreadable) app.files.unreadable.insert(kPath);
-        if (fault == Fault::DiskFull) app.files.diskFull.insert(kPath);
+        if (fault == Fault::ReadOnly) app.files.readOnly.insert(kIni);
+        if (fault == Fault::Unreadable) app.files.unreadable.insert(kIni);
+        if (fault == Fault::DiskFull) app.files.diskFull.insert(kIni);
     }
     std::optional<std::string> File() {
-        const auto it = app.files.files.find(kPath);
+        const auto it = app.files.files.find(kIni);
         return it == app.files.files.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     // The error text of a save of a new profile named name on the adapter LAN, empty when it went through.

@@ -10,6 +10,7 @@
 #include "profiles/NetworkProfile.h"
 #include "tests/adapters/AdapterRegistry.h"
 #include "tests/fakes/Fakes.h"
+#include "tests/fakes/SettingsText.h"
 
 namespace zelta::profiles {
 namespace {
@@ -17,14 +18,12 @@ namespace {
 const char kPath[] = "C:\\Tools\\Zelta\\Zelta.ini";
 
 std::string TwentyProfiles() {
-    std::string text = "[Zelta Settings]\r\n#_profiles=20\r\nlast_pai=0\r\n";
+    std::vector<fakes::StoredProfile> profiles;
     for (int n = 1; n <= kMaxProfiles; ++n) {
-        const std::string number = std::to_string(n);
-        text += "[Profile" + number + "]\r\nprofile_name=Site " + number + " - LAN\r\nIP=10.0.0." + number +
-                "\r\nSM=255.255.255.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.253\r\nDNS2=0.0.0.0\r\nproxy_IP=0.0.0.0\r\n"
-                "proxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+        profiles.push_back(fakes::StoredProfile("Site " + std::to_string(n) + " - LAN", "10.0.0." + std::to_string(n))
+                               .Net("255.255.255.0", "10.0.0.254", "10.0.0.253", "0.0.0.0"));
     }
-    return text;
+    return fakes::SettingsText(profiles, "last_pai=0\r\n");
 }
 
 TEST(SettingsFileTraffic, EveryActionReadsOnceAndReplacesAtMostOnce) {

@@ -7,7 +7,7 @@
 #include "proxy/BrowserSwitch.h"
 #include "proxy/FirefoxPrefs.h"
 #include "proxy/SystemProxy.h"
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
 #include "tools/Launchers.h"
 
 namespace zelta::proxy {
@@ -90,9 +90,8 @@ TEST(BrowserProcesses, EachInstanceInTheOwnSessionIsAMainProcessWithItsSameNamed
     }
 }
 
-struct Switch : ::testing::Test {
-    fakes::FakeApp app;
-    const std::string prefs = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\Profiles\\p.default\\prefs.js";
+struct Switch : fakes::HandlerTest {
+    const std::string prefs = fakes::kXpPrefs;
     const std::string prefsContent = "user_pref(\"network.proxy.type\", 1);\r\nuser_pref(\"a\", 1);\r\n";
     // The type entry ends the scan: host and port are appended.
     const std::string prefsSwitched = prefsContent +
@@ -100,28 +99,9 @@ struct Switch : ::testing::Test {
                                       "user_pref(\"network.proxy.http_port\", 8080);\r\n";
     const std::string firefoxCommand = std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress;
 
-    void SetUp() override {
-        app.registry.AddKey(RegistryRoot::CurrentUser, kInternetSettingsKey);
-        app.registry.SetString(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyServer", "1.1.1.1:1");
-        app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
-        app.files.files["C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\profiles.ini"] =
-            "[Profile0]\r\nPath=Profiles/p.default\r\n";
-        app.files.files[prefs] = prefsContent;
-        app.files.files[tools::kFirefoxPath] = "";
-    }
-    std::string ProxyServer() {
-        const auto value = app.registry.Value(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyServer");
-        return value ? value->data : "<none>";
-    }
-    std::string ProxyEnable() {
-        const auto value = app.registry.Value(RegistryRoot::CurrentUser, kInternetSettingsKey, "ProxyEnable");
-        return value ? value->data : "<none>";
-    }
-    std::vector<std::string> LaunchTargets() {
-        std::vector<std::string> targets;
-        for (const LaunchRecord& launch : app.launcher.launches) targets.push_back(launch.target);
-        return targets;
-    }
+    void SetUp() override { PlaceBrowsers(prefsContent); }
+    std::string ProxyServer() { return ProxyValue("ProxyServer"); }
+    std::string ProxyEnable() { return ProxyValue("ProxyEnable"); }
 };
 
 TEST_F(Switch, ClosesInternetExplorerThenFirefoxBeforeWritingAndStartsThemAgainInThatOrder) {

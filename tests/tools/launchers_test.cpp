@@ -1,7 +1,7 @@
 // The tool buttons' command lines and window modes, and where web addresses go.
 #include <gtest/gtest.h>
 
-#include "tests/fakes/Fakes.h"
+#include "tests/fakes/HandlerTest.h"
 #include "tools/Launchers.h"
 
 namespace zelta::tools {
@@ -20,9 +20,8 @@ void ExpectLaunch(const LaunchRecord& launch, Kind kind, const std::string& targ
     EXPECT_EQ(launch.mode, mode);
 }
 
-struct Launchers : ::testing::Test {
-    fakes::FakeApp app;
-    void SetUp() override { app.controller.FormCreate(); }
+struct Launchers : fakes::HandlerTest {
+    void SetUp() override { Start(); }
 };
 
 TEST(ToolButtons, RunTheirCommandLinesWithTheFolderQuoted) {

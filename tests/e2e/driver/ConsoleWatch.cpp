@@ -11,11 +11,6 @@ bool IsConsoleClass(const std::string& className) {
     return className == "ConsoleWindowClass" || className == "WineConsoleClass";
 }
 
-BOOL CALLBACK NoteTopLevel(HWND window, LPARAM lParam) {
-    reinterpret_cast<ConsoleWatch*>(lParam)->Note(window);
-    return TRUE;
-}
-
 }  // namespace
 
 void ConsoleWatch::Note(HWND window) {
@@ -26,7 +21,9 @@ void ConsoleWatch::Note(HWND window) {
     seen_.push_back({window, WindowText(window)});
 }
 
-void ConsoleWatch::Look() { EnumWindows(NoteTopLevel, reinterpret_cast<LPARAM>(this)); }
+void ConsoleWatch::Look() {
+    for (HWND window : TopLevelWindows([](HWND) { return true; })) Note(window);
+}
 
 bool ConsoleWatch::WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
     return e2e::WaitUntil([&] {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cctype>
 #include <cstdio>
 #include <map>
 
@@ -30,21 +31,8 @@ constexpr char kNoAnswer[] = "<no answer from the window>";
 
 std::string ControlName(int id) { return "control " + std::to_string(id); }
 
-struct FindData {
-    DWORD processId;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM lParam) {
-    auto* data = reinterpret_cast<FindData*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((data->processId == 0 || owner == data->processId) && ClassOf(window) == data->className &&
-        IsWindowVisible(window)) {
-        data->found = window;
-        return FALSE;
-    }
+BOOL CALLBACK NoteWindow(HWND window, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
     return TRUE;
 }
 }  // namespace
@@ -97,6 +85,11 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 std::string ClassOf(HWND window) {
     char name[128] = {};
     GetClassNameA(window, name, sizeof(name));
@@ -119,6 +112,27 @@ std::vector<HWND> ChildrenOf(HWND parent) {
         children.push_back(child);
     }
     return children;
+}
+
+std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& keep) {
+    std::vector<HWND> all;
+    EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> kept;
+    for (HWND window : all) {
+        if (keep(window)) kept.push_back(window);
+    }
+    return kept;
+}
+
+HWND FirstTopLevelWindow(const std::function<bool(HWND)>& keep) {
+    const std::vector<HWND> found = TopLevelWindows(keep);
+    return found.empty() ? nullptr : found.front();
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner;
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
@@ -236,37 +250,19 @@ std::vector<std::string> TrayTips() {
 
 namespace {
 
-struct BoxSearch {
-    DWORD process;
-    bool ofThatProcess;
-    HWND found;
-};
-
-BOOL CALLBACK ConsiderBox(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((owner == search->process) != search->ofThatProcess || !IsWindowVisible(window) ||
-        ClassOf(window) != "#32770" || WindowText(window) != "Vok Tarvex") {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
+// A visible message box captioned "Vok Tarvex" of that process (ofThatProcess) or of any other.
+HWND ProductBox(DWORD process, bool ofThatProcess) {
+    return FirstTopLevelWindow([&](HWND window) {
+        return (ProcessOf(window) == process) == ofThatProcess && IsWindowVisible(window) &&
+               ClassOf(window) == "#32770" && WindowText(window) == "Vok Tarvex";
+    });
 }
 
 }  // namespace
 
-HWND MessageBoxOfAnotherProcess(DWORD exceptProcess) {
-    BoxSearch search{exceptProcess, false, nullptr};
-    EnumWindows(ConsiderBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND MessageBoxOfAnotherProcess(DWORD exceptProcess) { return ProductBox(exceptProcess, false); }
 
-HWND MessageBoxOfProcess(DWORD process) {
-    BoxSearch search{process, true, nullptr};
-    if (process) EnumWindows(ConsiderBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND MessageBoxOfProcess(DWORD process) { return process ? ProductBox(process, true) : nullptr; }
 
 std::string MessageBoxText(HWND box) {
     for (HWND child : ChildrenOf(box)) {
@@ -478,9 +474,10 @@ Zelta::~Zelta() {
 }
 
 HWND Zelta::FindProcessWindow(const char* className) const {
-    FindData data{processId_, className, nullptr};
-    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&data));
-    return data.found;
+    return FirstTopLevelWindow([&](HWND window) {
+        return (processId_ == 0 || ProcessOf(window) == processId_) && ClassOf(window) == className &&
+               IsWindowVisible(window);
+    });
 }
 
 std::vector<HWND> Zelta::TaskbarButtonWindows() const {
@@ -586,15 +583,10 @@ void Zelta::CheckRunsOn(const std::string& after) {
 }
 
 HWND Zelta::VisibleBalloon() const {
-    HWND tooltip = nullptr;
-    while ((tooltip = FindWindowExA(nullptr, tooltip, "tooltips_class32", nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(tooltip, &owner);
-        if (owner == processId_ && IsWindowVisible(tooltip) && (GetWindowLongA(tooltip, GWL_STYLE) & TTS_BALLOON)) {
-            return tooltip;
-        }
-    }
-    return nullptr;
+    return FirstTopLevelWindow([&](HWND window) {
+        return ClassOf(window) == "tooltips_class32" && ProcessOf(window) == processId_ && IsWindowVisible(window) &&
+               (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON);
+    });
 }
 
 void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
@@ -626,10 +618,7 @@ void Zelta::ChooseTrayEntry(int nth) {
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {
     HWND box = nullptr;
     if (!WaitUntil([&] { return (box = FindProcessWindow("#32770")) != nullptr; }, timeoutMs)) return std::nullopt;
-    std::string text;
-    for (HWND child : ChildrenOf(box)) {
-        if (ClassOf(child) == "Static" && GetDlgCtrlID(child) == 0xFFFF) text = WindowText(child);
-    }
+    const std::string text = MessageBoxText(box);
     const std::string caption = WindowText(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); }, 5000);

@@ -47,8 +47,13 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 // A window's text; "<no answer from the window>" when it is gone or did not answer within the driver's time.
 std::string WindowText(HWND window);
 std::string ClassOf(HWND window);
+std::string Lower(std::string text);  // ASCII letters only
 HWND FindChildById(HWND parent, int id);    // searched through every level
 std::vector<HWND> ChildrenOf(HWND parent);  // direct children, in z-order
+// The top-level windows of every process that keep holds for, in z-order; the first of them, or nullptr.
+std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& keep);
+HWND FirstTopLevelWindow(const std::function<bool(HWND)>& keep);
+DWORD ProcessOf(HWND window);
 
 // Files and programs of the test itself.
 std::optional<std::string> ReadFileBytes(const std::string& path);

@@ -32,4 +32,9 @@ bool PressAltLetter(HWND window, char letter) {
                                  KeyData(key, static_cast<LPARAM>(1) << 29));
 }
 
+void PostKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+}
+
 }  // namespace e2e

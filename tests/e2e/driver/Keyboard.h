@@ -12,5 +12,7 @@ bool FocusIsOn(HWND focus, HWND control);
 bool PressKey(HWND window, WPARAM key);
 // Alt and a letter, as the system reports them to the focused window.
 bool PressAltLetter(HWND window, char letter);
+// A key pressed and released straight at that window (an open menu, say), typing no character.
+void PostKey(HWND window, WPARAM key);
 
 }  // namespace e2e

@@ -25,31 +25,15 @@ std::string LiveAdapterKey(const std::string& linuxName) {
     return {};
 }
 
-namespace {
-
-struct NotificationSearch {
-    DWORD shell;
-    std::string text;
-};
-
-BOOL CALLBACK ConsiderNotification(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<NotificationSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->shell || !IsWindowVisible(window) || ClassOf(window) != "tooltips_class32") return TRUE;
-    search->text = WindowText(window);
-    return search->text.empty();
-}
-
-}  // namespace
-
 std::string TrayNotificationText() {
     HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
     if (!taskbar) return {};
-    NotificationSearch search{0, {}};
-    GetWindowThreadProcessId(taskbar, &search.shell);
-    EnumWindows(ConsiderNotification, reinterpret_cast<LPARAM>(&search));
-    return search.text;
+    const DWORD shell = ProcessOf(taskbar);
+    HWND tip = FirstTopLevelWindow([&](HWND window) {
+        return ProcessOf(window) == shell && IsWindowVisible(window) && ClassOf(window) == "tooltips_class32" &&
+               !WindowText(window).empty();
+    });
+    return tip ? WindowText(tip) : std::string();
 }
 
 }  // namespace e2e

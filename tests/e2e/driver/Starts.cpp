@@ -1,30 +1,12 @@
 #include "tests/e2e/driver/Starts.h"
 
-#include <tlhelp32.h>
-
 #include "tests/e2e/driver/Driver.h"
 
 namespace e2e {
 
 HWND ProcessWindow(DWORD processId, const char* className) {
-    HWND window = nullptr;
-    DWORD owner = 0;
-    while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr &&
-           (GetWindowThreadProcessId(window, &owner), owner != processId)) {
-    }
-    return window;
-}
-
-int RunningCopies(const char* exeName) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    int count = 0;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        count += lstrcmpiA(entry.szExeFile, exeName) == 0 ? 1 : 0;
-    }
-    CloseHandle(snapshot);
-    return count;
+    return FirstTopLevelWindow(
+        [&](HWND window) { return ProcessOf(window) == processId && ClassOf(window) == className; });
 }
 
 std::string RefusedWideStart(const std::wstring& commandLine, int& exitCode) {

@@ -104,17 +104,7 @@ inline std::string StoredShape(const std::string& value) {
     return "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes";
 }
 
-// A DHCP profile that differs from the others in its proxy keys only.
-inline e2e::StoredProfile ProxyProfile(const std::string& name, const std::string& proxyIp, const std::string& port,
-                                       const std::string& useProxy, const std::string& killBrowsers) {
-    e2e::StoredProfile p(name, "0.0.0.0", "dhcp");
-    p.sm = p.gw = p.dns1 = p.dns2 = "0.0.0.0";
-    p.proxyIp = proxyIp;
-    p.proxyPort = port;
-    p.useProxy = useProxy;
-    p.killBrowsers = killBrowsers;
-    return p;
-}
+using zelta::fakes::ProxyProfile;
 
 // Loads the profile into the editor and applies it with the Apply button; true when no error report came up.
 inline bool Apply(e2e::Zelta& app, int index) {

@@ -1,17 +1,17 @@
 // A connection name of a non-string type: the error report names it, the window still comes up and runs on.
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
 E2E_SCENARIO(adapter_registry_error) {
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
-    e2e::RegAdd(ctx,
-                "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\{A1}"
-                "\\Connection\" /v Name /t REG_DWORD /d 7");
+    e2e::AddAdapter(ctx, "{A1}", nullptr);
+    e2e::RegAdd(ctx, e2e::kNetworkKey + "{A1}\\Connection\" /v Name /t REG_DWORD /d 7");
 
     // The report comes up during start-up, before the window is first shown.
-    e2e::Zelta app(ctx, "Zelta.exe", false);
+    e2e::Session app(ctx, e2e::kNothingPlaced, 0, "", "", false);
     const auto report = app.TakeErrorReport(30000);
     CHECK(ctx, report.has_value());
     if (report) CHECK_EQ(ctx, *report, std::string("Vok Tarvex|Invalid data type for 'Name'"));
@@ -22,6 +22,4 @@ E2E_SCENARIO(adapter_registry_error) {
     CHECK(ctx, app.BarItems(kId_XPBar_NICs).empty());
     app.Click(kId_CB_UseProxy);
     CHECK(ctx, app.Checked(kId_CB_UseProxy));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

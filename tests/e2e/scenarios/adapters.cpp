@@ -6,42 +6,24 @@
 #include <cstdio>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
-namespace {
-const std::string kAdapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
-const std::string kNetwork =
-    "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
-const std::string kInterfaces = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
-
-void AddAdapter(e2e::Context& ctx, const std::string& key, const char* name) {
-    e2e::RegAdd(ctx, kAdapters + key + "\"");
-    if (name) e2e::RegAdd(ctx, kNetwork + key + "\\Connection\" /v Name /t REG_SZ /d \"" + name + "\"");
-}
-
-void AddAddresses(e2e::Context& ctx, const std::string& key, const std::string& ip, const std::string& mask,
-                  const std::string& gateway, const std::string& nameServer) {
-    const std::string path = kInterfaces + key + "\"";
-    e2e::RegAdd(ctx, path + " /v IPAddress /t REG_MULTI_SZ /d \"" + ip + "\"");
-    e2e::RegAdd(ctx, path + " /v SubnetMask /t REG_MULTI_SZ /d \"" + mask + "\"");
-    e2e::RegAdd(ctx, path + " /v DefaultGateway /t REG_MULTI_SZ /d \"" + gateway + "\"");
-    e2e::RegAdd(ctx, path + " /v NameServer /t REG_SZ /d \"" + nameServer + "\"");
-}
-}  // namespace
-
 E2E_SCENARIO(adapters) {
     // The registry enumerates keys sorted by name: {A1} first (a real adapter), {B2} without a connection key.
-    AddAdapter(ctx, "{A1}", "Local Area Connection");
-    AddAdapter(ctx, "{B2}", nullptr);
-    AddAdapter(ctx, "{C3}", "Wireless Network Connection");
-    AddAdapter(ctx, "{D4}", "VPN");
-    AddAddresses(ctx, "{A1}", "192.168.10.25\\010.0.0.9", "255.255.255.0", "192.168.10.1", "192.168.10.2,192.168.10.3");
-    AddAddresses(ctx, "{B2}", "172.16.0.5", "255.255.0.0", "172.16.0.1", "172.16.0.2");
-    AddAddresses(ctx, "{C3}", "10.1.2.3", "255.0.0.0", "10.0.0.1", "10.0.0.53");
+    e2e::AddAdapter(ctx, "{A1}", "Local Area Connection");
+    e2e::AddAdapter(ctx, "{B2}", nullptr);
+    e2e::AddAdapter(ctx, "{C3}", "Wireless Network Connection");
+    e2e::AddAdapter(ctx, "{D4}", "VPN");
+    e2e::AddAddresses(ctx, "{A1}", "192.168.10.25\\010.0.0.9", "255.255.255.0", "192.168.10.1",
+                      "192.168.10.2,192.168.10.3");
+    e2e::AddAddresses(ctx, "{B2}", "172.16.0.5", "255.255.0.0", "172.16.0.1", "172.16.0.2");
+    e2e::AddAddresses(ctx, "{C3}", "10.1.2.3", "255.0.0.0", "10.0.0.1", "10.0.0.53");
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_NICs);
     CHECK(ctx, items.size() == 3);
@@ -84,8 +66,8 @@ E2E_SCENARIO(adapters) {
     using Items = std::vector<std::string>;
     const Items three = {"Local Area Connection", "Wireless Network Connection", "VPN"};
     ULONGLONG changed = GetTickCount64();
-    AddAdapter(ctx, "{E5}", "USB Ethernet");
-    AddAddresses(ctx, "{E5}", "10.7.7.7", "255.255.255.0", "10.7.7.1", "10.7.7.53");
+    e2e::AddAdapter(ctx, "{E5}", "USB Ethernet");
+    e2e::AddAddresses(ctx, "{E5}", "10.7.7.7", "255.255.255.0", "10.7.7.1", "10.7.7.53");
     Items four = three;
     four.push_back("USB Ethernet");
     CHECK(ctx, e2e::WaitUntil([&] { return app.BarItems(kId_XPBar_NICs) == four; }, 10000));
@@ -93,9 +75,7 @@ E2E_SCENARIO(adapters) {
     app.ClickBarItem(kId_XPBar_NICs, 3);
     CHECK_EQ(ctx, app.Text(kId_IPA_IP), std::string("10.7.7.7"));
     changed = GetTickCount64();
-    CHECK(ctx, e2e::RunAndWait("reg.exe delete " + kAdapters + "{E5}\" /f", 30000) == 0);
+    CHECK(ctx, e2e::RunAndWait("reg.exe delete " + e2e::kAdaptersKey + "{E5}\" /f", 30000) == 0);
     CHECK(ctx, e2e::WaitUntil([&] { return app.BarItems(kId_XPBar_NICs) == three; }, 10000));
     std::printf("gone %llu ms after its key was deleted\n", GetTickCount64() - changed);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -9,6 +9,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -29,25 +30,13 @@ std::string StaticLines(const std::string& nic, const std::string& ip) {
     return text;
 }
 
-struct TitleSearch {
-    DWORD exceptProcess;
-    std::vector<HWND> found;
-};
-BOOL CALLBACK CollectTitled(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<TitleSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    // "title Vok Tarvex | ping ..." keeps the blank before the bar in the title.
-    if (IsWindowVisible(window) && owner != search->exceptProcess && e2e::WindowText(window) == "Vok Tarvex ") {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
 // The ping console: a window of another process that carries the product's title.
 std::vector<HWND> PingConsoles(const e2e::Zelta& app) {
-    TitleSearch search{app.ProcessId(), {}};
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    // "title Vok Tarvex | ping ..." keeps the blank before the bar in the title.
+    return e2e::TopLevelWindows([&](HWND window) {
+        return IsWindowVisible(window) && e2e::ProcessOf(window) != app.ProcessId() &&
+               e2e::WindowText(window) == "Vok Tarvex ";
+    });
 }
 
 }  // namespace
@@ -57,10 +46,9 @@ E2E_SCENARIO(apply) {
     const std::string batch = ctx.appDir + "execute.bat";
     const std::string netshLog = e2e::SystemFolder() + "netsh.log";
     SETUP(ctx, e2e::WriteFileBytes(ini, kSettings));
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
 
     // Started as a user starts it, without a console of the driver's: the consoles it opens get windows.
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNetsh, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // The tray menu's second profile: "Exit", the web site, profile 1, profile 2.
@@ -141,6 +129,4 @@ E2E_SCENARIO(apply) {
     // One ping console per activation, each left open for the user.
     CHECK(ctx, e2e::WaitUntil([&] { return PingConsoles(app).size() == 3; }, 20000));
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

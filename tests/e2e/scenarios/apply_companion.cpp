@@ -9,6 +9,7 @@
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/ConsoleWatch.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -46,10 +47,8 @@ E2E_SCENARIO(apply_companion) {
     SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
                                    e2e::SettingsText({Office(1, "192.168.1.20"), Office(2, "192.168.1.21"),
                                                       Office(3, "192.168.1.22")})));
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNetsh | e2e::kCompanion, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // Every command succeeds: all three reach netsh as the command interpreter would pass them, the report says
@@ -123,6 +122,4 @@ E2E_SCENARIO(apply_companion) {
         CHECK_EQ(ctx, e2e::ReadFileBytes(report).value_or(""), reportBefore);  // no companion, no report
     }
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

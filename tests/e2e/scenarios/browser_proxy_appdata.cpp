@@ -2,6 +2,7 @@
 // section names is the one changed (not the old one marked as the default), and Firefox's preferences keep their
 // byte-order mark. A Firefox of a main process and two children ends as a whole and comes back as one process. Without
 // Firefox installed, a proxy profile still writes the system proxy and runs its adapter commands.
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/scenarios/BrowserProxy.h"
 
 using namespace browser_proxy;
@@ -47,7 +48,6 @@ E2E_SCENARIO(browser_proxy_appdata) {
           e2e::WriteFileBytes(ctx.appDir + "Zelta.ini",
                               e2e::SettingsText({ProxyProfile("Proxy - LAN", "10.0.0.7", "3128", "1", "1"),
                                                  ProxyProfile("Other proxy - LAN", "10.0.0.8", "8081", "1", "1")})));
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     SETUP(ctx, InstallFirefox(ctx));
     HANDLE firefox = StartFirefox(ctx, "--with-children");
     if (!firefox) return;
@@ -62,7 +62,7 @@ E2E_SCENARIO(browser_proxy_appdata) {
     char temp[MAX_PATH] = {};
     GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
     CHECK(ctx, std::string(temp).find("\\LOCALS~1\\Temp") == std::string::npos);
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx, e2e::kNetsh);
     if (!app.Started()) return;
 
     CHECK(ctx, Apply(app, 0));
@@ -97,6 +97,4 @@ E2E_SCENARIO(browser_proxy_appdata) {
         },
         2000, "nothing is started");
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -2,6 +2,7 @@
 // close browsers ends the running Firefox, writes the system proxy and Firefox's preferences, reopens Firefox on
 // the maker's address once and runs the adapter commands; without that permission nothing of the proxy is
 // touched; a profile without proxy switches the system proxy and Firefox's manual proxy off.
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/scenarios/BrowserProxy.h"
 
 using namespace browser_proxy;
@@ -50,13 +51,12 @@ E2E_SCENARIO(browser_proxy_xp) {
                                    e2e::SettingsText({ProxyProfile("Proxy - LAN", "10.0.0.1", "8080", "1", "1"),
                                                       ProxyProfile("NoPermission - LAN", "10.0.0.2", "3128", "1", "0"),
                                                       ProxyProfile("Direct - LAN", "10.0.0.3", "", "0", "1")})));
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     SETUP(ctx, InstallFirefox(ctx));
     HANDLE firefox = StartFirefox(ctx);
     if (!firefox) return;
 
     SETUP(ctx, SetEnvironmentVariableA("TEMP", (kUserFolder + "LOCALS~1\\Temp").c_str()) != FALSE);
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx, e2e::kNetsh);
     if (!app.Started()) return;
 
     // Both flags: Firefox ends, the proxy is written, Firefox comes back on the maker's address, the commands run.
@@ -101,6 +101,4 @@ E2E_SCENARIO(browser_proxy_xp) {
         ctx, [] { return FileLines(kFirefoxLog).size() != 2 || !RunningProcesses("firefox.exe").empty(); }, 2000,
         "no browser is started");
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -1,11 +1,12 @@
 // The close box ends the program, and the banner moves the window while the panels do not.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
 E2E_SCENARIO(close_box) {
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
 
     RECT window;
@@ -31,5 +32,5 @@ E2E_SCENARIO(close_box) {
     }
 
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End(false);
 }

@@ -18,7 +18,6 @@
 #include <wincodec.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -61,11 +60,6 @@ std::string ResourceOf(const std::string& exePath, int id, int type) {
     if (data) bytes.assign(static_cast<const char*>(data), SizeofResource(module, resource));
     FreeLibrary(module);
     return bytes;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // The banner JPEG as the program carries it, decoded at its own size.
@@ -372,7 +366,7 @@ void CheckOneStart(e2e::Context& ctx, const e2e::Picture& picture, int dpi, cons
 
 E2E_SCENARIO(display_scaling) {
     // The awareness the program declares: system-aware, and nothing more.
-    const std::string manifest = Lower(ResourceOf(ctx.appDir + "Zelta.exe", 1, 24 /* RT_MANIFEST */));
+    const std::string manifest = e2e::Lower(ResourceOf(ctx.appDir + "Zelta.exe", 1, 24 /* RT_MANIFEST */));
     const std::string systemAware =
         "<dpiaware xmlns=\"http://schemas.microsoft.com/smi/2005/windowssettings\">true</dpiaware>";
     CHECK(ctx, manifest.find(systemAware) != std::string::npos);

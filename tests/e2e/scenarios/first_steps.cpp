@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -54,19 +56,11 @@ E2E_SCENARIO(first_steps) {
     CHECK_EQ(ctx, MachineName(Machine(e2e::ReadFileBytes(ctx.companionDir + "Quillet.exe").value_or(""))),
              driverMachine);
 
-    const std::string interfaces =
-        "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kAdapterKey + "\"";
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\" + kAdapterKey + "\"");
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\" +
-                         kAdapterKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
-    e2e::RegAdd(ctx, interfaces + " /v IPAddress /t REG_MULTI_SZ /d 192.168.1.20");
-    e2e::RegAdd(ctx, interfaces + " /v SubnetMask /t REG_MULTI_SZ /d 255.255.255.0");
-    e2e::RegAdd(ctx, interfaces + " /v DefaultGateway /t REG_MULTI_SZ /d 192.168.1.1");
-    e2e::RegAdd(ctx, interfaces + " /v NameServer /t REG_SZ /d 192.168.1.1,192.168.1.2");
+    e2e::AddAdapter(ctx, kAdapterKey, "Local Area Connection");
+    e2e::AddAddresses(ctx, kAdapterKey, "192.168.1.20", "255.255.255.0", "192.168.1.1", "192.168.1.1,192.168.1.2");
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::NativeSystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kCompanion, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     app.ClickBarItem(kId_XPBar_NICs, 0);
@@ -99,6 +93,4 @@ E2E_SCENARIO(first_steps) {
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
     CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or(""), "last_pai=1\r\n"));
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Keyboard.h"
 
 using namespace zelta;
@@ -34,9 +36,7 @@ void ExpectFocus(e2e::Context& ctx, HWND main, HWND control, const std::string& 
 }  // namespace
 
 E2E_SCENARIO(keyboard) {
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\" + kAdapterKey + "\"");
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\" +
-                         kAdapterKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    e2e::AddAdapter(ctx, kAdapterKey, "Local Area Connection");
     e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", "[Zelta Settings]\r\n#_profiles=3\r\nlast_pai=0\r\n" +
                                                       Profile(1, "Office") + Profile(2, "Home") + Profile(3, "Lab"));
     // The companion runs the commands without a window, which would take the foreground from the program.
@@ -45,7 +45,7 @@ E2E_SCENARIO(keyboard) {
     // No animation effects. Wine's programs read the setting when they start, not when they are told of a change.
     CHECK(ctx, SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, nullptr, SPIF_UPDATEINIFILE) != FALSE);
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     HWND main = app.Main();
     bool still = true;
@@ -111,15 +111,14 @@ E2E_SCENARIO(keyboard) {
     e2e::Check(ctx, place.left == 300 && place.top <= 401 && place.bottom >= 399,
                "the menu at the icon (" + std::to_string(place.left) + "," + std::to_string(place.top) + ")");
     if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
 
     // High contrast as Wine keeps it: the system's colours, read when a program starts.
     for (const char* colour : {"Window /d \"0 0 0\"", "WindowText /d \"255 255 255\"", "ButtonFace /d \"0 0 0\"",
                                "ButtonText /d \"255 255 255\"", "GrayText /d \"0 255 0\""}) {
         e2e::RegAdd(ctx, std::string("\"HKCU\\Control Panel\\Colors\" /v ") + colour);
     }
-    e2e::Zelta contrasted(ctx);
+    e2e::Session contrasted(ctx);
     RECT panel{};
     if (contrasted.Started()) GetWindowRect(contrasted.Control(kId_Panel_Right), &panel);
     const RECT corner{panel.right - 4, panel.bottom - 4, panel.right - 3, panel.bottom - 3};

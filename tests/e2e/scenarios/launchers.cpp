@@ -6,12 +6,14 @@
 // an unknown name or option applies and records nothing, is reported, and ends the start with its exit code.
 #include <windows.h>
 
-#include <cctype>
 #include <memory>
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Keyboard.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 #include "tests/e2e/driver/Starts.h"
 
@@ -22,37 +24,16 @@ namespace {
 constexpr int kItemBarHeaderId = 1999;
 const std::string kWebAddress = "http://www.vokcorp.example/";
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
-    return Lower(text).find(Lower(part)) != std::string::npos;
-}
-
-struct WindowSearch {
-    const char* className;  // nullptr: any class
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    if (IsWindowVisible(window) && (!search->className || e2e::ClassOf(window) == search->className)) {
-        search->found.push_back(window);
-    }
-    return TRUE;
+    return e2e::Lower(text).find(e2e::Lower(part)) != std::string::npos;
 }
 
 // Visible top-level windows of any process, of that class, whose caption mentions the text.
 std::vector<HWND> VisibleWindows(const char* className, const std::string& captionPart) {
-    WindowSearch search{className, {}};
-    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
-    std::vector<HWND> matching;
-    for (HWND window : search.found) {
-        if (Contains(e2e::WindowText(window), captionPart)) matching.push_back(window);
-    }
-    return matching;
+    return e2e::TopLevelWindows([&](HWND window) {
+        return IsWindowVisible(window) && (!className || e2e::ClassOf(window) == className) &&
+               Contains(e2e::WindowText(window), captionPart);
+    });
 }
 
 void CloseAll(const std::vector<HWND>& windows) {
@@ -64,11 +45,6 @@ std::vector<std::string> OpenedAddresses(const e2e::Context& ctx) {
     return e2e::FileLines(ctx.artifactsDir + "..\\opened-addresses.log");
 }
 
-void PostKey(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-}
-
 // Profiles applied from the command line, with and without a running program; netsh is the stand-in.
 void ApplyFromShortcuts(e2e::Context& ctx) {
     const std::string ini = ctx.appDir + "Zelta.ini";
@@ -76,9 +52,7 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
                                                            e2e::StoredProfile("Home - Local Area Connection",
                                                                               "0.0.0.0", "dhcp")})));
     SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\{A1}\"");
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\"
-                     "{A1}\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
+    e2e::AddAdapter(ctx, "{A1}", "Local Area Connection");
     const std::vector<std::string> office = e2e::StaticArguments("Local Area Connection");
     const std::vector<std::string> both = e2e::Joined(office, e2e::DhcpArguments("Local Area Connection"));
     const auto start = [&](const std::string& arguments) {
@@ -95,14 +69,14 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     CHECK(ctx, start("/apply \"home - local area connection\"")->ExitCode(15000) == std::optional<int>(0));
     e2e::CheckNetshReceived(ctx, both, 30000);
     CHECK(ctx, e2e::WaitUntil([&] { return label() == "Profile Activated: Home - Local Area Connection"; }, 10000));
-    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+    CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
     CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
     CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""),
              std::string("Vok Tarvex|There is no profile named \"Gym\"."));
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
-    CHECK(ctx, e2e::RunningCopies("Zelta.exe") == 1);
+    CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     e2e::CheckStaysFalse(ctx, [&] { return e2e::FileLines(e2e::SystemFolder() + "netsh.log") != both; }, 2000,
                          "nothing more reaches netsh");
     // A name that the code page cannot carry is refused by the start itself, exit code 2.
@@ -123,7 +97,7 @@ E2E_SCENARIO(launchers) {
     const std::string earlier = "an earlier report\r\n";
     SETUP(ctx, e2e::WriteFileBytes(report, earlier));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNothingPlaced, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // The address report: the file is replaced, and Notepad shows it.
@@ -181,9 +155,9 @@ E2E_SCENARIO(launchers) {
     HWND menu = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
     if (menu) {
-        PostKey(menu, VK_DOWN);  // "Exit"
-        PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
-        PostKey(menu, VK_RETURN);
+        e2e::PostKey(menu, VK_DOWN);  // "Exit"
+        e2e::PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
+        e2e::PostKey(menu, VK_RETURN);
     }
     CHECK(ctx, e2e::WaitUntil([&] {
         return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress, kWebAddress};
@@ -192,8 +166,7 @@ E2E_SCENARIO(launchers) {
     const auto addresses = OpenedAddresses(ctx);
     for (const std::string& address : addresses) CHECK_EQ(ctx, address, kWebAddress);
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
 
     ApplyFromShortcuts(ctx);
 }

@@ -12,6 +12,7 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -23,26 +24,12 @@ const char* const kPlanted[] = {"netsh", "cmd", "notepad", "rundll32", "ping", "
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-struct TitleSearch {
-    DWORD exceptProcess;
-    std::string prefix;
-    int count;
-};
-BOOL CALLBACK CountTitled(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<TitleSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->exceptProcess && IsWindowVisible(window) &&
-        Contains(e2e::WindowText(window), search->prefix)) {
-        ++search->count;
-    }
-    return TRUE;
-}
 // Visible top-level windows of other processes than the program whose title mentions the text.
 int WindowsTitled(const e2e::Zelta& app, const std::string& prefix) {
-    TitleSearch search{app.ProcessId(), prefix, 0};
-    EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&search));
-    return search.count;
+    return static_cast<int>(e2e::TopLevelWindows([&](HWND window) {
+                                return e2e::ProcessOf(window) != app.ProcessId() && IsWindowVisible(window) &&
+                                       Contains(e2e::WindowText(window), prefix);
+                            }).size());
 }
 
 // DLLs the programs load once they run, and DLLs that the system's own load by name for them.
@@ -81,16 +68,12 @@ E2E_SCENARIO(least_privilege) {
         for (const char* name : kPlantedDlls)
             SETUP(ctx, e2e::PlaceHelper(ctx, "planted.dll", folder, name + std::string(".dll")));
     }
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
     // The first profile sets the system proxy, which has the program load the Internet library to announce it.
-    e2e::StoredProfile office("Office - Local Area Connection");
-    office.proxyIp = "10.0.0.9";
-    office.proxyPort = "3128";
-    office.useProxy = office.killBrowsers = "1";
+    const e2e::StoredProfile office =
+        e2e::StoredProfile("Office - Local Area Connection").Proxy("10.0.0.9", "3128", "1", "1");
     SETUP(ctx, e2e::WriteFileBytes(ini, e2e::SettingsText({office, {"Home - Local Area Connection", "192.168.1.30"}})));
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS, elsewhere);
+    e2e::Session app(ctx, e2e::kNetsh | e2e::kCompanion, DETACHED_PROCESS, elsewhere);
     if (!app.Started()) return;
 
     // An activation: the companion runs the batch beside the program with the system's netsh.
@@ -152,6 +135,4 @@ E2E_SCENARIO(least_privilege) {
     CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
     CHECK_EQ(ctx, std::to_string(e2e::RunningProcesses("Zelta.exe").size()), "1");
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -2,6 +2,7 @@
 // the machine summary, the group rules, the Save rule, the port notice, and Alt+F4 ending the program.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -66,7 +67,7 @@ bool StartsWith(const std::string& text, const std::string& prefix) { return tex
 }  // namespace
 
 E2E_SCENARIO(main_window) {
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
 
     CHECK_EQ(ctx, e2e::ClassOf(app.Main()), std::string("TForm1"));
@@ -156,11 +157,11 @@ E2E_SCENARIO(main_window) {
 
     // Alt+F4 ends the program.
     PostMessageA(app.Main(), WM_SYSKEYDOWN, VK_F4, 1 << 29);
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End(false);
 
     // Before Windows 7 the invisible application window carries the button, with the title that does not animate.
     e2e::RegAdd(ctx, "\"HKCU\\Software\\Wine\\AppDefaults\\Zelta.exe\" /v Version /d winxp");
-    e2e::Zelta older(ctx);
+    e2e::Session older(ctx);
     if (!older.Started()) return;
     CHECK(ctx, older.Text(kId_L_OS).find(" (5.1.") != std::string::npos);
     CHECK(ctx, older.Application() != nullptr);
@@ -168,6 +169,4 @@ E2E_SCENARIO(main_window) {
     CHECK(ctx, GetWindow(older.Main(), GW_OWNER) == older.Application());
     CHECK(ctx,
           e2e::WaitUntil([&] { return older.TaskbarButtonWindows() == std::vector<HWND>{older.Application()}; }, 5000));
-    older.Close();
-    CHECK(ctx, older.WaitForExit(10000));
 }

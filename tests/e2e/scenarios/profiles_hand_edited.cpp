@@ -5,6 +5,8 @@
 // saved once it lets go.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
@@ -12,11 +14,15 @@ namespace {
 
 const std::string kMark = "\xEF\xBB\xBF";
 
-std::string Block(int number, const std::string& name, const std::string& port) {
-    return "[Profile" + std::to_string(number) + "]\r\nprofile_name=" + name +
-           "\r\nIP=10.0.0.1\r\nSM=255.0.0.0\r\nGW=10.0.0.254\r\nDNS1=10.0.0.53\r\nDNS2=0.0.0.0\r\n"
-           "proxy_IP=10.0.0.8\r\nproxy_port=" +
-           port + "\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\nprofile_applied=0\r\n";
+// A file of profiles named names, all on the same addresses and proxy port; count: its "#_profiles" line.
+std::string File(const std::vector<std::string>& names, const std::string& port, const std::string& count = "") {
+    std::vector<e2e::StoredProfile> profiles;
+    for (const std::string& name : names) {
+        profiles.push_back(e2e::StoredProfile(name, "10.0.0.1")
+                               .Net("255.0.0.0", "10.0.0.254", "10.0.0.53", "0.0.0.0")
+                               .Proxy("10.0.0.8", port, "0", "0"));
+    }
+    return e2e::SettingsText(profiles, "", "\r\n", count);
 }
 
 // "é" and "ç" as a UTF-8 editor stores them.
@@ -24,8 +30,8 @@ const std::string kCafe = "Caf\xC3\xA9 - Local Area Connection";
 const std::string kGarcon = "Gar\xC3\xA7on - Local Area Connection";
 
 void Utf8File(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "80")));
-    e2e::Zelta app(ctx);
+    SETUP(ctx, e2e::WriteFileBytes(ini, kMark + File({kCafe}, "80")));
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     const auto items = app.BarItems(kId_XPBar_Profiles);
     CHECK(ctx, items.size() == 1);
@@ -37,23 +43,21 @@ void Utf8File(e2e::Context& ctx, const std::string& ini) {
     app.SetText(kId_LE_Port, "8080");
     app.Click(kId_Button_Save);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
-             kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, kCafe, "8080"));
+             kMark + File({kCafe}, "8080"));
 
     // A new profile lands after it, in UTF-8 too, and no second settings section appears.
     app.SetText(kId_LE_NewProfile, "Gar\xE7on");
     app.Click(kId_Button_Save);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"),
-             kMark + "[Zelta Settings]\r\n#_profiles=2\r\n" + Block(1, kCafe, "8080") + Block(2, kGarcon, "8080"));
+             kMark + File({kCafe, kGarcon}, "8080"));
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 2);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 // "ā" has no counterpart in the ANSI code page: the text read is only a near match, so the file is never written.
 void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
-    const std::string content = kMark + "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "M\xC4\x81ori - LAN", "80");
+    const std::string content = kMark + File({"M\xC4\x81ori - LAN"}, "80");
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 1);
     app.ClickBarItem(kId_XPBar_Profiles, 0);
@@ -67,18 +71,14 @@ void Utf8BeyondAnsi(e2e::Context& ctx, const std::string& ini) {
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
     app.CheckRunsOn("after refusing to write the file");
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 void HugeCount(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=100000\r\n" + Block(1, "A - LAN", "")));
-    e2e::Zelta app(ctx);  // waits for the window with its own deadline
+    SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "", "100000")));
+    e2e::Session app(ctx);  // waits for the window with its own deadline
     if (!app.Started()) return;
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 20 / 20"));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 // The file open in another program: one that shares it with nobody, or one that lets others read and write it
@@ -104,12 +104,12 @@ private:
 };
 
 void LockedFile(e2e::Context& ctx, const std::string& ini) {
-    const std::string content = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "");
+    const std::string content = File({"A - LAN"}, "");
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     {
         Lock lock(ini);
         CHECK(ctx, lock.Held());
-        e2e::Zelta app(ctx);
+        e2e::Session app(ctx);
         if (!app.Started()) return;
         CHECK(ctx, app.BarItems(kId_XPBar_Profiles).empty());
         app.SetText(kId_LE_NewProfile, "B");
@@ -123,16 +123,14 @@ void LockedFile(e2e::Context& ctx, const std::string& ini) {
         app.CheckRunsOn("after the error report");
         app.Click(kId_CB_UseIP);
         CHECK(ctx, !app.Enabled(kId_IPA_IP));
-        app.Close();
-        CHECK(ctx, app.WaitForExit(10000));
     }
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), content);
 }
 
 // Held open by another program for a moment while a save replaces it: the save waits for it and succeeds.
 void HeldFile(e2e::Context& ctx, const std::string& ini) {
-    SETUP(ctx, e2e::WriteFileBytes(ini, "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "")));
-    e2e::Zelta app(ctx);
+    SETUP(ctx, e2e::WriteFileBytes(ini, File({"A - LAN"}, "")));
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.SetText(kId_LE_Port, "8080");
@@ -145,12 +143,10 @@ void HeldFile(e2e::Context& ctx, const std::string& ini) {
     app.PostClick(kId_Button_Save);
     Sleep(1000);  // how long the other program holds the file: part of the setting, not a wait for the program
     lock.Release();
-    const std::string saved = "[Zelta Settings]\r\n#_profiles=1\r\n" + Block(1, "A - LAN", "8080");
+    const std::string saved = File({"A - LAN"}, "8080");
     CHECK(ctx, e2e::WaitUntil([&] { return e2e::ReadFileBytes(ini).value_or("") == saved; }, 10000));
     CHECK(ctx, !app.TakeErrorReport(0).has_value());
     app.CheckRunsOn("after saving over the held file");
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
 
 }  // namespace

@@ -1,20 +1,18 @@
 // A read-only settings file: Save shows "Unable to write to <path>", the file stays as it was, the program runs on.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
+#include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
 
 E2E_SCENARIO(profiles_read_only) {
     const std::string ini = ctx.appDir + "Zelta.ini";
-    const std::string content =
-        "[Zelta Settings]\r\n#_profiles=1\r\n[Profile1]\r\nprofile_name=Office - Local Area Connection\r\n"
-        "IP=192.168.10.25\r\nSM=255.255.255.0\r\nGW=192.168.10.1\r\nDNS1=192.168.10.2\r\nDNS2=0.0.0.0\r\n"
-        "proxy_IP=0.0.0.0\r\nproxy_port=\r\nuse_ip=user\r\nuse_dns=user\r\nuse_proxy=0\r\nkill_browsers=0\r\n"
-        "profile_applied=0\r\n";
+    const std::string content = e2e::SettingsText({e2e::OfficeProfile().Proxy("0.0.0.0", "", "0", "0")});
     SETUP(ctx, e2e::WriteFileBytes(ini, content));
     SETUP(ctx, e2e::SetReadOnly(ini, true));
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     CHECK_EQ(ctx, app.Text(kId_LE_NewProfile), std::string("Office"));
@@ -28,7 +26,6 @@ E2E_SCENARIO(profiles_read_only) {
     app.CheckRunsOn("after the error report");
     app.Click(kId_CB_UseIP);
     CHECK(ctx, !app.Enabled(kId_IPA_IP));
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End();
     e2e::SetReadOnly(ini, false);
 }

@@ -3,6 +3,7 @@
 // notice; the tray menu's last profile entry applies the twentieth.
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
 using namespace zelta;
@@ -10,17 +11,14 @@ using namespace zelta;
 E2E_SCENARIO(profiles_twenty) {
     std::vector<e2e::StoredProfile> profiles;
     for (int n = 1; n <= 20; ++n) {
-        e2e::StoredProfile p("P" + std::to_string(n) + " - Local Area Connection", "10.0.0." + std::to_string(n));
-        p.sm = "255.0.0.0";
-        p.gw = "10.0.0.254";
-        p.dns1 = "10.0.0.253";
-        profiles.push_back(p);
+        profiles.push_back(
+            e2e::StoredProfile("P" + std::to_string(n) + " - Local Area Connection", "10.0.0." + std::to_string(n))
+                .Net("255.0.0.0", "10.0.0.254", "10.0.0.253", "8.8.4.4"));
     }
     const std::string ini = e2e::SettingsText(profiles);
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
     SETUP(ctx, e2e::WriteFileBytes(ctx.appDir + "Zelta.ini", ini));
 
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx, e2e::kNetsh);
     if (!app.Started()) return;
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 20 / 20"));
     CHECK(ctx, app.BarItems(kId_XPBar_Profiles).size() == 20);
@@ -75,6 +73,4 @@ E2E_SCENARIO(profiles_twenty) {
          "int ipv4 set dns name=\"Local Area Connection\" source=static addr=10.0.0.253 validate=no",
          "int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2 validate=no"},
         20000);
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }

@@ -3,6 +3,7 @@
 // chosen rule is listed below with its reason; any other difference fails the scenario.
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <utility>
 
 #include "platform/win32/CodePages_win32.h"
@@ -139,44 +140,11 @@ E2E_SCENARIO(settings_oracle) {
     // file holds.
     const std::vector<std::string> probeSections = {"Zelta Settings", "Profile1", "Profile2", "P", "p", "Q", "R", "",
                                                     "Missing"};
-    const std::vector<std::string> probeKeys = {"#_profiles",
-                                                "last_pai",
-                                                "profile_name",
-                                                "IP",
-                                                "SM",
-                                                "GW",
-                                                "use_ip",
-                                                "use_proxy",
-                                                "kill_browsers",
-                                                "proxy_port",
-                                                "profile_applied",
-                                                "k",
-                                                "K",
-                                                "j",
-                                                "m",
-                                                "a",
-                                                "b",
-                                                "c",
-                                                "e",
-                                                "q",
-                                                "r",
-                                                "dq",
-                                                "sq",
-                                                "half",
-                                                "inner",
-                                                "lone",
-                                                "empty",
-                                                "spaced",
-                                                "mixed",
-                                                "long2047",
-                                                "long2048",
-                                                "long5000",
-                                                "noequals",
-                                                ";comment",
-                                                "",
-                                                "stray",
-                                                "nokey",
-                                                "missing"};
+    std::vector<std::string> probeKeys{""};
+    std::istringstream words("#_profiles last_pai profile_name IP SM GW use_ip use_proxy kill_browsers proxy_port "
+                             "profile_applied k K j m a b c e q r dq sq half inner lone empty spaced mixed long2047 "
+                             "long2048 long5000 noequals ;comment stray nokey missing");
+    for (std::string word; words >> word;) probeKeys.push_back(word);
 
     std::set<std::pair<std::string, std::string>> allowed;
     for (const Expected& e : kChosenDifferences) allowed.insert({e.file, e.key});

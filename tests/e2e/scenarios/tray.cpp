@@ -11,6 +11,8 @@
 
 #include "app/model/ControlIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Keyboard.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/Starts.h"
 
 using namespace zelta;
@@ -33,32 +35,20 @@ bool HiddenToTray(const e2e::Zelta& app) { return !IsWindowVisible(app.Main()) &
 // A condition that must not become true while the program has every chance to make it so.
 bool StaysFalse(const std::function<bool()>& condition, int observeMs) { return !e2e::WaitUntil(condition, observeMs); }
 
-struct ToolCount {
-    DWORD shellProcessId;
-    LRESULT tools;
-};
-
-BOOL CALLBACK CountShellTools(HWND window, LPARAM lParam) {
-    auto* count = reinterpret_cast<ToolCount*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == count->shellProcessId && e2e::ClassOf(window) == "tooltips_class32") {
-        DWORD_PTR tools = 0;
-        SendMessageTimeoutA(window, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, 5000, &tools);
-        count->tools += static_cast<LRESULT>(tools);
-    }
-    return TRUE;
-}
-
 // The notification area keeps one tip per icon: the number of tips the shell's tooltips hold, or -1 without a
 // taskbar.
 LRESULT NotificationAreaTips() {
     HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
     if (!taskbar) return -1;
-    ToolCount count{0, 0};
-    GetWindowThreadProcessId(taskbar, &count.shellProcessId);
-    EnumWindows(CountShellTools, reinterpret_cast<LPARAM>(&count));
-    return count.tools;
+    LRESULT count = 0;
+    for (HWND tooltip : e2e::TopLevelWindows([&](HWND window) {
+             return e2e::ProcessOf(window) == e2e::ProcessOf(taskbar) && e2e::ClassOf(window) == "tooltips_class32";
+         })) {
+        DWORD_PTR tools = 0;
+        SendMessageTimeoutA(tooltip, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, 5000, &tools);
+        count += static_cast<LRESULT>(tools);
+    }
+    return count;
 }
 
 // One single click on the icon: checks that the change shows only once the double-click time has passed.
@@ -87,11 +77,6 @@ HWND WaitForMenu(const e2e::Zelta& app) {
     HWND menu = nullptr;
     e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000);
     return menu;
-}
-
-void PostKey(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    PostMessageA(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
 }
 
 bool IsTitlePrefix(const std::string& caption) {
@@ -144,7 +129,7 @@ void ChooseStartWithWindows(e2e::Context& ctx, const e2e::Zelta& app, HWND iconO
     PostMessageA(iconOwner, kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
     HWND menu = WaitForMenu(app);
     CHECK(ctx, menu != nullptr);
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostKey(menu, key);
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) e2e::PostKey(menu, key);
     CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
 }
 
@@ -154,7 +139,7 @@ E2E_SCENARIO(tray) {
     // The taskbar with its notification area comes with the desktop, before the program starts.
     LRESULT tipsBefore = -1;
     e2e::WaitUntil([&] { return (tipsBefore = NotificationAreaTips()) >= 0; }, 10000);
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);
     if (!app.Started()) return;
     CHECK(ctx, e2e::WaitUntil([&] { return Shown(app); }, 5000));
     // The icon is in the notification area from the start (the taskbar button has no tip of its own).
@@ -215,7 +200,7 @@ E2E_SCENARIO(tray) {
     CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::SaveScreenshot(ctx, "tray-menu");
-        PostKey(menu, VK_ESCAPE);
+        e2e::PostKey(menu, VK_ESCAPE);
         CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
         CHECK(ctx, !app.WaitForExit(0));
     }
@@ -227,13 +212,13 @@ E2E_SCENARIO(tray) {
     menu = WaitForMenu(app);
     CHECK(ctx, menu != nullptr);
     if (menu) {
-        PostKey(menu, VK_DOWN);  // highlights the first entry
-        PostKey(menu, VK_RETURN);
+        e2e::PostKey(menu, VK_DOWN);  // highlights the first entry
+        e2e::PostKey(menu, VK_RETURN);
     }
-    CHECK(ctx, app.WaitForExit(10000));
+    app.End(false);
 
     // Started as the Run key starts it: the icon, and no window and no taskbar button, until the icon restores it.
-    e2e::Zelta hidden(ctx, "Zelta.exe", false, 0, "", "/tray");
+    e2e::Session hidden(ctx, e2e::kNothingPlaced, 0, "", "/tray", false);
     HWND main = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (main = e2e::ProcessWindow(hidden.ProcessId(), "TForm1")) != nullptr; },
                               30000));
@@ -252,6 +237,4 @@ E2E_SCENARIO(tray) {
     PostMessageA(main, kTrayCallback, kTrayIconId, WM_LBUTTONUP);
     CHECK(ctx, hidden.WaitForMainWindow(10000));
     CHECK(ctx, e2e::WaitUntil([&] { return Shown(hidden); }, 5000));
-    hidden.Close();
-    CHECK(ctx, hidden.WaitForExit(10000));
 }

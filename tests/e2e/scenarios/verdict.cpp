@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/model/ControlIds.h"
+#include "tests/e2e/driver/Adapters.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 #include "tests/e2e/driver/LiveNetwork.h"
 #include "tests/e2e/driver/StoredProfiles.h"
 
@@ -66,13 +68,7 @@ E2E_SCENARIO(verdict) {
     e2e::RunLinux(ctx, "/usr/sbin/ip link set zv0 up");
     std::string kKey;
     SETUP(ctx, e2e::WaitUntil([&] { return !(kKey = e2e::LiveAdapterKey("zv0")).empty(); }, 10000));
-    const std::string adapters = "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Adapters\\";
-    const std::string network =
-        "\"HKLM\\SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
-    e2e::RegAdd(ctx, adapters + kKey + "\"");
-    e2e::RegAdd(ctx, network + kKey + "\\Connection\" /v Name /t REG_SZ /d \"Local Area Connection\"");
-    SETUP(ctx, e2e::PlaceHelper(ctx, "netsh.exe", e2e::SystemFolder()));
-    SETUP(ctx, e2e::PlaceCompanion(ctx, ctx.appDir));
+    e2e::AddAdapter(ctx, kKey, "Local Area Connection");
     const std::string effect = e2e::SystemFolder() + "netsh-registry.txt";
     // The commands take effect on the interface too.
     const std::string live = "apply\r\n192.168.1.57\r\nen\r\nzv0\r\n";
@@ -83,7 +79,7 @@ E2E_SCENARIO(verdict) {
                                                       {"Cafe - " + kNic, "192.168.1.20", "dhcp"}})));
     const std::string log = ctx.appDir + "execute.log";
 
-    e2e::Zelta app(ctx, "Zelta.exe", true, DETACHED_PROCESS);
+    e2e::Session app(ctx, e2e::kNetsh | e2e::kCompanion, DETACHED_PROCESS);
     if (!app.Started()) return;
 
     // Static: in effect, with what the adapter has and the time taken.
@@ -164,6 +160,4 @@ E2E_SCENARIO(verdict) {
     e2e::SaveScreenshot(ctx, "verdict-tray-notification");
     CHECK(ctx, app.VisibleBalloon() == nullptr);
 
-    app.Close();
-    CHECK(ctx, app.WaitForExit(10000));
 }
