@@ -13,6 +13,7 @@
 #include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/ExternalRequests_win32.h"
+#include "app/win32/FormWindows_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/SingleInstance_win32.h"
 #include "apply/VerdictNotice.h"
@@ -26,14 +27,14 @@ namespace zelta::win32 {
 
 namespace {
 constexpr char kFormClass[] = "TForm1";
-constexpr char kPanelClass[] = "TPanel";
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 513;
 constexpr int kBannerHeight = 117;
 constexpr int kDesignLeft = 478;
 constexpr int kDesignTop = 114;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr int kEditLabelOffset = 500;  // a labelled edit's caption label has the edit's id + this
+constexpr int kAddressFieldDesignWidth = 130;
+constexpr int kAddressFieldDesignHeight = 21;
 
 // The program is system-aware (its manifest says so): it is laid out once, at the session's dots per inch.
 int SystemDpi() {
@@ -146,174 +147,121 @@ void MainWindow::CreateFonts() {
     largeBoldFont_.reset(CreateFontIndirectA(&large));
 }
 
-HWND MainWindow::CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y,
-                               int width, int height, DWORD exStyle) {
-    return CreateControlAt(control, parent, className, style, RECT{S(x), S(y), S(x) + S(width), S(y) + S(height)},
-                           exStyle);
+HFONT MainWindow::FontOf(FormFont font) const {
+    switch (font) {
+        case FormFont::Regular: return font_.get();
+        case FormFont::Bold: return boldFont_.get();
+        case FormFont::LargeBold: return largeBoldFont_.get();
+        default: return nullptr;
+    }
 }
 
-HWND MainWindow::CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
-                                 DWORD exStyle) {
-    if (control.Visible()) style |= WS_VISIBLE;
-    if (!control.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExA(exStyle, className, control.Text().c_str(), WS_CHILD | style, at.left, at.top,
-                                  at.right - at.left, at.bottom - at.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())), instance_, nullptr);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (!control.Hint().empty()) AddHint(tooltip_, window, control.Hint());
-    windows_[control.Id()] = window;
+HWND MainWindow::CreateFromRow(std::size_t index) {
+    const FormControlRow& row = kFormControls[index];
+    const FormWindow look = WindowFor(row);
+    const Control* control = main_.form.Find(row.id);  // none for a labelled edit's caption
+    HWND parent = row.parent == kId_Form1 ? hwnd_ : windows_[row.parent];
+    if ((row.kind == ControlKind::IpAddress || row.style == FormStyle::AddressLabel) && addressFieldWidth_ == 0) {
+        addressFieldWidth_ = AddressFieldWidth(instance_, parent, font_.get(), S(kAddressFieldDesignWidth),
+                                               S(kAddressFieldDesignHeight));
+    }
+    RECT at = PlaceInPixels(index, dpi_, addressFieldWidth_);
+    if (row.kind == ControlKind::Panel) {
+        RECT status{};
+        GetWindowRect(windows_[kId_StatusBar1], &status);
+        at.bottom -= status.bottom - status.top;
+    }
+    DWORD style = WS_CHILD | look.style;
+    if (control ? control->Visible() : (row.state & kHidden) == 0) style |= WS_VISIBLE;
+    if (control ? !control->Enabled() : (row.state & kDisabled) != 0) style |= WS_DISABLED;
+    HWND window = CreateWindowExA(look.exStyle, look.className, control ? control->Text().c_str() : row.caption,
+                                  style, at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
+    if (HFONT font = FontOf(look.font)) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    windows_[row.id] = window;
+    if (!control) return window;
+    if (!control->Hint().empty()) AddHint(tooltip_, window, control->Hint());
+    if (control->maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(control->maxLength), 0);
+    if (control->Checked()) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+    if (row.kind == ControlKind::IpAddress) ShowInWindow(*control, ControlProperty::Text);
     return window;
 }
 
-void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth,
-                                    bool readOnly) {
-    HWND label = CreateWindowExA(0, "STATIC", Form1::EditLabel(edit), WS_CHILD | WS_VISIBLE | SS_RIGHT, S(x),
-                                 S(y + 3), S(labelWidth - 6), S(16), parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(edit.Id() + kEditLabelOffset)),
-                                 instance_, nullptr);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0);
-    HWND window = CreateControl(edit, parent, "EDIT", style, x + labelWidth, y, editWidth, 21, WS_EX_CLIENTEDGE);
-    if (edit.maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(edit.maxLength), 0);
+void MainWindow::CreateItemBar(ItemBar& bar, HWND parent) {
+    itemBars_.push_back(std::make_unique<ItemBarWindow>(parent, bar, font_.get(), boldFont_.get(), tooltip_,
+                                                        dpi_, *annotations_));
+    itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
+    itemBars_.back()->SetMarksChoice(bar.Id() != kId_XPBar_Contact);
+    windows_[bar.Id()] = itemBars_.back()->Hwnd();
+    LayoutLeftPanel();
 }
 
-void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right) {
-    // A field widened to show its numbers whole keeps within `right`, taking room from its label's blank end. It is
-    // made at its final size: the control lays its parts out only when it is created.
-    const int left = std::min(S(x + 82), S(right) - addressFieldWidth_);
-    CreateControlAt(label, parent, "STATIC", SS_LEFT,
-                    RECT{S(x), S(y + 3), std::min(S(x + 80), left - S(2)), S(y + 19)});
-    CreateControlAt(field, parent, WC_IPADDRESSA, WS_TABSTOP,
-                    RECT{left, S(y), left + addressFieldWidth_, S(y) + S(21)});
+void MainWindow::SetUpStatusBar() {
+    HWND status = windows_[kId_StatusBar1];
+    int parts[2] = {S(182), -1};
+    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    ShowInWindow(main_.form.StatusBar1, ControlProperty::Panels);
 }
 
 void MainWindow::CreateControls() {
-    Form1& f = main_.form;
     CreateFonts();
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
                                nullptr);
     SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, S(400));
-
-    // The banner and its five white labels. Presses on them fall through to the window and move it.
     banner_ = LoadBannerBitmap(instance_, IDR_BANNER, S(kClientWidth), S(kBannerHeight));
     if (banner_) bannerBrush_.reset(CreatePatternBrush(banner_.get()));
-    CreateControl(f.L_ProfileActivated, hwnd_, "STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 12, 76, 330, 24);
-    CreateControl(f.L_PCName, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 10, 440, 17);
-    CreateControl(f.L_OS, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 30, 440, 17);
-    CreateControl(f.L_CPU, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 50, 440, 17);
-    CreateControl(f.L_RAM, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 70, 440, 17);
-    bannerLabels_ = {windows_[kId_L_ProfileActivated], windows_[kId_L_PCName], windows_[kId_L_OS],
-                     windows_[kId_L_CPU], windows_[kId_L_RAM]};
-    SendMessageA(windows_[kId_L_PCName], WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
-    SendMessageA(windows_[kId_L_ProfileActivated], WM_SETFONT, reinterpret_cast<WPARAM>(largeBoldFont_.get()), FALSE);
-    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth,
-                               kBannerHeight);
-    SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    HWND status = CreateControl(f.StatusBar1, hwnd_, STATUSCLASSNAMEA, 0, 0, 0, 0, 0);
-    RECT statusRect;
-    GetWindowRect(status, &statusRect);
-    const int statusHeight = statusRect.bottom - statusRect.top;
-    int parts[2] = {S(182), -1};
-    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    ShowInWindow(f.StatusBar1, ControlProperty::Panels);
-
-    const int panelTop = S(kBannerHeight);
-    const int panelHeight = S(kClientHeight) - panelTop - statusHeight;
-    panelLeft_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                                 panelTop, S(185), panelHeight, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Left)), instance_, nullptr);
-    windows_[kId_Panel_Left] = panelLeft_;
-    // No clipping of children here: the group boxes are transparent and the panel paints beneath them. It takes
-    // the rest of the width, so that the two scaled widths never add up to more than the client area.
-    panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE,
-                                  S(185), panelTop, S(kClientWidth) - S(185), panelHeight, hwnd_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Right)), instance_, nullptr);
-    windows_[kId_Panel_Right] = panelRight_;
-
-    for (ItemBar* bar : {&f.XPBar_NICs, &f.XPBar_Profiles, &f.XPBar_Contact}) {
-        itemBars_.push_back(
-            std::make_unique<ItemBarWindow>(panelLeft_, *bar, font_.get(), boldFont_.get(), tooltip_, dpi_,
-                                            *annotations_));
-        itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
-        itemBars_.back()->SetMarksChoice(bar != &f.XPBar_Contact);
-        windows_[bar->Id()] = itemBars_.back()->Hwnd();
+    for (std::size_t index = 0; index < kFormControlCount; ++index) {
+        const FormControlRow& row = kFormControls[index];
+        if (row.kind == ControlKind::ItemBar) {
+            CreateItemBar(static_cast<ItemBar&>(*main_.form.Find(row.id)), windows_[row.parent]);
+            continue;
+        }
+        HWND window = CreateFromRow(index);
+        switch (row.kind) {
+            case ControlKind::Picture:
+                // The banner lies beneath the labels drawn over it.
+                SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                break;
+            case ControlKind::StatusBar:
+                SetUpStatusBar();
+                break;
+            default:
+                break;
+        }
+        if (row.style == FormStyle::BannerTitle || row.style == FormStyle::BannerName ||
+            row.style == FormStyle::BannerLine) {
+            bannerLabels_.push_back(window);
+        }
     }
-    LayoutLeftPanel();
-
-    HWND p = panelRight_;
-    CreateLabelledEdit(f.LE_NewProfile, p, 8, 10, 80, 190, false);
-    CreateLabelledEdit(f.LE_ProfileID, p, 300, 10, 40, 60, true);
-    CreateLabelledEdit(f.LE_NIC, p, 8, 38, 80, 352, true);
-    CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
-    CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
-
-    // The address fields' right end inside their group boxes (the boxes end at 248 and 506): a field wider than
-    // designed first takes the room before the box's edge, and only then the blank end of its label.
-    constexpr int kIpGroupRight = 245;
-    constexpr int kDnsGroupRight = 503;
-    addressFieldWidth_ = AddressFieldWidth(instance_, p, font_.get(), S(130), S(21));
-    CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 76, 240, 108);
-    CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
-    CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98, kIpGroupRight);
-    CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126, kIpGroupRight);
-    CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154, kIpGroupRight);
-
-    CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 258, 76, 248, 80);
-    CreateControl(f.CB_UseDNS, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 266, 74, 74, 18);
-    CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98, kDnsGroupRight);
-    CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126, kDnsGroupRight);
-
-    CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 194, 240, 118);
-    CreateControl(f.CB_UseProxy, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 192, 78, 18);
-    CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216, kIpGroupRight);
-    CreateLabelledEdit(f.LE_Port, p, 18, 244, 82, 60, false);
-    CreateControl(f.CB_KillBrowsers, p, "BUTTON", BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, 18, 272, 222, 32);
-
-    CreateControl(f.Button_Save, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 166, 74, 26);
-    CreateControl(f.Button_Delete, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 346, 166, 74, 26);
-    CreateControl(f.Button_ApplyProfile, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 198, 240, 30);
-    CreateControl(f.Button_IPconfig, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 250, 116, 24);
-    CreateControl(f.Button_OpenCMD, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 390, 250, 116, 24);
-    CreateControl(f.XiButton1, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 280, 240, 24);
-    CreateControl(f.XiButton4, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 310, 240, 24);
-
-    CreateControl(f.Label1, p, "STATIC", SS_LEFT, 8, 318, 250, 15);
-    CreateControl(f.Label2, p, "STATIC", SS_LEFT, 8, 334, 250, 15);
-    CreateControl(f.Label3, p, "STATIC", SS_LEFT, 8, 350, 300, 15);
-
     // Group boxes sit beneath the controls they frame.
-    for (int id : {kId_SGB_UseIP, kId_SGB_UseDNS, kId_SGB_UseProxy}) {
-        SetWindowPos(windows_[id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const FormControlRow& row : kFormControls) {
+        if (row.kind != ControlKind::GroupBox) continue;
+        SetWindowPos(windows_[row.id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    for (int id : {kId_IPA_IP, kId_IPA_SM, kId_IPA_GW, kId_IPA_DNS1, kId_IPA_DNS2, kId_IPA_Proxy}) {
-        ShowInWindow(*f.Find(id), ControlProperty::Text);
-    }
-    SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     AnnotateControls();
     FollowSystemSettings();
 }
 
 void MainWindow::AnnotateControls() {
-    // An address field is four edits in a frame: the frame and each of its parts take the label's name, which the
-    // parts, having no label of their own before them, would not find.
-    const Form1& f = main_.form;
-    const std::pair<const Control*, int> fields[] = {
-        {&f.Label_UseIP_IP, kId_IPA_IP},     {&f.Label_UseIP_SM, kId_IPA_SM},   {&f.Label_UseIP_GW, kId_IPA_GW},
-        {&f.Label_UseDNS_1st, kId_IPA_DNS1}, {&f.Label_UseDNS_2nd, kId_IPA_DNS2}, {&f.Label_IP, kId_IPA_Proxy}};
-    for (const auto& [label, id] : fields) {
-        const std::string name = ReadableCaption(label->Text());
-        HWND field = windows_[id];
-        annotations_->SetName(field, name);
-        for (HWND part = GetWindow(field, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
-            annotations_->SetName(part, name);
+    for (std::size_t index = 0; index < kFormControlCount; ++index) {
+        const FormControlRow& row = kFormControls[index];
+        if (row.kind == ControlKind::IpAddress && index > 0) {
+            // An address field is four edits in a frame: the frame and each of its parts take the name of the label
+            // before it, which the parts, having no label of their own before them, would not find.
+            const std::string name = ReadableCaption(main_.form.Find(kFormControls[index - 1].id)->Text());
+            HWND field = windows_[row.id];
+            annotations_->SetName(field, name);
+            for (HWND part = GetWindow(field, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+                annotations_->SetName(part, name);
+            }
+        } else if (row.kind == ControlKind::GroupBox && index + 1 < kFormControlCount) {
+            // A group box has no caption of its own: the check box after it names it.
+            annotations_->SetName(windows_[row.id],
+                                  ReadableCaption(main_.form.Find(kFormControls[index + 1].id)->Text()));
         }
     }
-    // The group boxes have no caption of their own: their check box names them.
-    const std::pair<int, const Control*> groups[] = {
-        {kId_SGB_UseIP, &f.CB_UseIP}, {kId_SGB_UseDNS, &f.CB_UseDNS}, {kId_SGB_UseProxy, &f.CB_UseProxy}};
-    for (const auto& [id, box] : groups) annotations_->SetName(windows_[id], ReadableCaption(box->Text()));
 }
 
 void MainWindow::FollowSystemSettings() {
@@ -342,7 +290,7 @@ void MainWindow::HoldLayout(bool hold) {
 void MainWindow::LayoutLeftPanel() {
     if (itemBars_.size() != 3) return;
     RECT client;
-    GetClientRect(panelLeft_, &client);
+    GetClientRect(windows_[kId_Panel_Left], &client);
     const int margin = S(6);
     const int width = client.right - 2 * margin;
     ItemBarWindow& nics = *itemBars_[0];

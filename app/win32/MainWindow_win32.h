@@ -3,6 +3,7 @@
 // the user's input back into the model, and hosts the tray icon, the notices and the caption animation.
 #include <windows.h>
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/model/FocusOrder.h"
 #include "app/model/MainForm.h"
 #include "app/win32/ApplicationWindow_win32.h"
+#include "app/win32/FormWindows_win32.h"
 #include "app/win32/ItemBar_win32.h"
 #include "app/win32/Win32Handles.h"
 
@@ -53,12 +55,11 @@ private:
 
     void CreateFonts();
     void CreateControls();
-    HWND CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y, int width,
-                       int height, DWORD exStyle = 0);
-    HWND CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
-                         DWORD exStyle = 0);  // in pixels
-    void CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth, bool readOnly);
-    void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right);
+    // The window of the form table's row at `index`, as the control's state and the row have it.
+    HWND CreateFromRow(std::size_t index);
+    void CreateItemBar(ItemBar& bar, HWND parent);
+    void SetUpStatusBar();
+    HFONT FontOf(FormFont font) const;
     void BindViews();
     void ShowInWindow(const Control& control, ControlProperty property);
     void OnCommand(int id, int code, HWND window);
@@ -89,8 +90,6 @@ private:
     MainForm& main_;
     FormController& controller_;
     HWND hwnd_ = nullptr;
-    HWND panelLeft_ = nullptr;
-    HWND panelRight_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
     int addressFieldWidth_ = 0;  // in pixels, enough for 255 in every part
