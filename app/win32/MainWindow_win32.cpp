@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "app/WindowPlacement.h"
 #include "app/model/AccessKeys.h"
+#include "app/model/Ipv4Text.h"
 #include "app/win32/Accessibility_win32.h"
 #include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
@@ -62,6 +65,14 @@ ScreenRect WorkAreaAt(const RECT& rect) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     }
     return ScreenRect{work.left, work.top, work.right, work.bottom};
+}
+
+// At a high scaling on a small screen the window is larger than the screen; it keeps its size all the same. The
+// first WM_GETMINMAXINFO comes before WM_NCCREATE, so the size is worked out each time, not kept.
+void KeepFullSize(MINMAXINFO& limits) {
+    const SIZE frame = FrameSize(SystemDpi());
+    limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, frame.cx);
+    limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, frame.cy);
 }
 
 // Common controls redraw in new system colours only when told of them.
@@ -326,13 +337,12 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
             GetWindowTextA(window, current, sizeof(current));
             if (control.Text() == current) break;
             if (control.Kind() == ControlKind::IpAddress) {
-                unsigned octets[4] = {0, 0, 0, 0};
-                sscanf(control.Text().c_str(), "%u.%u.%u.%u", &octets[0], &octets[1], &octets[2], &octets[3]);
-                if (control.Text() == "0.0.0.0") {
+                // The field's own number has the first octet in its highest byte, as the reader gives it.
+                const std::optional<std::uint32_t> address = DottedQuadValue(control.Text());
+                if (!address || *address == 0) {
                     SendMessageA(window, IPM_CLEARADDRESS, 0, 0);
                 } else {
-                    SendMessageA(window, IPM_SETADDRESS, 0,
-                                 MAKEIPADDRESS(octets[0], octets[1], octets[2], octets[3]));
+                    SendMessageA(window, IPM_SETADDRESS, 0, static_cast<LPARAM>(*address));
                 }
             } else {
                 SetWindowTextA(window, control.Text().c_str());
@@ -452,6 +462,7 @@ void MainWindow::OnVisibilityChanged(bool visible) {
     if (command.stopTimer) KillTimer(hwnd_, kAnimationTimerId);
     if (command.caption) ShowCaption(animationsOn_ ? *command.caption : animation_.FinalCaption());
     if (command.startTimer) SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
+    if (balloon_) balloon_->OnAnchorVisibilityChanged(visible && !Minimised());
 }
 
 bool MainWindow::Minimised() const { return application_.Minimised() || IsIconic(hwnd_); }
@@ -509,14 +520,17 @@ void MainWindow::FocusOn(const FocusStop& stop) {
     SetFocus(window ? window : hwnd_);
 }
 
-void MainWindow::OnActivate(bool active, bool minimised) {
+bool MainWindow::OnActivate(bool active, bool minimised) {
+    if (balloon_) balloon_->OnAnchorActivated(active);
     if (!active) {
         // Kept as a place in the Tab order, not a window: the place may be disabled by the time the window is back.
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd_, focus)) savedFocus_ = StopOf(focus);
-        return;
+        return false;
     }
-    if (!minimised) FocusOn(RestoredFocus(main_.form, savedFocus_));
+    if (minimised) return false;
+    FocusOn(RestoredFocus(main_.form, savedFocus_));
+    return true;
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
@@ -559,12 +573,7 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETMINMAXINFO) {
-        // At a high scaling on a small screen the window is larger than the screen; it keeps its size all the same.
-        // The first of these messages comes before WM_NCCREATE, so the size is worked out here, not kept.
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        const SIZE frame = FrameSize(SystemDpi());
-        limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, frame.cx);
-        limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, frame.cy);
+        KeepFullSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     }
     if (message == WM_NCCREATE) {
@@ -592,34 +601,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_CREATE:
-            CreateControls();
-            BindViews();
-            iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                                           0)));
-            iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                                           GetSystemMetrics(SM_CXSMICON),
-                                                           GetSystemMetrics(SM_CYSMICON), 0)));
-            menuPictures_.reset(static_cast<HBITMAP>(
-                LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-            balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
-            requests_ = std::make_unique<ExternalRequests>(hwnd_, main_, controller_);
-            // The tray icon is in the notification area before start-up runs; the caption animation starts when the
-            // window is first shown (WM_SHOWWINDOW).
-            tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
-            tray_->onSingleClick = [this] {
-                if (Minimised() || !IsWindowVisible(hwnd_)) {
-                    Restore();
-                } else {
-                    HideToTray();
-                }
-            };
-            tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
-            if (balloon_) {
-                balloon_->trayNotice = [this](const std::string& text, const std::string& title, bool warning) {
-                    return tray_ && tray_->ShowNotification(title, text, warning);
-                };
-            }
+            OnCreate();
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -628,20 +610,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (balloon_ && balloon_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
             break;
         case WM_ACTIVATE:
-            if (balloon_) balloon_->OnAnchorActivated(LOWORD(wParam) != WA_INACTIVE);
-            OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
-            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) return 0;  // the focus is placed already
+            if (OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0)) return 0;
             break;
-        case WM_NEXTDLGCTL: {
-            // The keyboard's moves among the controls (an Alt+letter of a label: the field after it), as a dialog
-            // takes them. A frame of controls (a bar, a panel) is no place for the focus.
-            HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                         : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-            if (target && IsChild(hwnd_, target) && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
-                SetFocus(target);
-            }
+        case WM_NEXTDLGCTL:
+            OnNextControl(wParam, LOWORD(lParam) != 0);
             return 0;
-        }
         case WM_SETTINGCHANGE:
             FollowSystemSettings();
             break;
@@ -651,35 +624,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SHOWWINDOW:
             OnVisibilityChanged(wParam != FALSE);
-            if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !Minimised());
             break;
         case WM_CTLCOLORSTATIC:
             return OnLabelColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlID != static_cast<UINT>(kId_Image1)) break;
-            UniqueMemoryDc memory(banner_ && !highContrast_ ? CreateCompatibleDC(item->hDC) : nullptr);
-            if (highContrast_) {
-                // The labels over the banner are read in the system's colours, on its plain window colour.
-                FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOW));
-            } else if (memory) {
-                // Already at the banner's size: the labels' brush shows the same pixels at the same places.
-                ScopedSelection picture(memory.get(), banner_.get());
-                BitBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory.get(), 0, 0, SRCCOPY);
-            } else {
-                FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            }
+        case WM_DRAWITEM:
+            if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID != static_cast<UINT>(kId_Image1)) break;
+            DrawBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        }
-        case WM_COPYDATA: {
-            // The companion's verdict on the last activation.
-            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (!data || data->dwData != companion::kVerdictCopyDataTag || !data->lpData) break;
-            const std::string verdict(static_cast<const char*>(data->lpData), data->cbData);
-            RunHandler(hwnd_, [this, &verdict] { apply::ReceiveVerdict(main_, verdict); });
-            if (tray_) tray_->SetTip(main_.state.TrayTip);
-            return TRUE;
-        }
+        case WM_COPYDATA:
+            if (OnVerdict(reinterpret_cast<const COPYDATASTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_NCHITTEST:
             return WMNCHitTest(static_cast<int>(DefWindowProcA(hwnd_, message, wParam, lParam)));
         case WM_TIMER:
@@ -699,13 +653,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (balloon_) balloon_->OnAnchorMoved();
             break;
         case WM_CLOSE:
-            RunHandler(hwnd_, [this] { controller_.FormClose(); });
-            if (balloon_) balloon_->OnAnchorClosing();
-            KillTimer(hwnd_, kAnimationTimerId);
-            SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
-            tray_.reset();
-            KillTimer(hwnd_, ExternalRequests::kAdapterRefreshTimerId);
-            DestroyWindow(hwnd_);
+            OnClose();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -714,6 +662,75 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::OnCreate() {
+    CreateControls();
+    BindViews();
+    iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+    iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    menuPictures_.reset(static_cast<HBITMAP>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
+    requests_ = std::make_unique<ExternalRequests>(hwnd_, main_, controller_);
+    // The tray icon is in the notification area before start-up runs; the caption animation starts when the window
+    // is first shown (WM_SHOWWINDOW).
+    tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
+    tray_->onSingleClick = [this] {
+        if (Minimised() || !IsWindowVisible(hwnd_)) {
+            Restore();
+        } else {
+            HideToTray();
+        }
+    };
+    tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
+    balloon_->trayNotice = [this](const std::string& text, const std::string& title, bool warning) {
+        return tray_ && tray_->ShowNotification(title, text, warning);
+    };
+}
+
+void MainWindow::OnNextControl(WPARAM which, bool isWindow) {
+    // The keyboard's moves among the controls (an Alt+letter of a label: the field after it), as a dialog takes
+    // them. A frame of controls (a bar, a panel) is no place for the focus.
+    HWND target = isWindow ? reinterpret_cast<HWND>(which) : GetNextDlgTabItem(hwnd_, GetFocus(), which != 0);
+    if (target && IsChild(hwnd_, target) && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+        SetFocus(target);
+    }
+}
+
+void MainWindow::DrawBanner(const DRAWITEMSTRUCT& item) {
+    UniqueMemoryDc memory(banner_ && !highContrast_ ? CreateCompatibleDC(item.hDC) : nullptr);
+    if (highContrast_) {
+        // The labels over the banner are read in the system's colours, on its plain window colour.
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    } else if (memory) {
+        // Already at the banner's size: the labels' brush shows the same pixels at the same places.
+        ScopedSelection picture(memory.get(), banner_.get());
+        BitBlt(item.hDC, 0, 0, item.rcItem.right, item.rcItem.bottom, memory.get(), 0, 0, SRCCOPY);
+    } else {
+        FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}
+
+bool MainWindow::OnVerdict(const COPYDATASTRUCT* data) {
+    // The companion's verdict on the last activation.
+    if (!data || data->dwData != companion::kVerdictCopyDataTag || !data->lpData) return false;
+    const std::string verdict(static_cast<const char*>(data->lpData), data->cbData);
+    RunHandler(hwnd_, [this, &verdict] { apply::ReceiveVerdict(main_, verdict); });
+    if (tray_) tray_->SetTip(main_.state.TrayTip);
+    return true;
+}
+
+void MainWindow::OnClose() {
+    RunHandler(hwnd_, [this] { controller_.FormClose(); });
+    if (balloon_) balloon_->OnAnchorClosing();
+    KillTimer(hwnd_, kAnimationTimerId);
+    SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
+    tray_.reset();
+    KillTimer(hwnd_, ExternalRequests::kAdapterRefreshTimerId);
+    DestroyWindow(hwnd_);
 }
 
 }  // namespace zelta::win32

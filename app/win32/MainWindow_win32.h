@@ -53,6 +53,13 @@ private:
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The long cases of the window procedure.
+    void OnCreate();
+    void OnNextControl(WPARAM which, bool isWindow);
+    void DrawBanner(const DRAWITEMSTRUCT& item);
+    bool OnVerdict(const COPYDATASTRUCT* data);  // false: not the companion's verdict
+    void OnClose();
+
     void CreateFonts();
     void CreateControls();
     // The window of the form table's row at `index`, as the control's state and the row have it.
@@ -79,7 +86,8 @@ private:
     FocusStop StopOf(HWND window) const;
     ItemBarWindow* BarOf(int id) const;
     void FocusOn(const FocusStop& stop);
-    void OnActivate(bool active, bool minimised);
+    // True when the focus is placed (the window is active and not minimised).
+    bool OnActivate(bool active, bool minimised);
     // High contrast and the animation effects, read again whenever the system says its settings changed.
     void FollowSystemSettings();
     void AnnotateControls();
