@@ -25,8 +25,9 @@ struct FormWindow {
 FormWindow WindowFor(const FormControlRow& row);
 
 // The place of kFormControls[index] in its parent, in pixels at `dpi`. An address field is `addressFieldWidth`
-// pixels wide (enough for 255 in every part) and keeps within the right end of its row's place; its label, the row
-// before it, ends short of it. A panel's bottom is the design's; the status bar takes its height off it.
+// pixels wide (enough for 255 in every part) and keeps within the right end of its row's place; it is made at that
+// size, since it lays its parts out only when it is created. Its label, the row before it, ends short of it. A
+// panel's bottom is the design's; the status bar takes its height off it.
 RECT PlaceInPixels(std::size_t index, int dpi, int addressFieldWidth);
 
 }  // namespace zelta::win32
