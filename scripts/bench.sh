@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and prints the benchmark figures: start-up against a bare window, idle CPU while hidden to the
-# tray, settings-file I/O per user action, the sizes and imports of the two programs, and the time an activation
+# Builds everything and prints the benchmark figures: start-up against three yardsticks (a bare window, one with the
+# manifest, the form's windows with nothing behind them), idle CPU while hidden to the tray, settings-file I/O per
+# user action, the sizes and imports of the two programs, and the time an activation
 # takes from the click to the verdict, besides netsh's own.
 #   scripts/bench.sh [--rounds N] [--idle-seconds S] [--profiles P] [--zelta EXE]
 # Defaults: 15 rounds, 60 s, no settings file. --profiles starts Zelta.exe with P stored profiles (at most 20) in its
@@ -69,8 +70,9 @@ if [ "$profiles" -gt 0 ]; then
 fi
 cp "$zelta" "$work/zelta/Zelta.exe"
 cp "$root/build/mingw/bench/zbare.exe" "$work/bare/Bare.exe"
-mkdir -p "$work/bare6"
+mkdir -p "$work/bare6" "$work/form"
 cp "$root/build/mingw/bench/zbare6.exe" "$work/bare6/Bare.exe"
+cp "$root/build/mingw/bench/zform.exe" "$work/form/Form.exe"
 cp "$root/build/mingw/bench/zbench.exe" "$work/zbench.exe"
 
 # The activation benchmark's folder, adapter and netsh stand-in; prepared before the server is kept running, since
@@ -121,9 +123,11 @@ wineserver -p >/dev/null 2>&1 </dev/null
 wine cmd /c exit >/dev/null 2>&1 </dev/null || true  # inside unshare -n (re-exec above)
 echo "== Start-up and idle (Wine, virtual display, private network namespace; $profiles stored profiles)"
 status=0
-# The yardsticks: a bare window, and a bare window with the program's manifest and common controls.
+# The yardsticks: a bare window, a bare window with the program's manifest and common controls, and the program's
+# windows made from the form's table with nothing behind them.
 startup=("$(unix_to_windows "$work/zelta/Zelta.exe")" "$(unix_to_windows "$work/bare/Bare.exe")"
-  --also "$(unix_to_windows "$work/bare6/Bare.exe")" --rounds "$rounds" --idle-seconds "$idle")
+  --also "$(unix_to_windows "$work/bare6/Bare.exe")" --also "$(unix_to_windows "$work/form/Form.exe")"
+  --rounds "$rounds" --idle-seconds "$idle")
 wine "$work/zbench.exe" "${startup[@]}" >"$work/zbench.log" 2>"$work/wine.log" </dev/null || status=$?  # inside unshare -n (re-exec above)
 cat "$work/zbench.log"
 

@@ -3,12 +3,23 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/model/FormControls.h"
 #include "app/model/ZeltaError.h"
 
 namespace zelta {
 
 Control::Control(int id, std::string name, ControlKind kind, std::string text, std::string hint)
     : id_(id), name_(std::move(name)), kind_(kind), text_(std::move(text)), hint_(std::move(hint)) {}
+
+Control::Control(const FormControlRow& row)
+    : id_(row.id),
+      name_(row.name),
+      kind_(row.kind),
+      text_(row.caption),
+      hint_(row.hint),
+      enabled_((row.state & kDisabled) == 0),
+      visible_((row.state & kHidden) == 0),
+      checked_((row.state & kChecked) != 0) {}
 
 void Control::SetText(const std::string& text) {
     const std::string newText = kind_ == ControlKind::IpAddress ? NormalizeDottedQuad(text) : text;
@@ -110,6 +121,11 @@ void ItemBar::ClickItem(int index) {
     if (index < 0 || index >= Count()) return;
     if (onItemClick) onItemClick(index);
 }
+
+ItemBar::ItemBar(const FormControlRow& row)
+    : Control(row), expanded_((row.state & kFolded) == 0), showHints_((row.state & kNoItemHints) == 0) {}
+
+StatusBar::StatusBar(const FormControlRow& row) : Control(row), panels_(2) {}
 
 StatusBar::StatusBar(int id, std::string name, std::vector<std::string> panels)
     : Control(id, std::move(name), ControlKind::StatusBar), panels_(std::move(panels)) {}

@@ -23,11 +23,15 @@ enum class ControlKind {
     IpAddress,
 };
 
+struct FormControlRow;
+
 enum class ControlProperty { Text, Hint, Enabled, Visible, Checked, Items, Expanded, Panels };
 
 class Control {
 public:
     Control(int id, std::string name, ControlKind kind, std::string text = {}, std::string hint = {});
+    // As its row of the form's table has it: caption, hint and the states at creation.
+    explicit Control(const FormControlRow& row);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -88,6 +92,7 @@ struct BarItem {
 class ItemBar : public Control {
 public:
     ItemBar(int id, std::string name, std::string caption, bool expanded, bool showHints);
+    explicit ItemBar(const FormControlRow& row);
 
     const std::vector<BarItem>& Items() const { return items_; }
     int Count() const { return static_cast<int>(items_.size()); }
@@ -115,6 +120,8 @@ private:
 class StatusBar : public Control {
 public:
     StatusBar(int id, std::string name, std::vector<std::string> panels);
+    // Two empty panels.
+    explicit StatusBar(const FormControlRow& row);
     const std::string& PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
     int PanelCount() const { return static_cast<int>(panels_.size()); }

@@ -1,57 +1,26 @@
 #pragma once
-// Control identifiers of the main window, shared by the window shell and the end-to-end driver.
+// The identifiers of the main window's windows and messages, shared by the window shell and the end-to-end driver:
+// the controls' ids come from their rows in FormControls.def; the rest are the ids inside an item bar and the tray
+// icon's.
 
 namespace zelta {
 
 enum ControlId : int {
-    kId_Form1 = 1000,
-    kId_Image1 = 1001,
-    kId_L_PCName = 1002,
-    kId_L_OS = 1003,
-    kId_L_CPU = 1004,
-    kId_L_RAM = 1005,
-    kId_L_ProfileActivated = 1006,
-    kId_StatusBar1 = 1007,
-    kId_Panel_Left = 1008,
-    kId_Panel_Right = 1009,
-    kId_XPBar_NICs = 1010,
-    kId_XPBar_Profiles = 1011,
-    kId_XPBar_Contact = 1012,
-    kId_LE_NewProfile = 1013,
-    kId_LE_NIC = 1014,
-    kId_LE_ProfileID = 1015,
-    kId_JvSwitch1 = 1016,
-    kId_Button_ActDeact = 1017,
-    kId_CB_UseIP = 1018,
-    kId_SGB_UseIP = 1019,
-    kId_Label_UseIP_IP = 1020,
-    kId_IPA_IP = 1021,
-    kId_Label_UseIP_SM = 1022,
-    kId_IPA_SM = 1023,
-    kId_Label_UseIP_GW = 1024,
-    kId_IPA_GW = 1025,
-    kId_CB_UseDNS = 1026,
-    kId_SGB_UseDNS = 1027,
-    kId_Label_UseDNS_1st = 1028,
-    kId_IPA_DNS1 = 1029,
-    kId_Label_UseDNS_2nd = 1030,
-    kId_IPA_DNS2 = 1031,
-    kId_CB_UseProxy = 1032,
-    kId_SGB_UseProxy = 1033,
-    kId_Label_IP = 1034,
-    kId_IPA_Proxy = 1035,
-    kId_LE_Port = 1036,
-    kId_CB_KillBrowsers = 1037,
-    kId_Label1 = 1038,
-    kId_Label2 = 1039,
-    kId_Label3 = 1040,
-    kId_Button_IPconfig = 1041,
-    kId_Button_OpenCMD = 1042,
-    kId_XiButton1 = 1043,
-    kId_XiButton4 = 1044,
-    kId_Button_Save = 1045,
-    kId_Button_Delete = 1046,
-    kId_Button_ApplyProfile = 1047,
+    kId_Form1 = 1000,  // the main window itself: its caption is the form's first control
+#define ZELTA_CONTROL(name, id, ...) kId_##name = id,
+#define ZELTA_EDIT_LABEL(name, id, ...) kId_##name = id,
+#include "app/model/FormControls.def"
+#undef ZELTA_CONTROL
+#undef ZELTA_EDIT_LABEL
 };
+
+// Inside an item bar: its header, and its items numbered from the first.
+constexpr int kItemBarHeaderId = 1999;
+constexpr int kItemBarFirstItemId = 2000;
+
+// The tray icon's id and the message the shell sends its owner about it (WM_USER + 1; this header stays free of
+// <windows.h>).
+constexpr unsigned kTrayIconId = 1;
+constexpr unsigned kTrayCallback = 0x0400 + 1;
 
 }  // namespace zelta

@@ -5,34 +5,13 @@
 namespace zelta {
 
 const std::vector<FocusStop>& TabOrder() {
+    // The form's table is in layout order, so its rows that take Tab stops are the order.
     static const std::vector<FocusStop> order = [] {
         std::vector<FocusStop> stops;
-        for (int bar : {kId_XPBar_NICs, kId_XPBar_Profiles, kId_XPBar_Contact}) {
-            stops.push_back({bar, false});
-            stops.push_back({bar, true});
-        }
-        for (int id : {kId_LE_NewProfile,
-                       kId_LE_ProfileID,
-                       kId_LE_NIC,
-                       kId_CB_UseIP,
-                       kId_IPA_IP,
-                       kId_IPA_SM,
-                       kId_IPA_GW,
-                       kId_CB_UseDNS,
-                       kId_IPA_DNS1,
-                       kId_IPA_DNS2,
-                       kId_CB_UseProxy,
-                       kId_IPA_Proxy,
-                       kId_LE_Port,
-                       kId_CB_KillBrowsers,
-                       kId_Button_Save,
-                       kId_Button_Delete,
-                       kId_Button_ApplyProfile,
-                       kId_Button_IPconfig,
-                       kId_Button_OpenCMD,
-                       kId_XiButton1,
-                       kId_XiButton4}) {
-            stops.push_back({id, false});
+        for (const FormControlRow& row : kFormControls) {
+            if (!TakesTabStop(row)) continue;
+            stops.push_back({row.id, false});
+            if (row.kind == ControlKind::ItemBar) stops.push_back({row.id, true});
         }
         return stops;
     }();

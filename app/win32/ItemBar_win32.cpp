@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/model/ControlIds.h"
 #include "app/win32/Accessibility_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/Hints_win32.h"
@@ -54,7 +55,7 @@ ItemBarWindow::ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT head
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(model.Id())), instance, this);
     header_ = CreateWindowExA(0, "BUTTON", model.Text().c_str(),
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 0, 0, 10, 10, hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHeaderId)), instance, nullptr);
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemBarHeaderId)), instance, nullptr);
     SendMessageA(header_, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_), FALSE);
     body_ = CreateWindowExA(WS_EX_CONTROLPARENT, kBodyClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                             10, 10, hwnd_, nullptr, instance, this);
@@ -130,7 +131,7 @@ void ItemBarWindow::RebuildItems() {
         }
         HWND button = CreateWindowExA(0, "BUTTON", item.caption.c_str(),
                                       WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | BS_NOTIFY, 0, 0, 10, 10,
-                                      body_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + index)),
+                                      body_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemBarFirstItemId + index)),
                                       instance, nullptr);
         SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (!hint.empty()) AddHint(tooltip_, button, hint);
@@ -427,12 +428,12 @@ LRESULT ItemBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (HIWORD(wParam) == BN_CLICKED) {
                 const int id = LOWORD(wParam);
                 HWND owner = GetAncestor(hwnd_, GA_ROOT);
-                if (id == kHeaderId) {
+                if (id == kItemBarHeaderId) {
                     RunHandler(owner, [this] { model_.SetExpanded(!model_.Expanded()); });
-                } else if (id >= kFirstItemId) {
+                } else if (id >= kItemBarFirstItemId) {
                     // The index is taken at the moment of the click.
-                    Choose(id - kFirstItemId);
-                    RunHandler(owner, [this, id] { model_.ClickItem(id - kFirstItemId); });
+                    Choose(id - kItemBarFirstItemId);
+                    RunHandler(owner, [this, id] { model_.ClickItem(id - kItemBarFirstItemId); });
                 }
                 return 0;
             }

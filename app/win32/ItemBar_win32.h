@@ -19,8 +19,6 @@ class Annotations;
 
 class ItemBarWindow {
 public:
-    static constexpr int kHeaderId = 1999;
-    static constexpr int kFirstItemId = 2000;
 
     // annotations outlives the bar.
     ItemBarWindow(HWND parent, ItemBar& model, HFONT font, HFONT headerFont, HWND tooltip, int scale96,

@@ -5,14 +5,18 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "app/WindowPlacement.h"
 #include "app/model/AccessKeys.h"
+#include "app/model/Ipv4Text.h"
 #include "app/win32/Accessibility_win32.h"
 #include "app/win32/AddressFieldWidth_win32.h"
 #include "app/win32/BalloonNotice_win32.h"
 #include "app/win32/ExternalRequests_win32.h"
+#include "app/win32/FormWindows_win32.h"
 #include "app/win32/HandlerBoundary_win32.h"
 #include "app/win32/SingleInstance_win32.h"
 #include "apply/VerdictNotice.h"
@@ -26,14 +30,14 @@ namespace zelta::win32 {
 
 namespace {
 constexpr const char* kFormClass = kMainWindowClass;
-constexpr char kPanelClass[] = "TPanel";
 constexpr int kClientWidth = 700;
 constexpr int kClientHeight = 513;
 constexpr int kBannerHeight = 117;
 constexpr int kDesignLeft = 478;
 constexpr int kDesignTop = 114;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr int kEditLabelOffset = 500;  // a labelled edit's caption label has the edit's id + this
+constexpr int kAddressFieldDesignWidth = 130;
+constexpr int kAddressFieldDesignHeight = 21;
 
 // The program is system-aware (its manifest says so): it is laid out once, at the session's dots per inch.
 int SystemDpi() {
@@ -61,6 +65,14 @@ ScreenRect WorkAreaAt(const RECT& rect) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     }
     return ScreenRect{work.left, work.top, work.right, work.bottom};
+}
+
+// At a high scaling on a small screen the window is larger than the screen; it keeps its size all the same. The
+// first WM_GETMINMAXINFO comes before WM_NCCREATE, so the size is worked out each time, not kept.
+void KeepFullSize(MINMAXINFO& limits) {
+    const SIZE frame = FrameSize(SystemDpi());
+    limits.ptMaxTrackSize.x = std::max(limits.ptMaxTrackSize.x, frame.cx);
+    limits.ptMaxTrackSize.y = std::max(limits.ptMaxTrackSize.y, frame.cy);
 }
 
 // Common controls redraw in new system colours only when told of them.
@@ -146,174 +158,121 @@ void MainWindow::CreateFonts() {
     largeBoldFont_.reset(CreateFontIndirectA(&large));
 }
 
-HWND MainWindow::CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y,
-                               int width, int height, DWORD exStyle) {
-    return CreateControlAt(control, parent, className, style, RECT{S(x), S(y), S(x) + S(width), S(y) + S(height)},
-                           exStyle);
+HFONT MainWindow::FontOf(FormFont font) const {
+    switch (font) {
+        case FormFont::Regular: return font_.get();
+        case FormFont::Bold: return boldFont_.get();
+        case FormFont::LargeBold: return largeBoldFont_.get();
+        default: return nullptr;
+    }
 }
 
-HWND MainWindow::CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
-                                 DWORD exStyle) {
-    if (control.Visible()) style |= WS_VISIBLE;
-    if (!control.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExA(exStyle, className, control.Text().c_str(), WS_CHILD | style, at.left, at.top,
-                                  at.right - at.left, at.bottom - at.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())), instance_, nullptr);
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    if (!control.Hint().empty()) AddHint(tooltip_, window, control.Hint());
-    windows_[control.Id()] = window;
+HWND MainWindow::CreateFromRow(std::size_t index) {
+    const FormControlRow& row = kFormControls[index];
+    const FormWindow look = WindowFor(row);
+    const Control* control = main_.form.Find(row.id);  // none for a labelled edit's caption
+    HWND parent = row.parent == kId_Form1 ? hwnd_ : windows_[row.parent];
+    if ((row.kind == ControlKind::IpAddress || row.style == FormStyle::AddressLabel) && addressFieldWidth_ == 0) {
+        addressFieldWidth_ = AddressFieldWidth(instance_, parent, font_.get(), S(kAddressFieldDesignWidth),
+                                               S(kAddressFieldDesignHeight));
+    }
+    RECT at = PlaceInPixels(index, dpi_, addressFieldWidth_);
+    if (row.kind == ControlKind::Panel) {
+        RECT status{};
+        GetWindowRect(windows_[kId_StatusBar1], &status);
+        at.bottom -= status.bottom - status.top;
+    }
+    DWORD style = WS_CHILD | look.style;
+    if (control ? control->Visible() : (row.state & kHidden) == 0) style |= WS_VISIBLE;
+    if (control ? !control->Enabled() : (row.state & kDisabled) != 0) style |= WS_DISABLED;
+    HWND window = CreateWindowExA(look.exStyle, look.className, control ? control->Text().c_str() : row.caption,
+                                  style, at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
+    if (HFONT font = FontOf(look.font)) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    windows_[row.id] = window;
+    if (!control) return window;
+    if (!control->Hint().empty()) AddHint(tooltip_, window, control->Hint());
+    if (control->maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(control->maxLength), 0);
+    if (control->Checked()) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+    if (row.kind == ControlKind::IpAddress) ShowInWindow(*control, ControlProperty::Text);
     return window;
 }
 
-void MainWindow::CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth,
-                                    bool readOnly) {
-    HWND label = CreateWindowExA(0, "STATIC", Form1::EditLabel(edit), WS_CHILD | WS_VISIBLE | SS_RIGHT, S(x),
-                                 S(y + 3), S(labelWidth - 6), S(16), parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(edit.Id() + kEditLabelOffset)),
-                                 instance_, nullptr);
-    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0);
-    HWND window = CreateControl(edit, parent, "EDIT", style, x + labelWidth, y, editWidth, 21, WS_EX_CLIENTEDGE);
-    if (edit.maxLength > 0) SendMessageA(window, EM_SETLIMITTEXT, static_cast<WPARAM>(edit.maxLength), 0);
+void MainWindow::CreateItemBar(ItemBar& bar, HWND parent) {
+    itemBars_.push_back(std::make_unique<ItemBarWindow>(parent, bar, font_.get(), boldFont_.get(), tooltip_,
+                                                        dpi_, *annotations_));
+    itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
+    itemBars_.back()->SetMarksChoice(bar.Id() != kId_XPBar_Contact);
+    windows_[bar.Id()] = itemBars_.back()->Hwnd();
+    LayoutLeftPanel();
 }
 
-void MainWindow::CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right) {
-    // A field widened to show its numbers whole keeps within `right`, taking room from its label's blank end. It is
-    // made at its final size: the control lays its parts out only when it is created.
-    const int left = std::min(S(x + 82), S(right) - addressFieldWidth_);
-    CreateControlAt(label, parent, "STATIC", SS_LEFT,
-                    RECT{S(x), S(y + 3), std::min(S(x + 80), left - S(2)), S(y + 19)});
-    CreateControlAt(field, parent, WC_IPADDRESSA, WS_TABSTOP,
-                    RECT{left, S(y), left + addressFieldWidth_, S(y) + S(21)});
+void MainWindow::SetUpStatusBar() {
+    HWND status = windows_[kId_StatusBar1];
+    int parts[2] = {S(182), -1};
+    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    ShowInWindow(main_.form.StatusBar1, ControlProperty::Panels);
 }
 
 void MainWindow::CreateControls() {
-    Form1& f = main_.form;
     CreateFonts();
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
                                nullptr);
     SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, S(400));
-
-    // The banner and its five white labels. Presses on them fall through to the window and move it.
     banner_ = LoadBannerBitmap(instance_, IDR_BANNER, S(kClientWidth), S(kBannerHeight));
     if (banner_) bannerBrush_.reset(CreatePatternBrush(banner_.get()));
-    CreateControl(f.L_ProfileActivated, hwnd_, "STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 12, 76, 330, 24);
-    CreateControl(f.L_PCName, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 10, 440, 17);
-    CreateControl(f.L_OS, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 30, 440, 17);
-    CreateControl(f.L_CPU, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 50, 440, 17);
-    CreateControl(f.L_RAM, hwnd_, "STATIC", SS_RIGHT | SS_NOPREFIX, 250, 70, 440, 17);
-    bannerLabels_ = {windows_[kId_L_ProfileActivated], windows_[kId_L_PCName], windows_[kId_L_OS],
-                     windows_[kId_L_CPU], windows_[kId_L_RAM]};
-    SendMessageA(windows_[kId_L_PCName], WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
-    SendMessageA(windows_[kId_L_ProfileActivated], WM_SETFONT, reinterpret_cast<WPARAM>(largeBoldFont_.get()), FALSE);
-    HWND image = CreateControl(f.Image1, hwnd_, "STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, 0, kClientWidth,
-                               kBannerHeight);
-    SetWindowPos(image, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    HWND status = CreateControl(f.StatusBar1, hwnd_, STATUSCLASSNAMEA, 0, 0, 0, 0, 0);
-    RECT statusRect;
-    GetWindowRect(status, &statusRect);
-    const int statusHeight = statusRect.bottom - statusRect.top;
-    int parts[2] = {S(182), -1};
-    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    ShowInWindow(f.StatusBar1, ControlProperty::Panels);
-
-    const int panelTop = S(kBannerHeight);
-    const int panelHeight = S(kClientHeight) - panelTop - statusHeight;
-    panelLeft_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                                 panelTop, S(185), panelHeight, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Left)), instance_, nullptr);
-    windows_[kId_Panel_Left] = panelLeft_;
-    // No clipping of children here: the group boxes are transparent and the panel paints beneath them. It takes
-    // the rest of the width, so that the two scaled widths never add up to more than the client area.
-    panelRight_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE,
-                                  S(185), panelTop, S(kClientWidth) - S(185), panelHeight, hwnd_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId_Panel_Right)), instance_, nullptr);
-    windows_[kId_Panel_Right] = panelRight_;
-
-    for (ItemBar* bar : {&f.XPBar_NICs, &f.XPBar_Profiles, &f.XPBar_Contact}) {
-        itemBars_.push_back(
-            std::make_unique<ItemBarWindow>(panelLeft_, *bar, font_.get(), boldFont_.get(), tooltip_, dpi_,
-                                            *annotations_));
-        itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
-        itemBars_.back()->SetMarksChoice(bar != &f.XPBar_Contact);
-        windows_[bar->Id()] = itemBars_.back()->Hwnd();
+    for (std::size_t index = 0; index < kFormControlCount; ++index) {
+        const FormControlRow& row = kFormControls[index];
+        if (row.kind == ControlKind::ItemBar) {
+            CreateItemBar(static_cast<ItemBar&>(*main_.form.Find(row.id)), windows_[row.parent]);
+            continue;
+        }
+        HWND window = CreateFromRow(index);
+        switch (row.kind) {
+            case ControlKind::Picture:
+                // The banner lies beneath the labels drawn over it.
+                SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                break;
+            case ControlKind::StatusBar:
+                SetUpStatusBar();
+                break;
+            default:
+                break;
+        }
+        if (row.style == FormStyle::BannerTitle || row.style == FormStyle::BannerName ||
+            row.style == FormStyle::BannerLine) {
+            bannerLabels_.push_back(window);
+        }
     }
-    LayoutLeftPanel();
-
-    HWND p = panelRight_;
-    CreateLabelledEdit(f.LE_NewProfile, p, 8, 10, 80, 190, false);
-    CreateLabelledEdit(f.LE_ProfileID, p, 300, 10, 40, 60, true);
-    CreateLabelledEdit(f.LE_NIC, p, 8, 38, 80, 352, true);
-    CreateControl(f.JvSwitch1, p, "BUTTON", BS_AUTOCHECKBOX, 420, 10, 40, 20);
-    CreateControl(f.Button_ActDeact, p, "BUTTON", BS_PUSHBUTTON, 420, 38, 80, 24);
-
-    // The address fields' right end inside their group boxes (the boxes end at 248 and 506): a field wider than
-    // designed first takes the room before the box's edge, and only then the blank end of its label.
-    constexpr int kIpGroupRight = 245;
-    constexpr int kDnsGroupRight = 503;
-    addressFieldWidth_ = AddressFieldWidth(instance_, p, font_.get(), S(130), S(21));
-    CreateControl(f.SGB_UseIP, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 76, 240, 108);
-    CreateControl(f.CB_UseIP, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 74, 70, 18);
-    CreateAddressField(f.Label_UseIP_IP, f.IPA_IP, p, 18, 98, kIpGroupRight);
-    CreateAddressField(f.Label_UseIP_SM, f.IPA_SM, p, 18, 126, kIpGroupRight);
-    CreateAddressField(f.Label_UseIP_GW, f.IPA_GW, p, 18, 154, kIpGroupRight);
-
-    CreateControl(f.SGB_UseDNS, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 258, 76, 248, 80);
-    CreateControl(f.CB_UseDNS, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 266, 74, 74, 18);
-    CreateAddressField(f.Label_UseDNS_1st, f.IPA_DNS1, p, 268, 98, kDnsGroupRight);
-    CreateAddressField(f.Label_UseDNS_2nd, f.IPA_DNS2, p, 268, 126, kDnsGroupRight);
-
-    CreateControl(f.SGB_UseProxy, p, "BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 8, 194, 240, 118);
-    CreateControl(f.CB_UseProxy, p, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 16, 192, 78, 18);
-    CreateAddressField(f.Label_IP, f.IPA_Proxy, p, 18, 216, kIpGroupRight);
-    CreateLabelledEdit(f.LE_Port, p, 18, 244, 82, 60, false);
-    CreateControl(f.CB_KillBrowsers, p, "BUTTON", BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, 18, 272, 222, 32);
-
-    CreateControl(f.Button_Save, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 166, 74, 26);
-    CreateControl(f.Button_Delete, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 346, 166, 74, 26);
-    CreateControl(f.Button_ApplyProfile, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 198, 240, 30);
-    CreateControl(f.Button_IPconfig, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 250, 116, 24);
-    CreateControl(f.Button_OpenCMD, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 390, 250, 116, 24);
-    CreateControl(f.XiButton1, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 280, 240, 24);
-    CreateControl(f.XiButton4, p, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 266, 310, 240, 24);
-
-    CreateControl(f.Label1, p, "STATIC", SS_LEFT, 8, 318, 250, 15);
-    CreateControl(f.Label2, p, "STATIC", SS_LEFT, 8, 334, 250, 15);
-    CreateControl(f.Label3, p, "STATIC", SS_LEFT, 8, 350, 300, 15);
-
     // Group boxes sit beneath the controls they frame.
-    for (int id : {kId_SGB_UseIP, kId_SGB_UseDNS, kId_SGB_UseProxy}) {
-        SetWindowPos(windows_[id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const FormControlRow& row : kFormControls) {
+        if (row.kind != ControlKind::GroupBox) continue;
+        SetWindowPos(windows_[row.id], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    for (int id : {kId_IPA_IP, kId_IPA_SM, kId_IPA_GW, kId_IPA_DNS1, kId_IPA_DNS2, kId_IPA_Proxy}) {
-        ShowInWindow(*f.Find(id), ControlProperty::Text);
-    }
-    SendMessageA(windows_[kId_CB_UseIP], BM_SETCHECK, f.CB_UseIP.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     AnnotateControls();
     FollowSystemSettings();
 }
 
 void MainWindow::AnnotateControls() {
-    // An address field is four edits in a frame: the frame and each of its parts take the label's name, which the
-    // parts, having no label of their own before them, would not find.
-    const Form1& f = main_.form;
-    const std::pair<const Control*, int> fields[] = {
-        {&f.Label_UseIP_IP, kId_IPA_IP},     {&f.Label_UseIP_SM, kId_IPA_SM},   {&f.Label_UseIP_GW, kId_IPA_GW},
-        {&f.Label_UseDNS_1st, kId_IPA_DNS1}, {&f.Label_UseDNS_2nd, kId_IPA_DNS2}, {&f.Label_IP, kId_IPA_Proxy}};
-    for (const auto& [label, id] : fields) {
-        const std::string name = ReadableCaption(label->Text());
-        HWND field = windows_[id];
-        annotations_->SetName(field, name);
-        for (HWND part = GetWindow(field, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
-            annotations_->SetName(part, name);
+    for (std::size_t index = 0; index < kFormControlCount; ++index) {
+        const FormControlRow& row = kFormControls[index];
+        if (row.kind == ControlKind::IpAddress && index > 0) {
+            // An address field is four edits in a frame: the frame and each of its parts take the name of the label
+            // before it, which the parts, having no label of their own before them, would not find.
+            const std::string name = ReadableCaption(main_.form.Find(kFormControls[index - 1].id)->Text());
+            HWND field = windows_[row.id];
+            annotations_->SetName(field, name);
+            for (HWND part = GetWindow(field, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+                annotations_->SetName(part, name);
+            }
+        } else if (row.kind == ControlKind::GroupBox && index + 1 < kFormControlCount) {
+            // A group box has no caption of its own: the check box after it names it.
+            annotations_->SetName(windows_[row.id],
+                                  ReadableCaption(main_.form.Find(kFormControls[index + 1].id)->Text()));
         }
     }
-    // The group boxes have no caption of their own: their check box names them.
-    const std::pair<int, const Control*> groups[] = {
-        {kId_SGB_UseIP, &f.CB_UseIP}, {kId_SGB_UseDNS, &f.CB_UseDNS}, {kId_SGB_UseProxy, &f.CB_UseProxy}};
-    for (const auto& [id, box] : groups) annotations_->SetName(windows_[id], ReadableCaption(box->Text()));
 }
 
 void MainWindow::FollowSystemSettings() {
@@ -342,7 +301,7 @@ void MainWindow::HoldLayout(bool hold) {
 void MainWindow::LayoutLeftPanel() {
     if (itemBars_.size() != 3) return;
     RECT client;
-    GetClientRect(panelLeft_, &client);
+    GetClientRect(windows_[kId_Panel_Left], &client);
     const int margin = S(6);
     const int width = client.right - 2 * margin;
     ItemBarWindow& nics = *itemBars_[0];
@@ -378,13 +337,12 @@ void MainWindow::ShowInWindow(const Control& control, ControlProperty property) 
             GetWindowTextA(window, current, sizeof(current));
             if (control.Text() == current) break;
             if (control.Kind() == ControlKind::IpAddress) {
-                unsigned octets[4] = {0, 0, 0, 0};
-                sscanf(control.Text().c_str(), "%u.%u.%u.%u", &octets[0], &octets[1], &octets[2], &octets[3]);
-                if (control.Text() == "0.0.0.0") {
+                // The field's own number has the first octet in its highest byte, as the reader gives it.
+                const std::optional<std::uint32_t> address = DottedQuadValue(control.Text());
+                if (!address || *address == 0) {
                     SendMessageA(window, IPM_CLEARADDRESS, 0, 0);
                 } else {
-                    SendMessageA(window, IPM_SETADDRESS, 0,
-                                 MAKEIPADDRESS(octets[0], octets[1], octets[2], octets[3]));
+                    SendMessageA(window, IPM_SETADDRESS, 0, static_cast<LPARAM>(*address));
                 }
             } else {
                 SetWindowTextA(window, control.Text().c_str());
@@ -504,6 +462,7 @@ void MainWindow::OnVisibilityChanged(bool visible) {
     if (command.stopTimer) KillTimer(hwnd_, kAnimationTimerId);
     if (command.caption) ShowCaption(animationsOn_ ? *command.caption : animation_.FinalCaption());
     if (command.startTimer) SetTimer(hwnd_, kAnimationTimerId, kAnimationStepMs, nullptr);
+    if (balloon_) balloon_->OnAnchorVisibilityChanged(visible && !Minimised());
 }
 
 bool MainWindow::Minimised() const { return application_.Minimised() || IsIconic(hwnd_); }
@@ -561,14 +520,17 @@ void MainWindow::FocusOn(const FocusStop& stop) {
     SetFocus(window ? window : hwnd_);
 }
 
-void MainWindow::OnActivate(bool active, bool minimised) {
+bool MainWindow::OnActivate(bool active, bool minimised) {
+    if (balloon_) balloon_->OnAnchorActivated(active);
     if (!active) {
         // Kept as a place in the Tab order, not a window: the place may be disabled by the time the window is back.
         HWND focus = GetFocus();
         if (focus && IsChild(hwnd_, focus)) savedFocus_ = StopOf(focus);
-        return;
+        return false;
     }
-    if (!minimised) FocusOn(RestoredFocus(main_.form, savedFocus_));
+    if (minimised) return false;
+    FocusOn(RestoredFocus(main_.form, savedFocus_));
+    return true;
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
@@ -611,12 +573,7 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETMINMAXINFO) {
-        // At a high scaling on a small screen the window is larger than the screen; it keeps its size all the same.
-        // The first of these messages comes before WM_NCCREATE, so the size is worked out here, not kept.
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        const SIZE frame = FrameSize(SystemDpi());
-        limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, frame.cx);
-        limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, frame.cy);
+        KeepFullSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     }
     if (message == WM_NCCREATE) {
@@ -644,34 +601,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_CREATE:
-            CreateControls();
-            BindViews();
-            iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                                           0)));
-            iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
-                                                           GetSystemMetrics(SM_CXSMICON),
-                                                           GetSystemMetrics(SM_CYSMICON), 0)));
-            menuPictures_.reset(static_cast<HBITMAP>(
-                LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-            balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
-            requests_ = std::make_unique<ExternalRequests>(hwnd_, main_, controller_);
-            // The tray icon is in the notification area before start-up runs; the caption animation starts when the
-            // window is first shown (WM_SHOWWINDOW).
-            tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
-            tray_->onSingleClick = [this] {
-                if (Minimised() || !IsWindowVisible(hwnd_)) {
-                    Restore();
-                } else {
-                    HideToTray();
-                }
-            };
-            tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
-            if (balloon_) {
-                balloon_->trayNotice = [this](const std::string& text, const std::string& title, bool warning) {
-                    return tray_ && tray_->ShowNotification(title, text, warning);
-                };
-            }
+            OnCreate();
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -680,20 +610,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (balloon_ && balloon_->HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
             break;
         case WM_ACTIVATE:
-            if (balloon_) balloon_->OnAnchorActivated(LOWORD(wParam) != WA_INACTIVE);
-            OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
-            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) return 0;  // the focus is placed already
+            if (OnActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0)) return 0;
             break;
-        case WM_NEXTDLGCTL: {
-            // The keyboard's moves among the controls (an Alt+letter of a label: the field after it), as a dialog
-            // takes them. A frame of controls (a bar, a panel) is no place for the focus.
-            HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                         : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
-            if (target && IsChild(hwnd_, target) && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
-                SetFocus(target);
-            }
+        case WM_NEXTDLGCTL:
+            OnNextControl(wParam, LOWORD(lParam) != 0);
             return 0;
-        }
         case WM_SETTINGCHANGE:
             FollowSystemSettings();
             break;
@@ -703,35 +624,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SHOWWINDOW:
             OnVisibilityChanged(wParam != FALSE);
-            if (balloon_) balloon_->OnAnchorVisibilityChanged(wParam != FALSE && !Minimised());
             break;
         case WM_CTLCOLORSTATIC:
             return OnLabelColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlID != static_cast<UINT>(kId_Image1)) break;
-            UniqueMemoryDc memory(banner_ && !highContrast_ ? CreateCompatibleDC(item->hDC) : nullptr);
-            if (highContrast_) {
-                // The labels over the banner are read in the system's colours, on its plain window colour.
-                FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOW));
-            } else if (memory) {
-                // Already at the banner's size: the labels' brush shows the same pixels at the same places.
-                ScopedSelection picture(memory.get(), banner_.get());
-                BitBlt(item->hDC, 0, 0, item->rcItem.right, item->rcItem.bottom, memory.get(), 0, 0, SRCCOPY);
-            } else {
-                FillRect(item->hDC, &item->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            }
+        case WM_DRAWITEM:
+            if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlID != static_cast<UINT>(kId_Image1)) break;
+            DrawBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        }
-        case WM_COPYDATA: {
-            // The companion's verdict on the last activation.
-            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            if (!data || data->dwData != companion::kVerdictCopyDataTag || !data->lpData) break;
-            const std::string verdict(static_cast<const char*>(data->lpData), data->cbData);
-            RunHandler(hwnd_, [this, &verdict] { apply::ReceiveVerdict(main_, verdict); });
-            if (tray_) tray_->SetTip(main_.state.TrayTip);
-            return TRUE;
-        }
+        case WM_COPYDATA:
+            if (OnVerdict(reinterpret_cast<const COPYDATASTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_NCHITTEST:
             return WMNCHitTest(static_cast<int>(DefWindowProcA(hwnd_, message, wParam, lParam)));
         case WM_TIMER:
@@ -751,13 +653,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (balloon_) balloon_->OnAnchorMoved();
             break;
         case WM_CLOSE:
-            RunHandler(hwnd_, [this] { controller_.FormClose(); });
-            if (balloon_) balloon_->OnAnchorClosing();
-            KillTimer(hwnd_, kAnimationTimerId);
-            SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
-            tray_.reset();
-            KillTimer(hwnd_, ExternalRequests::kAdapterRefreshTimerId);
-            DestroyWindow(hwnd_);
+            OnClose();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -766,6 +662,75 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void MainWindow::OnCreate() {
+    CreateControls();
+    BindViews();
+    iconLarge_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+    iconSmall_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_ZELTA), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    menuPictures_.reset(static_cast<HBITMAP>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDB_IL_ZELTA), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    balloon_ = std::make_unique<BalloonNotifier>(hwnd_);
+    requests_ = std::make_unique<ExternalRequests>(hwnd_, main_, controller_);
+    // The tray icon is in the notification area before start-up runs; the caption animation starts when the window
+    // is first shown (WM_SHOWWINDOW).
+    tray_ = std::make_unique<TrayIcon>(hwnd_, iconSmall_.get());
+    tray_->onSingleClick = [this] {
+        if (Minimised() || !IsWindowVisible(hwnd_)) {
+            Restore();
+        } else {
+            HideToTray();
+        }
+    };
+    tray_->onContextMenu = [this](POINT position) { OnTrayMenu(position); };
+    balloon_->trayNotice = [this](const std::string& text, const std::string& title, bool warning) {
+        return tray_ && tray_->ShowNotification(title, text, warning);
+    };
+}
+
+void MainWindow::OnNextControl(WPARAM which, bool isWindow) {
+    // The keyboard's moves among the controls (an Alt+letter of a label: the field after it), as a dialog takes
+    // them. A frame of controls (a bar, a panel) is no place for the focus.
+    HWND target = isWindow ? reinterpret_cast<HWND>(which) : GetNextDlgTabItem(hwnd_, GetFocus(), which != 0);
+    if (target && IsChild(hwnd_, target) && !(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+        SetFocus(target);
+    }
+}
+
+void MainWindow::DrawBanner(const DRAWITEMSTRUCT& item) {
+    UniqueMemoryDc memory(banner_ && !highContrast_ ? CreateCompatibleDC(item.hDC) : nullptr);
+    if (highContrast_) {
+        // The labels over the banner are read in the system's colours, on its plain window colour.
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    } else if (memory) {
+        // Already at the banner's size: the labels' brush shows the same pixels at the same places.
+        ScopedSelection picture(memory.get(), banner_.get());
+        BitBlt(item.hDC, 0, 0, item.rcItem.right, item.rcItem.bottom, memory.get(), 0, 0, SRCCOPY);
+    } else {
+        FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}
+
+bool MainWindow::OnVerdict(const COPYDATASTRUCT* data) {
+    // The companion's verdict on the last activation.
+    if (!data || data->dwData != companion::kVerdictCopyDataTag || !data->lpData) return false;
+    const std::string verdict(static_cast<const char*>(data->lpData), data->cbData);
+    RunHandler(hwnd_, [this, &verdict] { apply::ReceiveVerdict(main_, verdict); });
+    if (tray_) tray_->SetTip(main_.state.TrayTip);
+    return true;
+}
+
+void MainWindow::OnClose() {
+    RunHandler(hwnd_, [this] { controller_.FormClose(); });
+    if (balloon_) balloon_->OnAnchorClosing();
+    KillTimer(hwnd_, kAnimationTimerId);
+    SetWindowTextA(hwnd_, animation_.FinalCaption().c_str());
+    tray_.reset();
+    KillTimer(hwnd_, ExternalRequests::kAdapterRefreshTimerId);
+    DestroyWindow(hwnd_);
 }
 
 }  // namespace zelta::win32

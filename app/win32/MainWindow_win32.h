@@ -3,6 +3,7 @@
 // the user's input back into the model, and hosts the tray icon, the notices and the caption animation.
 #include <windows.h>
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/model/FocusOrder.h"
 #include "app/model/MainForm.h"
 #include "app/win32/ApplicationWindow_win32.h"
+#include "app/win32/FormWindows_win32.h"
 #include "app/win32/ItemBar_win32.h"
 #include "app/win32/Win32Handles.h"
 
@@ -51,14 +53,20 @@ private:
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The long cases of the window procedure.
+    void OnCreate();
+    void OnNextControl(WPARAM which, bool isWindow);
+    void DrawBanner(const DRAWITEMSTRUCT& item);
+    bool OnVerdict(const COPYDATASTRUCT* data);  // false: not the companion's verdict
+    void OnClose();
+
     void CreateFonts();
     void CreateControls();
-    HWND CreateControl(Control& control, HWND parent, const char* className, DWORD style, int x, int y, int width,
-                       int height, DWORD exStyle = 0);
-    HWND CreateControlAt(Control& control, HWND parent, const char* className, DWORD style, const RECT& at,
-                         DWORD exStyle = 0);  // in pixels
-    void CreateLabelledEdit(Control& edit, HWND parent, int x, int y, int labelWidth, int editWidth, bool readOnly);
-    void CreateAddressField(Control& label, Control& field, HWND parent, int x, int y, int right);
+    // The window of the form table's row at `index`, as the control's state and the row have it.
+    HWND CreateFromRow(std::size_t index);
+    void CreateItemBar(ItemBar& bar, HWND parent);
+    void SetUpStatusBar();
+    HFONT FontOf(FormFont font) const;
     void BindViews();
     void ShowInWindow(const Control& control, ControlProperty property);
     void OnCommand(int id, int code, HWND window);
@@ -78,7 +86,8 @@ private:
     FocusStop StopOf(HWND window) const;
     ItemBarWindow* BarOf(int id) const;
     void FocusOn(const FocusStop& stop);
-    void OnActivate(bool active, bool minimised);
+    // True when the focus is placed (the window is active and not minimised).
+    bool OnActivate(bool active, bool minimised);
     // High contrast and the animation effects, read again whenever the system says its settings changed.
     void FollowSystemSettings();
     void AnnotateControls();
@@ -89,8 +98,6 @@ private:
     MainForm& main_;
     FormController& controller_;
     HWND hwnd_ = nullptr;
-    HWND panelLeft_ = nullptr;
-    HWND panelRight_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
     int addressFieldWidth_ = 0;  // in pixels, enough for 255 in every part

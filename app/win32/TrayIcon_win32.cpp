@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/model/ControlIds.h"
 #include "platform/ProductNames.h"
 
 namespace zelta::win32 {
@@ -23,7 +24,7 @@ NOTIFYICONDATAA IconData(HWND window) {
     // The size every shell from 5.0 on knows, so the icon is also accepted where the newest fields are not.
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;
     data.hWnd = window;
-    data.uID = TrayIcon::kIconId;
+    data.uID = kTrayIconId;
     return data;
 }
 
@@ -51,7 +52,7 @@ TrayIcon::TrayIcon(HWND messageWindow, HICON icon)
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")),
       clicks_(GetDoubleClickTime()) {
     if (taskbarCreated_ != 0) AllowMessageFromShell(window_, taskbarCreated_);
-    AllowMessageFromShell(window_, kCallbackMessage);
+    AllowMessageFromShell(window_, kTrayCallback);
     Add();
 }
 
@@ -63,7 +64,7 @@ TrayIcon::~TrayIcon() {
 void TrayIcon::Add() {
     NOTIFYICONDATAA data = IconData(window_);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kCallbackMessage;
+    data.uCallbackMessage = kTrayCallback;
     data.hIcon = icon_;
     static_assert(sizeof(kProductTitle) <= sizeof(data.szTip), "the tip fits");
     CopyTip(data, tip_);
@@ -117,7 +118,7 @@ void TrayIcon::Delete() {
 
 bool TrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     result = 0;
-    if (msg == kCallbackMessage) {
+    if (msg == kTrayCallback) {
         // Under both callback protocols the low word of lParam is the mouse or notification message.
         OnIconEvent(LOWORD(lp), wp);
         return true;

@@ -13,8 +13,6 @@ namespace zelta::win32 {
 
 class TrayIcon {
 public:
-    static constexpr UINT kCallbackMessage = WM_USER + 1;
-    static constexpr UINT kIconId = 1;
     static constexpr UINT_PTR kClickTimerId = 0x7201;
 
     // messageWindow receives the icon's messages and the click timer; it must forward them to HandleMessage.

@@ -5,6 +5,7 @@
 
 #include "app/BarPalette.h"
 #include "app/model/AccessKeys.h"
+#include "app/model/FormControls.h"
 #include "app/model/FocusOrder.h"
 
 namespace zelta {
@@ -62,6 +63,19 @@ TEST(AccessKeys, EveryFieldCheckBoxAndButtonHasOneOfItsOwn) {
     }
     EXPECT_EQ(AccessKey("R&&D &net"), 'N');
     EXPECT_EQ(ReadableCaption("R&&D I&P:"), "R&D IP");
+}
+
+// The table's neighbours name each other: an address field's label stands before it, a group's check box after it.
+TEST(FormTable, LabelsAndCheckBoxesStandBesideWhatTheyName) {
+    for (std::size_t at = 0; at < kFormControlCount; ++at) {
+        const FormControlRow& row = kFormControls[at];
+        const FormControlRow* before = at > 0 ? &kFormControls[at - 1] : nullptr;
+        const FormControlRow* after = at + 1 < kFormControlCount ? &kFormControls[at + 1] : nullptr;
+        const bool labelled = before && before->style == FormStyle::AddressLabel;
+        EXPECT_EQ(row.kind == ControlKind::IpAddress, labelled) << row.name;
+        EXPECT_TRUE(row.style != FormStyle::EditLabel || (after && after->kind == ControlKind::LabelledEdit));
+        EXPECT_TRUE(row.kind != ControlKind::GroupBox || (after && after->kind == ControlKind::CheckBox)) << row.name;
+    }
 }
 
 TEST(BarColours, EveryTextStandsOutByAtLeastFourAndAHalfToOne) {

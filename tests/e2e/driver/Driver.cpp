@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <map>
 
+#include "app/model/ControlIds.h"
+
 namespace e2e {
 
 namespace {
@@ -547,14 +549,14 @@ bool Zelta::Visible(int id) const {
 
 std::string Zelta::StatusPanel0() const {
     // The status bar answers WM_GETTEXT with its first panel.
-    return Text(1007);
+    return Text(zelta::kId_StatusBar1);
 }
 
 std::vector<std::string> Zelta::BarItems(int barId) const {
     std::vector<std::string> captions;
     HWND bar = Control(barId);
     for (int index = 0; bar; ++index) {
-        HWND item = FindChildById(bar, 2000 + index);  // the first index without an item ends the list
+        HWND item = FindChildById(bar, zelta::kItemBarFirstItemId + index);  // the first index without an item ends the list
         if (!item) break;
         captions.push_back(TextOf(item, "item " + std::to_string(index) + " of bar " + std::to_string(barId)));
     }
@@ -563,7 +565,7 @@ std::vector<std::string> Zelta::BarItems(int barId) const {
 
 HWND Zelta::BarItem(int barId, int index) const {
     HWND bar = Control(barId);
-    return bar ? Reported(FindChildById(bar, 2000 + index),
+    return bar ? Reported(FindChildById(bar, zelta::kItemBarFirstItemId + index),
                           "item " + std::to_string(index) + " of bar " + std::to_string(barId))
                : nullptr;
 }
@@ -602,12 +604,11 @@ void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
 }
 
 void Zelta::ChooseTrayEntry(int nth) {
-    constexpr UINT kTrayCallback = WM_USER + 1;
     auto key = [](HWND window, WPARAM code) {
         PostMessageA(window, WM_KEYDOWN, code, 1);
         PostMessageA(window, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
     };
-    PostMessageA(main_, kTrayCallback, 1, WM_CONTEXTMENU);
+    PostMessageA(main_, zelta::kTrayCallback, zelta::kTrayIconId, WM_CONTEXTMENU);
     HWND menu = nullptr;
     WaitUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, 10000);
     if (!Reported(menu, "tray menu")) return;

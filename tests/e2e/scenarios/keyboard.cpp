@@ -24,7 +24,7 @@ std::string Profile(int n, const std::string& name) {
 
 // The icon's events as the shell reports them on the protocol that tells the icon's place.
 void PostIconEvent(HWND main, WORD event, POINT place = {}) {
-    PostMessageA(main, WM_USER + 1, MAKEWPARAM(place.x, place.y), MAKELPARAM(event, 1));
+    PostMessageA(main, kTrayCallback, MAKEWPARAM(place.x, place.y), MAKELPARAM(event, kTrayIconId));
 }
 
 void ExpectFocus(e2e::Context& ctx, HWND main, HWND control, const std::string& what) {
@@ -55,7 +55,7 @@ E2E_SCENARIO(keyboard) {
     }
     CHECK(ctx, still);
 
-    const auto header = [&](int bar) { return GetDlgItem(app.Control(bar), 1999); };
+    const auto header = [&](int bar) { return GetDlgItem(app.Control(bar), kItemBarHeaderId); };
     const auto profile = [&](int index) { return app.BarItem(kId_XPBar_Profiles, index); };
     ExpectFocus(ctx, main, app.BarItem(kId_XPBar_NICs, 0), "at start, the first adapter");
     // Tab, Tab into the profiles, then Down past the end, Home, End, Up.

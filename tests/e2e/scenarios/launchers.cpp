@@ -21,7 +21,6 @@ using namespace zelta;
 
 namespace {
 
-constexpr int kItemBarHeaderId = 1999;
 const std::string kWebAddress = "http://www.vokcorp.example/";
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -151,7 +150,7 @@ E2E_SCENARIO(launchers) {
     CHECK(ctx, e2e::WaitUntil([&] { return OpenedAddresses(ctx) == std::vector<std::string>{kWebAddress}; }, 20000));
 
     // So does the tray menu's "Vok CORP. Online", the third entry after a separator.
-    PostMessageA(app.Main(), WM_USER + 1, 1, WM_CONTEXTMENU);
+    PostMessageA(app.Main(), kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
     HWND menu = nullptr;
     CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
     if (menu) {

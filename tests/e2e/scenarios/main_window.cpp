@@ -17,10 +17,10 @@ struct Expected {
 
 const Expected kControls[] = {
     {kId_LE_NewProfile, "", true, true},
-    {kId_LE_NewProfile + 500, "New Profile:", true, true},
+    {kId_Label_LE_NewProfile, "New Profile:", true, true},
     {kId_LE_NIC, "", true, true},
-    {kId_LE_NIC + 500, "NIC:", true, true},
-    {kId_LE_ProfileID + 500, "ID:", true, true},
+    {kId_Label_LE_NIC, "NIC:", true, true},
+    {kId_Label_LE_ProfileID, "ID:", true, true},
     {kId_JvSwitch1, nullptr, false, false},
     {kId_Button_ActDeact, nullptr, false, false},
     {kId_CB_UseIP, "Use IP", true, true},
@@ -40,7 +40,7 @@ const Expected kControls[] = {
     {kId_Label_IP, "IP Address:", false, true},
     {kId_IPA_Proxy, "0.0.0.0", false, true},
     {kId_LE_Port, "", false, true},
-    {kId_LE_Port + 500, "Port:", true, true},
+    {kId_Label_LE_Port, "Port:", true, true},
     {kId_CB_KillBrowsers, "Allow Zelta to kill BROWSER(s) if running", false, true},
     {kId_Label1, "Works on Windows XP, Vista, 7.", true, true},
     {kId_Label2, "Yet to function on  Win servers.", true, true},
@@ -105,7 +105,7 @@ E2E_SCENARIO(main_window) {
     CHECK_EQ(ctx, app.StatusPanel0(), std::string("Used / Max Profiles: 0 / 20"));
 
     // The bars are reached by the keyboard: Enter on the Contact header unfolds it, its items are real windows.
-    HWND contactHeader = GetDlgItem(app.Control(kId_XPBar_Contact), 1999);
+    HWND contactHeader = GetDlgItem(app.Control(kId_XPBar_Contact), kItemBarHeaderId);
     CHECK_EQ(ctx, e2e::WindowText(contactHeader), std::string("Contact"));
     CHECK(ctx, (GetWindowLongA(contactHeader, GWL_STYLE) & WS_TABSTOP) != 0);
     PostMessageA(contactHeader, WM_KEYDOWN, VK_RETURN, 0);

@@ -19,8 +19,6 @@ using namespace zelta;
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 1;
-constexpr WPARAM kTrayIconId = 1;
 const std::string kTitle = "Vok Tarvex";
 
 // The icon's events, as the shell reports them to the window that owns the icon.

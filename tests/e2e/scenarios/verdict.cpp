@@ -21,7 +21,6 @@ using namespace zelta;
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 1;  // the tray icon's messages to the main window
 const std::string kNic = "Local Area Connection";
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -146,7 +145,7 @@ E2E_SCENARIO(verdict) {
     SETUP(ctx, e2e::WriteFileBytes(effect, live));
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     SETUP(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 5000));
-    PostMessageA(app.Main(), kTrayCallback, 1, WM_CONTEXTMENU);
+    PostMessageA(app.Main(), kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
     HWND menu = nullptr;
     SETUP(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
     for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {  // Exit, the web site, then Office
