@@ -77,14 +77,20 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
     }
 }
 
+// A window's text can change between asking its length and asking the text (a notice replaced by the next one);
+// the text is taken only when its length is the same before and after.
 std::string WindowText(HWND window) {
-    const auto length = Send(window, WM_GETTEXTLENGTH, 0, 0);
-    if (!length) return kNoAnswer;
-    std::string text(static_cast<std::size_t>(*length) + 1, '\0');
-    const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    if (!copied) return kNoAnswer;
-    text.resize(static_cast<std::size_t>(*copied > 0 ? *copied : 0));
-    return text;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const auto length = Send(window, WM_GETTEXTLENGTH, 0, 0);
+        if (!length) return kNoAnswer;
+        std::string text(static_cast<std::size_t>(*length) + 1, '\0');
+        const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+        if (!copied) return kNoAnswer;
+        text.resize(static_cast<std::size_t>(*copied > 0 ? *copied : 0));
+        const auto lengthAfter = Send(window, WM_GETTEXTLENGTH, 0, 0);
+        if (lengthAfter && *lengthAfter == *length) return text;
+    }
+    return kNoAnswer;
 }
 
 std::string Lower(std::string text) {
