@@ -74,8 +74,12 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
         "gwmetric=1",
         "netsh int ipv4 set dns name=\"LAN\" source=static addr= validate=no",
         "netsh int ipv4 add dns name=\"LAN\" addr=0.0.0.0 index=2"};
+    const std::vector<std::string> nameWithAddr = {
+        "netsh int ipv4 set address name=\"LAN addr=10.0.0.1\" source=static addr=192.168.1.20"};
     AdapterState stillDhcp = Static("10.0.0.5", "", {});
     stillDhcp.dhcpEnabled = true;
+    const LiveAdapter office = Live("192.168.1.20", "192.168.1.1");
+    const std::string officeInEffect = "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1";
     LiveAdapter xpLive = Live("192.168.1.20", "");
     xpLive.addresses[0].prefixLength = -1;
     xpLive.gatewaysKnown = false;
@@ -87,17 +91,11 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
         Status status;
         std::string detail;
     } rows[] = {
-        {"static, as asked and in use", kStatic, kOfficeStored, Live("192.168.1.20", "192.168.1.1"), Status::InEffect,
-         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
-        {"an adapter name that holds \" addr=\" names no address",
-         {"netsh int ipv4 set address name=\"LAN addr=10.0.0.1\" source=static addr=192.168.1.20"},
-         kOfficeStored,
-         Live("192.168.1.20", "192.168.1.1"),
-         Status::InEffect,
-         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+        {"static, as asked and in use", kStatic, kOfficeStored, office, Status::InEffect, officeInEffect},
+        {"an adapter name that holds \" addr=\" names no address", nameWithAddr, kOfficeStored, office,
+         Status::InEffect, officeInEffect},
         {"static, the older two-line form, the system tells no mask or gateway", xpForm,
-         Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), xpLive, Status::InEffect,
-         "192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1"},
+         Static("192.168.1.20", "192.168.1.1", {"192.168.1.1"}), xpLive, Status::InEffect, officeInEffect},
         {"static, empty and 0.0.0.0 fields ask nothing", emptyFields, Static("192.168.1.20", "", {}),
          Live("192.168.1.20", ""), Status::InEffect, "192.168.1.20, mask 255.255.255.0"},
         {"stored as asked, the adapter still uses its old address", kStatic, kOfficeStored,
@@ -112,8 +110,7 @@ TEST(Judge, HoldsWhatTheCommandsAskAgainstWhatWindowsKeepsAndWhatTheAdapterDoes)
          "Windows was still checking after 60 s whether another device on the network uses 192.168.1.20"},
         {"stored as asked, not connected", kStatic, kOfficeStored, Live("", "", AddressState::Preferred, false),
          Status::NotConnected, "LAN is not connected: it takes effect when the adapter connects"},
-        {"in use, but Windows keeps other values", kStatic, stillDhcp, Live("192.168.1.20", "192.168.1.1"),
-         Status::NotInEffect,
+        {"in use, but Windows keeps other values", kStatic, stillDhcp, office, Status::NotInEffect,
          "its address still comes from DHCP; Windows keeps 10.0.0.5 as its address, not 192.168.1.20; it has no DNS "
          "server set by hand, not 192.168.1.1, 8.8.4.4"},
         {"nothing taken", kStatic, stillDhcp, Live("10.0.0.5", "10.0.0.1"), Status::NotInEffect,
@@ -207,7 +204,6 @@ TEST_F(CompanionVerdict, WaitsForALeaseFourLooksASecondAndNoLongerThanItsBound) 
     EXPECT_EQ(VerdictSentence(*unanswered.verdict),
               "is not in effect: no DHCP server answered within 60 s (the adapter has 169.254.7.1).");
     EXPECT_NE(Report().find("\r\nThe profile is not in effect: no DHCP server answered"), std::string::npos);
-
 }
 
 TEST_F(CompanionVerdict, NetshRefusingDhcpThatIsOnAlreadyIsNoFailureButAFailureStaysOne) {

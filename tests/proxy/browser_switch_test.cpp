@@ -22,10 +22,9 @@ TEST(BrowserProcesses, FindMatchesTheWholeNameExactlyAndTakesTheLastMatch) {
     EXPECT_EQ(FindProcessId(processes, "firefox.exe"), kNoProcess);
     processes.running = {{"[System Process]", 0}, {"firefox.exe", 100}, {"IEXPLORE.EXE", 200},
                          {"explorer.exe", 300},   {"firefox.exe", 400}, {"C:\\x\\iexplore.exe", 500}};
-    EXPECT_EQ(FindProcessId(processes, "firefox.exe"), 400);
-    EXPECT_EQ(FindProcessId(processes, "iexplore.exe"), kNoProcess);
-    EXPECT_EQ(FindProcessId(processes, "IEXPLORE.EXE"), 200);
-    EXPECT_EQ(FindProcessId(processes, "[System Process]"), 0);
+    const std::pair<const char*, decltype(kNoProcess)> found[] = {
+        {"firefox.exe", 400}, {"iexplore.exe", kNoProcess}, {"IEXPLORE.EXE", 200}, {"[System Process]", 0}};
+    for (const auto& [name, id] : found) EXPECT_EQ(FindProcessId(processes, name), id) << name;
 }
 
 TEST(BrowserProcesses, KillEndsTheGivenIdOnlyWhileItBelongsToTheNameInAnyLetterCase) {
@@ -98,6 +97,8 @@ struct Switch : fakes::HandlerTest {
                                       "user_pref(\"network.proxy.http\", \"10.0.0.1\");\r\n"
                                       "user_pref(\"network.proxy.http_port\", 8080);\r\n";
     const std::string firefoxCommand = std::string("\"") + tools::kFirefoxPath + "\" " + kMakerWebAddress;
+    const std::string oldServer = std::string("1.1.1.1:1\0", 10), newServer = std::string("10.0.0.1:8080\0", 14);
+    const std::string prefsOff = "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n";
 
     void SetUp() override { PlaceBrowsers(prefsContent); }
     std::string ProxyServer() { return ProxyValue("ProxyServer"); }
@@ -112,17 +113,16 @@ TEST_F(Switch, ClosesInternetExplorerThenFirefoxBeforeWritingAndStartsThemAgainI
     SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
 
     EXPECT_EQ(app.processes.terminated, (std::vector<std::uint32_t>{20, 40}));
-    EXPECT_EQ(proxyAtTermination, (std::vector<std::string>(2, std::string("1.1.1.1:1\0", 10))));
-    EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+    EXPECT_EQ(proxyAtTermination, (std::vector<std::string>{oldServer, oldServer}));
+    EXPECT_EQ(ProxyServer(), newServer);
     EXPECT_EQ(ProxyEnable(), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(app.files.files[prefs], prefsSwitched);
+    EXPECT_EQ(LaunchTargets(), (std::vector<std::string>{"iexplore.exe", firefoxCommand}));
     ASSERT_EQ(app.launcher.launches.size(), 2u);
-    EXPECT_EQ(app.launcher.launches[0].kind, LaunchRecord::Kind::ShellOpen);
-    EXPECT_EQ(app.launcher.launches[0].target, "iexplore.exe");
-    EXPECT_EQ(app.launcher.launches[0].parameters, "");
-    EXPECT_EQ(app.launcher.launches[0].mode, platform::ShowMode::Normal);
+    const LaunchRecord& explorer = app.launcher.launches[0];
+    EXPECT_EQ(std::make_tuple(explorer.kind, explorer.parameters, explorer.mode),
+              std::make_tuple(LaunchRecord::Kind::ShellOpen, std::string(), platform::ShowMode::Normal));
     EXPECT_EQ(app.launcher.launches[1].kind, LaunchRecord::Kind::CommandLine);
-    EXPECT_EQ(app.launcher.launches[1].target, firefoxCommand);
     EXPECT_GE(app.internetSettings.notices, 1);
 }
 
@@ -151,7 +151,7 @@ TEST_F(Switch, StartsAgainOnlyWhatItClosed) {
         SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
         EXPECT_EQ(app.processes.terminated, c.terminated);
         EXPECT_EQ(LaunchTargets(), c.launches);
-        EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+        EXPECT_EQ(ProxyServer(), newServer);
         EXPECT_EQ(app.files.files[prefs], prefsSwitched);
     }
 }
@@ -160,7 +160,7 @@ TEST_F(Switch, WithoutFirefoxTheSystemProxyIsStillWritten) {
     app.files.files.erase(tools::kFirefoxPath);
     app.processes.running = {{"firefox.exe", 40}};  // a copy from elsewhere still counts as running
     SwitchBrowserProxy(app.main, "10.0.0.1", "8080");
-    EXPECT_EQ(ProxyServer(), std::string("10.0.0.1:8080\0", 14));
+    EXPECT_EQ(ProxyServer(), newServer);
     EXPECT_EQ(app.files.files[prefs], prefsContent);
     EXPECT_EQ(app.files.replaceCalls, 0);
     EXPECT_EQ(LaunchTargets(), (std::vector<std::string>{kMakerWebAddress}));  // to the shell
@@ -183,7 +183,7 @@ TEST_F(Switch, ARefusedProxyChangesNothing) {
     EXPECT_EQ(app.processes.snapshots, 0);
     EXPECT_TRUE(app.processes.terminated.empty());
     EXPECT_EQ(app.registry.keys.at(std::string("HKCU\\") + kInternetSettingsKey).values.size(), registryBefore.size());
-    EXPECT_EQ(ProxyServer(), std::string("1.1.1.1:1\0", 10));
+    EXPECT_EQ(ProxyServer(), oldServer);
     EXPECT_EQ(app.files.replaceCalls, 0);
     EXPECT_TRUE(app.launcher.launches.empty());
     EXPECT_EQ(app.internetSettings.notices, 0);
@@ -201,9 +201,9 @@ TEST_F(Switch, AFailedWriteLeavesTheClosedBrowsersClosed) {
 TEST_F(Switch, OffSwitchesTheSystemProxyOffAndFirefoxsManualProxyWhileItIsNotRunning) {
     SwitchProxyOff(app.main);
     EXPECT_EQ(ProxyEnable(), std::string(4, '\0'));
-    EXPECT_EQ(ProxyServer(), std::string("1.1.1.1:1\0", 10));
+    EXPECT_EQ(ProxyServer(), oldServer);
     EXPECT_GE(app.internetSettings.notices, 1);
-    EXPECT_EQ(app.files.files[prefs], "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n");
+    EXPECT_EQ(app.files.files[prefs], prefsOff);
 
     // A running Firefox is neither closed nor has its file changed under it.
     app.files.files[prefs] = prefsContent;
@@ -214,7 +214,7 @@ TEST_F(Switch, OffSwitchesTheSystemProxyOffAndFirefoxsManualProxyWhileItIsNotRun
     EXPECT_TRUE(app.launcher.launches.empty());
     app.processes.running = {{"firefox.exe", 40, 8, 5}};  // another user's Firefox: not this user's preferences
     SwitchProxyOff(app.main);
-    EXPECT_EQ(app.files.files[prefs], "user_pref(\"network.proxy.type\", 0);\r\nuser_pref(\"a\", 1);\r\n");
+    EXPECT_EQ(app.files.files[prefs], prefsOff);
 }
 
 }  // namespace

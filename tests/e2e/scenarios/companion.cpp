@@ -35,38 +35,46 @@ const std::string kArguments[] = {
 };
 const std::string kAnsiDnsLine = "netsh int ipv4 set dns name=\"" + kAnsiName + "\" source=static addr=192.168.1.1";
 
-struct Run {
+// One run of the companion as the main program starts it (Quillet.exe by its full path, the shell's "open",
+// hidden, in the system folder), watched for console windows from before it starts; its handle closed at the end.
+struct CompanionRun {
+    e2e::ConsoleWatch watch;
     HANDLE process = nullptr;
-    DWORD processId = 0;
+
+    explicit CompanionRun(e2e::Context& ctx) {
+        const std::string companion = ctx.appDir + "Quillet.exe";
+        const std::string systemFolder = e2e::SystemFolder();
+        SHELLEXECUTEINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOZONECHECKS;
+        info.lpVerb = "open";
+        info.lpFile = companion.c_str();
+        info.lpDirectory = systemFolder.c_str();
+        info.nShow = SW_HIDE;
+        const bool started = ShellExecuteExA(&info) != FALSE && info.hProcess != nullptr;
+        e2e::Check(ctx, started, "Quillet.exe started hidden from the program folder");
+        if (started) process = info.hProcess;
+    }
+    ~CompanionRun() {
+        if (process) CloseHandle(process);
+    }
+    // Its visible message box once it shows, or nullptr.
+    HWND MessageBoxAfter(int timeoutMs) {
+        HWND box = nullptr;
+        const DWORD id = process ? GetProcessId(process) : 0;
+        watch.WaitUntil([&] { return (box = e2e::MessageBoxOfProcess(id)) != nullptr; }, timeoutMs);
+        return box;
+    }
+    // Its exit code once it has ended, or -1; its message box, when one is given, answered first.
+    int ExitCodeAfter(int timeoutMs, HWND box = nullptr) {
+        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        if (!process) return -1;
+        watch.WaitUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process, &code);
+        return code == STILL_ACTIVE ? -1 : static_cast<int>(code);
+    }
 };
-
-// As the main program does it: Quillet.exe by its full path, the shell's "open", hidden, in the system folder.
-Run StartCompanion(e2e::Context& ctx) {
-    const std::string companion = ctx.appDir + "Quillet.exe";
-    const std::string systemFolder = e2e::SystemFolder();
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOZONECHECKS;
-    info.lpVerb = "open";
-    info.lpFile = companion.c_str();
-    info.lpDirectory = systemFolder.c_str();
-    info.nShow = SW_HIDE;
-    const bool started = ShellExecuteExA(&info) != FALSE && info.hProcess != nullptr;
-    e2e::Check(ctx, started, "Quillet.exe started hidden from the program folder");
-    return {started ? info.hProcess : nullptr, started ? GetProcessId(info.hProcess) : 0};
-}
-
-// Its exit code once it has ended, or -1.
-int ExitCodeAfter(e2e::ConsoleWatch& watch, const Run& run, int timeoutMs) {
-    if (!run.process) return -1;
-    watch.WaitUntil([&] { return WaitForSingleObject(run.process, 0) == WAIT_OBJECT_0; }, timeoutMs);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(run.process, &code);
-    return code == STILL_ACTIVE ? -1 : static_cast<int>(code);
-}
-
-// The companion's visible message box, or nullptr.
-HWND MessageBoxOf(const Run& run) { return e2e::MessageBoxOfProcess(run.processId); }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -134,11 +142,9 @@ E2E_SCENARIO(companion) {
 
     // Every command succeeds: the arguments reach netsh exactly, the report is written, nothing is shown.
     {
-        e2e::ConsoleWatch watch;
-        const Run run = StartCompanion(ctx);
-        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 60000)), "0");
-        const auto recorded = e2e::ReadFileBytes(netshLog);
-        const std::vector<std::string> arguments = recorded ? e2e::TextLines(*recorded) : std::vector<std::string>{};
+        CompanionRun run(ctx);
+        CHECK_EQ(ctx, std::to_string(run.ExitCodeAfter(60000)), "0");
+        const std::vector<std::string> arguments = e2e::FileLines(netshLog);
         CHECK_EQ(ctx, std::to_string(arguments.size()), "3");
         for (std::size_t i = 0; i < arguments.size() && i < 3; ++i) CHECK_EQ(ctx, arguments[i], kArguments[i]);
         const auto starts = e2e::ReadFileBytes(e2e::SystemFolder() + "netsh.start.log");
@@ -148,48 +154,40 @@ E2E_SCENARIO(companion) {
         const auto report = e2e::ReadFileBytes(log).value_or("");
         CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 0 after "));
         CHECK(ctx, Contains(report, "\r\n3 of 3 commands succeeded, 0 failed.\r\n"));
-        CHECK(ctx, MessageBoxOf(run) == nullptr);
-        CheckNoConsoleAppeared(ctx, watch);
-        CloseHandle(run.process);
+        CHECK(ctx, run.MessageBoxAfter(0) == nullptr);
+        CheckNoConsoleAppeared(ctx, run.watch);
     }
 
     // netsh fails on the first DNS command: the others still run, one message box names it and what netsh said.
     {
         SETUP(ctx, e2e::WriteFileBytes(e2e::SystemFolder() + "netsh-fail.txt", "set dns\r\nElement not found.\r\n"));
         CHECK(ctx, DeleteFileA(netshLog.c_str()) != FALSE);
-        e2e::ConsoleWatch watch;
-        const Run run = StartCompanion(ctx);
-        HWND box = nullptr;
-        CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 60000));
+        CompanionRun run(ctx);
+        const HWND box = run.MessageBoxAfter(60000);
+        CHECK(ctx, box != nullptr);
         const std::string text = box ? e2e::MessageBoxText(box) : std::string();
         CHECK(ctx, Contains(text, "not fully applied: 1 of 3 commands failed."));
         CHECK(ctx, Contains(text, kAnsiDnsLine + "\nnetsh said: Element not found. (exit code 1)"));
         CHECK(ctx, Contains(text, "execute.log"));
         CHECK(ctx, !Contains(text, "add dns"));
         e2e::SaveScreenshot(ctx, "companion-failure-message");
-        const auto recorded = e2e::ReadFileBytes(netshLog);
-        CHECK_EQ(ctx, std::to_string(recorded ? e2e::TextLines(*recorded).size() : 0), "3");
+        CHECK_EQ(ctx, std::to_string(e2e::FileLines(netshLog).size()), "3");
         const auto report = e2e::ReadFileBytes(log).value_or("");
         CHECK(ctx, Contains(report, "\r\n[2] " + kAnsiDnsLine + "\r\n    exit code 1 after ") &&
                        Contains(report, " s\r\n    Element not found.\r\n"));
         CHECK(ctx, Contains(report, "\r\n2 of 3 commands succeeded, 1 failed.\r\n"));
-        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
-        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "1");
-        CheckNoConsoleAppeared(ctx, watch);
-        CloseHandle(run.process);
+        CHECK_EQ(ctx, std::to_string(run.ExitCodeAfter(20000, box)), "1");
+        CheckNoConsoleAppeared(ctx, run.watch);
     }
 
     // No batch file: the companion says so and ends with its own exit code.
     {
         CHECK(ctx, DeleteFileA((ctx.appDir + "execute.bat").c_str()) != FALSE);
-        e2e::ConsoleWatch watch;
-        const Run run = StartCompanion(ctx);
-        HWND box = nullptr;
-        CHECK(ctx, watch.WaitUntil([&] { return (box = MessageBoxOf(run)) != nullptr; }, 30000));
+        CompanionRun run(ctx);
+        const HWND box = run.MessageBoxAfter(30000);
+        CHECK(ctx, box != nullptr);
         CHECK(ctx, Contains(box ? e2e::MessageBoxText(box) : std::string(), "found no \"execute.bat\" to run in"));
-        if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
-        CHECK_EQ(ctx, std::to_string(ExitCodeAfter(watch, run, 20000)), "2");
-        CloseHandle(run.process);
+        CHECK_EQ(ctx, std::to_string(run.ExitCodeAfter(20000, box)), "2");
     }
     CHECK(ctx, !e2e::FileExists(ctx.appDir + "netsh.log"));  // the planted one never ran
 

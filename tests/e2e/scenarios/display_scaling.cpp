@@ -26,6 +26,7 @@
 #include "app/win32/ComPtr_win32.h"
 #include "assets/ResourceIds.h"
 #include "tests/e2e/driver/Driver.h"
+#include "tests/e2e/driver/Session.h"
 
 using namespace zelta;
 
@@ -329,7 +330,7 @@ void CheckAddressFieldsShowWholeNumbers(e2e::Context& ctx, e2e::Zelta& app, cons
 // One start of the program at the scaling and desktop just set.
 void CheckOneStart(e2e::Context& ctx, const e2e::Picture& picture, int dpi, const std::string& desktopName) {
     const std::string at = " at " + std::to_string(dpi) + " dpi on " + desktopName;
-    e2e::Zelta app(ctx);
+    e2e::Session app(ctx);  // its end checks that the program ends
     if (!app.Started()) return;
 
     RECT client{};
@@ -357,9 +358,6 @@ void CheckOneStart(e2e::Context& ctx, const e2e::Picture& picture, int dpi, cons
     CheckAddressFieldsShowWholeNumbers(ctx, app, at);
     CheckBanner(ctx, app, picture, dpi, at);
     e2e::SaveScreenshot(ctx, "scaling-" + std::to_string(dpi) + "dpi-" + desktopName);
-
-    app.Close();
-    e2e::Check(ctx, app.WaitForExit(15000), "the program ends" + at);
 }
 
 }  // namespace

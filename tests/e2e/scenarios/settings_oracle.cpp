@@ -102,8 +102,13 @@ std::string SystemValue(const std::string& path, const std::string& section, con
     return std::string(buffer.data(), length);
 }
 
-// A double-NUL-terminated list from the system.
-std::vector<std::string> SplitList(const std::vector<char>& buffer, DWORD length) {
+// The names the system lists, a double-NUL-terminated list: the file's sections, or the keys of one section.
+std::vector<std::string> SystemNames(const std::string& path, const std::string* section) {
+    std::vector<char> buffer(65536);
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length =
+        section ? GetPrivateProfileStringA(section->c_str(), nullptr, "", buffer.data(), size, path.c_str())
+                : GetPrivateProfileSectionNamesA(buffer.data(), size, path.c_str());
     std::vector<std::string> names;
     std::string current;
     for (DWORD i = 0; i < length; ++i) {
@@ -116,19 +121,6 @@ std::vector<std::string> SplitList(const std::vector<char>& buffer, DWORD length
     }
     if (!current.empty()) names.push_back(current);
     return names;
-}
-
-std::vector<std::string> SystemSections(const std::string& path) {
-    std::vector<char> buffer(65536);
-    const DWORD length = GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
-    return SplitList(buffer, length);
-}
-
-std::vector<std::string> SystemKeys(const std::string& path, const std::string& section) {
-    std::vector<char> buffer(65536);
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
-                                                  static_cast<DWORD>(buffer.size()), path.c_str());
-    return SplitList(buffer, length);
 }
 
 }  // namespace
@@ -159,10 +151,10 @@ E2E_SCENARIO(settings_oracle) {
         const zelta::profiles::SettingsDocument ours = zelta::profiles::SettingsFile(files, codePages, path).Read();
 
         std::set<std::string> sections(probeSections.begin(), probeSections.end());
-        for (const std::string& s : SystemSections(path)) sections.insert(s);
+        for (const std::string& s : SystemNames(path, nullptr)) sections.insert(s);
         for (const std::string& section : sections) {
             std::set<std::string> keys(probeKeys.begin(), probeKeys.end());
-            for (const std::string& k : SystemKeys(path, section)) keys.insert(k);
+            for (const std::string& k : SystemNames(path, &section)) keys.insert(k);
             for (const std::string& key : keys) {
                 if (key.empty() || section.empty()) continue;  // the system reads these as "list the names"
                 const std::string system = SystemValue(path, section, key);
