@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/model/ControlIds.h"
+#include "platform/ProductNames.h"
 
 namespace e2e {
 
@@ -469,7 +470,7 @@ Zelta::Zelta(Context& ctx, const std::string& exeName, bool waitForWindow, DWORD
 }
 
 bool Zelta::WaitForMainWindow(int timeoutMs) {
-    WaitUntil([this] { return (main_ = FindProcessWindow("TForm1")) != nullptr; }, timeoutMs);
+    WaitUntil([this] { return (main_ = FindProcessWindow(zelta::kMainWindowClass)) != nullptr; }, timeoutMs);
     application_ = FindProcessWindow("TApplication");
     return main_ != nullptr;
 }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "app/model/ControlIds.h"
+#include "platform/ProductNames.h"
 #include "tests/e2e/driver/Driver.h"
 
 namespace {
 int TakeRunScreenshot(const std::string& file) {
     e2e::Context ctx;
     HWND main = nullptr;
-    e2e::WaitUntil([&] { return (main = FindWindowA("TForm1", nullptr)) != nullptr && IsWindowVisible(main); },
+    e2e::WaitUntil([&] { return (main = FindWindowA(zelta::kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(main); },
                    60000);
     if (!main) {
         std::printf("no main window appeared\n");
