@@ -12,8 +12,9 @@ namespace {
 int TakeRunScreenshot(const std::string& file) {
     e2e::Context ctx;
     HWND main = nullptr;
-    e2e::WaitUntil([&] { return (main = FindWindowA(zelta::kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(main); },
-                   60000);
+    e2e::WaitUntil(
+        [&] { return (main = FindWindowA(zelta::kMainWindowClass, nullptr)) != nullptr && IsWindowVisible(main); },
+        60000);
     if (!main) {
         std::printf("no main window appeared\n");
         return 1;
