@@ -197,12 +197,8 @@ TEST_P(UnsafeActivation, RefusesTheWholeActivationBeforeAnythingHappens) {
     settings.replace(settings.find(GetParam().good), std::string(GetParam().good).size(), GetParam().bad);
     app.codePages.missingInConsole = "\x80";
     Start(settings);
-    try {
-        app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
-        ADD_FAILURE() << "accepted";
-    } catch (const ZeltaError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot apply profile 1 (", 0), 0u) << error.what();
-    }
+    const std::string error = fakes::ErrorOf([&] { app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); });
+    EXPECT_EQ(error.rfind("Cannot apply profile 1 (", 0), 0u) << "accepted, or refused with: " << error;
     ExpectNothingChanged(settings);
     EXPECT_TRUE(TrayEnabled(1));
     EXPECT_EQ(s.LastAppliedNumber, 0);
@@ -255,7 +251,10 @@ TEST_F(Activation, StartOfTheCommandsAsksForRightsOnlyWhereNeededAndRecordsOnlyW
     using platform::LaunchOutcome;
     using platform::ShellVerb;
     using Status = LaunchOutcome::Status;
-    const std::string notStarted = "The profile was not applied: \"";
+    const LaunchOutcome declined{Status::Declined, ""};
+    const LaunchOutcome damaged{Status::Failed, "The file is not a valid application"};
+    const std::string notStarted = std::string("The profile was not applied: \"") + kCompanion +
+                                   "\" could not be started. The file is not a valid application";
     const struct {
         const char* form;
         bool elevated;
@@ -267,57 +266,34 @@ TEST_F(Activation, StartOfTheCommandsAsksForRightsOnlyWhereNeededAndRecordsOnlyW
         {"standard user, batch", false, false, {}, ShellVerb::RunAsAdministrator, ""},
         {"elevated, batch", true, false, {}, ShellVerb::Open, ""},
         {"standard user, companion (asks by itself)", false, true, {}, ShellVerb::Open, ""},
-        {"consent declined for the companion",
-         false,
-         true,
-         {Status::Declined, ""},
-         ShellVerb::Open,
-         kPermissionRefused},
-        {"consent declined for the batch",
-         false,
-         false,
-         {Status::Declined, ""},
-         ShellVerb::RunAsAdministrator,
-         kPermissionRefused},
-        {"a damaged companion",
-         false,
-         true,
-         {Status::Failed, "The file is not a valid application"},
-         ShellVerb::Open,
-         notStarted + kCompanion + "\" could not be started. The file is not a valid application"},
+        {"consent declined for the companion", false, true, declined, ShellVerb::Open, kPermissionRefused},
+        {"consent declined for the batch", false, false, declined, ShellVerb::RunAsAdministrator, kPermissionRefused},
+        {"a damaged companion", false, true, damaged, ShellVerb::Open, notStarted},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
-        fakes::FakeApp fresh;
-        fresh.files.files[kIni] = TwoProfiles();
-        if (row.companion) fresh.files.files[kCompanion] = "MZ";
-        fresh.launcher.elevated = row.elevated;
-        fresh.launcher.shellStartOutcome = row.outcome;
-        fresh.controller.FormCreate();
-        const std::string caption = fresh.form().Caption.Text();
-        std::string error;
-        try {
-            fresh.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
-        } catch (const ZeltaError& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error, row.error);
-        ASSERT_EQ(fresh.launcher.launches.size(), 2u);
-        EXPECT_EQ(fresh.launcher.launches[1].kind, Kind::ShellStart);
-        EXPECT_EQ(fresh.launcher.launches[1].target, row.companion ? kCompanion : kBatch);
-        EXPECT_EQ(fresh.launcher.launches[1].verb, row.verb);
-        EXPECT_EQ(fresh.files.files[kBatch], kOfficeBatch);
+        fakes::Handlers h;
+        if (row.companion) h.app.files.files[kCompanion] = "MZ";
+        h.app.launcher.elevated = row.elevated;
+        h.app.launcher.shellStartOutcome = row.outcome;
+        h.Start(TwoProfiles());
+        const std::string caption = h.f.Caption.Text();
+        EXPECT_EQ(fakes::ErrorOf([&] { h.app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); }), row.error);
+        ASSERT_EQ(h.app.launcher.launches.size(), 2u);
+        EXPECT_EQ(h.app.launcher.launches[1].kind, Kind::ShellStart);
+        EXPECT_EQ(h.app.launcher.launches[1].target, row.companion ? kCompanion : kBatch);
+        EXPECT_EQ(h.app.launcher.launches[1].verb, row.verb);
+        EXPECT_EQ(h.app.files.files[kBatch], kOfficeBatch);
         const bool recorded = row.error.empty();
-        EXPECT_EQ(fresh.files.files[kIni] == TwoProfiles(), !recorded);
-        EXPECT_EQ(fresh.state().LastAppliedNumber, recorded ? 1 : 0);
-        EXPECT_EQ(fresh.main.trayMenu.At(TrayMenu::ProfilePosition(1)).enabled, !recorded);
-        EXPECT_EQ(fresh.form().Button_ApplyProfile.Enabled(), !recorded);
-        EXPECT_EQ(fresh.form().L_ProfileActivated.Text(),
-                  recorded ? "Profile Activated: Office - Local Area Connection" : "");
+        EXPECT_EQ(h.Ini() == TwoProfiles(), !recorded);
+        EXPECT_EQ(h.s.LastAppliedNumber, recorded ? 1 : 0);
+        EXPECT_EQ(h.app.main.trayMenu.At(TrayMenu::ProfilePosition(1)).enabled, !recorded);
+        EXPECT_EQ(h.f.Button_ApplyProfile.Enabled(), !recorded);
+        EXPECT_EQ(h.f.L_ProfileActivated.Text(), recorded ? "Profile Activated: Office - Local Area Connection" : "");
         if (!recorded) {
-            EXPECT_EQ(fresh.form().Caption.Text(), caption);
+            EXPECT_EQ(h.f.Caption.Text(), caption);
         }
-        EXPECT_EQ(fresh.notifier.notices.size(), recorded ? 1u : 0u);
+        EXPECT_EQ(h.app.notifier.notices.size(), recorded ? 1u : 0u);
     }
 }
 
@@ -365,13 +341,7 @@ TEST(HostileActivation, EachFormEndsAsItsRowSays) {
         app.controller.FormCreate();
         row.breakIt(app);
         const auto before = app.files.files.count(ini) ? app.files.files[ini] : std::string("<none>");
-        std::string error;
-        try {
-            app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
-        } catch (const ZeltaError& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error, row.error);
+        EXPECT_EQ(fakes::ErrorOf([&] { app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); }), row.error);
         EXPECT_EQ(app.launcher.launches.size(), row.launches);
         const auto after = app.files.files.count(ini) ? app.files.files[ini] : std::string("<none>");
         EXPECT_EQ(after == before, row.settingsAsBefore);
