@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "app/model/ZeltaError.h"
 #include "apply/ActivationFlow.h"
 #include "apply/ApplyProfile.h"
 #include "apply/VerdictNotice.h"

@@ -3,7 +3,6 @@
 
 #include "adapters/AdapterCommand.h"
 #include "app/model/Ipv4Text.h"
-#include "app/model/ZeltaError.h"
 #include "apply/AdapterCommands.h"
 #include "apply/CommandSafety.h"
 #include "tests/fakes/Fakes.h"
