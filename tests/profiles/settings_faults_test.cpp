@@ -202,13 +202,9 @@ TEST(SettingsFaults, AFileWithAUtf8MarkIsListedAndWrittenBackInUtf8ByteForByte) 
     EXPECT_EQ(h.SaveNew("Gar\xE7on"), "");
     std::string expected = ansi;
     expected.replace(expected.find("#_profiles=2"), 12, "#_profiles=3");
-    std::string block = BlockOf(3, "Gar\xE7on - LAN");
-    for (const char* key : {"IP=", "SM=", "GW=", "DNS1=", "DNS2=", "proxy_IP="}) {
-        const auto at = block.find(std::string("\n") + key) + 1 + std::string(key).size();
-        block.replace(at, block.find('\r', at) - at, "0.0.0.0");
-    }
-    block.replace(block.find("use_dns=dhcp"), 12, "use_dns=user");
-    expected += block;
+    // The editor as start-up leaves it: every address 0.0.0.0, both parts set by hand.
+    expected += fakes::ProfileBlock(
+        3, fakes::StoredProfile("Gar\xE7on - LAN", "0.0.0.0").Net("0.0.0.0", "0.0.0.0", "0.0.0.0", "0.0.0.0"));
     EXPECT_EQ(h.File(), AsUtf8WithMark(expected));
 
     // The applied record, and a deletion, keep the encoding too.
