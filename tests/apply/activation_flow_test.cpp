@@ -33,7 +33,8 @@ const char kOfficeBatch[] =
     "netsh int ipv4 set dns name=\"Local Area Connection\" source=static addr=192.168.1.1 validate=no\r\n"
     "netsh int ipv4 add dns name=\"Local Area Connection\" addr=8.8.4.4 index=2 validate=no\r\n";
 
-struct Activation : fakes::HandlerTest {
+// The program model over the fake system with the helpers of the activation tests; a row of a table makes its own.
+struct ActivationModel : fakes::Handlers {
     void Start(const std::string& settings) {
         Handlers::Start(settings);
         app.launcher.launches.clear();
@@ -54,6 +55,7 @@ struct Activation : fakes::HandlerTest {
         EXPECT_EQ(f.L_ProfileActivated.Text(), "");
     }
 };
+struct Activation : ::testing::Test, ActivationModel {};
 
 TEST_F(Activation, TrayEntryAppliesTheProfileAndRecordsItEverywhere) {
     Start(TwoProfiles());
@@ -92,32 +94,28 @@ TEST_F(Activation, TrayEntryAppliesTheProfileAndRecordsItEverywhere) {
     EXPECT_EQ(app.notifier.notices[0].timeMs, 5000u);
 }
 
-TEST_F(Activation, SecondProfileAfterTheFirstMovesTheMarkAndTheGreyedEntry) {
-    Start(TwoProfiles());
-    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1));
-    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
-    EXPECT_TRUE(TrayEnabled(1));
-    EXPECT_FALSE(TrayEnabled(2));
-    EXPECT_EQ(Value("Zelta Settings", "last_pai"), "2");
-    EXPECT_EQ(Value("Profile1", "profile_applied"), "0");
-    EXPECT_EQ(Value("Profile2", "profile_applied"), "1");
-    EXPECT_EQ(Batch(),
-              "netsh int ipv4 set address name=\"Wireless Network Connection\" source=dhcp\r\n"
-              "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
-    // Two activations, two ping consoles.
-    int consoles = 0;
-    for (const auto& launch : app.launcher.launches) consoles += launch.kind == Kind::SystemProgram;
-    EXPECT_EQ(consoles, 2);
-}
-
-TEST_F(Activation, ReapplyingTheAppliedProfileKeepsItsMarkAndItsGreyedEntry) {
-    Start(TwoProfiles());
-    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
-    app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
-    EXPECT_EQ(Value("Profile2", "profile_applied"), "1");
-    EXPECT_EQ(Value("Profile1", "profile_applied"), "0");
-    EXPECT_FALSE(TrayEnabled(2));
-    EXPECT_EQ(app.notifier.notices.size(), 2u);
+// Profile 2 applied after profile 1 or after itself: it alone holds the mark and the greyed entry.
+TEST(ActivationOrder, TheLastAppliedProfileAloneHoldsTheMarkAndTheGreyedEntry) {
+    for (const int first : {1, 2}) {
+        SCOPED_TRACE("profile 2 after profile " + std::to_string(first));
+        ActivationModel m;
+        m.Start(TwoProfiles());
+        m.app.controller.TrayMenuClick(TrayMenu::ProfilePosition(first));
+        m.app.controller.TrayMenuClick(TrayMenu::ProfilePosition(2));
+        EXPECT_TRUE(m.TrayEnabled(1));
+        EXPECT_FALSE(m.TrayEnabled(2));
+        EXPECT_EQ(m.Value("Zelta Settings", "last_pai"), "2");
+        EXPECT_EQ(m.Value("Profile1", "profile_applied"), "0");
+        EXPECT_EQ(m.Value("Profile2", "profile_applied"), "1");
+        EXPECT_EQ(m.Batch(),
+                  "netsh int ipv4 set address name=\"Wireless Network Connection\" source=dhcp\r\n"
+                  "netsh int ipv4 set dns name=\"Wireless Network Connection\" source=dhcp\r\n");
+        // Two activations, two ping consoles and two notices.
+        int consoles = 0;
+        for (const auto& launch : m.app.launcher.launches) consoles += launch.kind == Kind::SystemProgram;
+        EXPECT_EQ(consoles, 2);
+        EXPECT_EQ(m.app.notifier.notices.size(), 2u);
+    }
 }
 
 TEST_F(Activation, ApplyButtonActsOnTheClickedProfileOrOnProfileOneWithTheNameHeldThen) {
@@ -185,31 +183,33 @@ TEST_F(Activation, PercentSignsInTheAdapterNameAreDoubledInTheBatch) {
     EXPECT_EQ(f.LE_NIC.Text(), "LAN 50%");
 }
 
-struct UnsafeText {
-    const char* good;
-    const char* bad;
-};
-struct UnsafeActivation : Activation, ::testing::WithParamInterface<UnsafeText> {};
-
-TEST_P(UnsafeActivation, RefusesTheWholeActivationBeforeAnythingHappens) {
-    std::string settings = TwoProfiles();
-    settings.replace(settings.find(GetParam().good), std::string(GetParam().good).size(), GetParam().bad);
-    app.codePages.missingInConsole = "\x80";
-    Start(settings);
-    const std::string error = fakes::ErrorOf([&] { app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); });
-    EXPECT_EQ(error.rfind("Cannot apply profile 1 (", 0), 0u) << "accepted, or refused with: " << error;
-    ExpectNothingChanged(settings);
-    EXPECT_TRUE(TrayEnabled(1));
-    EXPECT_EQ(s.LastAppliedNumber, 0);
+// A stored text that could break out of a command, or that the console cannot show, refuses the activation.
+TEST(UnsafeActivation, RefusesTheWholeActivationBeforeAnythingHappens) {
+    const struct {
+        const char* good;
+        const char* bad;
+    } rows[] = {
+        {"IP=192.168.1.20", "IP=192.168.1.20 & format C:"},
+        {"DNS2=8.8.4.4", "DNS2=8.8.4.4\"&calc&\""},
+        {"Office - Local Area Connection", "Office - LAN\" & calc"},
+        {"Office - Local Area Connection", "Office - LAN\x01"},
+        {"Office - Local Area Connection", "Office - LAN \x80"},
+        {"Office - Local Area Connection", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.good) + " spoilt as \"" + row.bad + "\"");
+        ActivationModel m;
+        std::string settings = TwoProfiles();
+        settings.replace(settings.find(row.good), std::string(row.good).size(), row.bad);
+        m.app.codePages.missingInConsole = "\x80";
+        m.Start(settings);
+        const std::string error = fakes::ErrorOf([&] { m.app.controller.TrayMenuClick(TrayMenu::ProfilePosition(1)); });
+        EXPECT_EQ(error.rfind("Cannot apply profile 1 (", 0), 0u) << "accepted, or refused with: " << error;
+        m.ExpectNothingChanged(settings);
+        EXPECT_TRUE(m.TrayEnabled(1));
+        EXPECT_EQ(m.s.LastAppliedNumber, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(StoredTexts, UnsafeActivation,
-                         ::testing::Values(UnsafeText{"IP=192.168.1.20", "IP=192.168.1.20 & format C:"},
-                                           UnsafeText{"DNS2=8.8.4.4", "DNS2=8.8.4.4\"&calc&\""},
-                                           UnsafeText{"Office - Local Area Connection", "Office - LAN\" & calc"},
-                                           UnsafeText{"Office - Local Area Connection", "Office - LAN\x01"},
-                                           UnsafeText{"Office - Local Area Connection", "Office - LAN \x80"},
-                                           UnsafeText{"Office - Local Area Connection", ""}));
 
 TEST_F(Activation, NoStoredProfileMeansANoticeAndNothingElse) {
     Start("");
