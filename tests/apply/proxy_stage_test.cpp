@@ -76,12 +76,8 @@ TEST_F(ProxyStage, AProxyBrowsersCannotReadRefusesTheWholeActivation) {
         app.files.files.clear();
         app.files.replaceCalls = 0;
         Start(settings);
-        try {
-            Apply();
-            ADD_FAILURE() << "accepted";
-        } catch (const ZeltaError& error) {
-            EXPECT_EQ(error.what(), std::string("Cannot apply profile 1 (\"Office - LAN\"): ") + c.problem);
-        }
+        EXPECT_EQ(fakes::ErrorOf([&] { Apply(); }),
+                  std::string("Cannot apply profile 1 (\"Office - LAN\"): ") + c.problem);
         EXPECT_EQ(app.files.files[kIni], settings);
         EXPECT_EQ(app.files.replaceCalls, 0);
         EXPECT_TRUE(app.launcher.launches.empty());

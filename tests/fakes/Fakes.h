@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/FormController.h"
+#include "app/model/ZeltaError.h"
 #include "app/model/MainForm.h"
 #include "platform/Clock.h"
 #include "platform/CommandRunner.h"
@@ -293,5 +294,16 @@ struct FakeApp {
     Form1& form() { return main.form; }
     AppState& state() { return main.state; }
 };
+
+// The text of the error action ends with, empty when it goes through.
+template <typename Action>
+std::string ErrorOf(Action&& action) {
+    try {
+        action();
+    } catch (const ZeltaError& error) {
+        return error.what();
+    }
+    return "";
+}
 
 }  // namespace zelta::fakes

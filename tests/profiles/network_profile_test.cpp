@@ -170,12 +170,7 @@ TEST(ProfileBlockRemoval, NoHeaderLeavesTheLinesAlone) {
 TEST(ProfileBlockRemoval, LineTwoMustHoldAnInteger) {
     std::vector<std::string> lines = FileWithProfiles(2, 0);
     lines[1] = "#_profiles=two";
-    try {
-        RemoveProfileBlock(lines, 1);
-        FAIL() << "a count that is no integer was accepted";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "'two' is not a valid integer value");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { RemoveProfileBlock(lines, 1); }), "'two' is not a valid integer value");
     std::vector<std::string> oneLine = {"[Zelta Settings]"};
     EXPECT_THROW(RemoveProfileBlock(oneLine, 1), ZeltaError);
 }

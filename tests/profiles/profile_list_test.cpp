@@ -18,45 +18,29 @@ using fakes::kIni;
 const std::string kTwoProfiles =
     fakes::SettingsText({fakes::OfficeProfile(), fakes::HomeProfile()}, "last_pai=2\r\n");
 
-struct Editor {
-    std::string name;
-    std::string nic;
-    std::string ip = "0.0.0.0";
-    std::string sm = "0.0.0.0";
-    std::string gw = "0.0.0.0";
-    std::string dns1 = "0.0.0.0";
-    std::string dns2 = "0.0.0.0";
-    std::string proxy = "0.0.0.0";
-    std::string port;
-    bool useIp = false;
-    bool useDns = false;
-    bool useProxy = false;
-    bool kill = false;
-};
-
-Editor Named(const std::string& name, const std::string& nic);
-
 struct ProfileList : fakes::HandlerTest {
-
-    // Fills the editor the way a user would, then presses Save.
-    void Save(const Editor& e) {
-        f.LE_NewProfile.SetText(e.name);
-        f.LE_NIC.SetText(e.nic);
-        f.CB_UseIP.SetChecked(e.useIp);
-        f.CB_UseDNS.SetChecked(e.useDns);
-        f.CB_UseProxy.SetChecked(e.useProxy);
-        f.CB_KillBrowsers.SetChecked(e.kill);
-        f.IPA_IP.SetText(e.ip);
-        f.IPA_SM.SetText(e.sm);
-        f.IPA_GW.SetText(e.gw);
-        f.IPA_DNS1.SetText(e.dns1);
-        f.IPA_DNS2.SetText(e.dns2);
-        f.IPA_Proxy.SetText(e.proxy);
-        f.LE_Port.SetText(e.port);
+    // Fills the editor the way a user would to store p (its name split into the profile and the adapter, "user"
+    // ticking the IP and DNS boxes, "1" the proxy ones), then presses Save.
+    void Save(const fakes::StoredProfile& p) {
+        const ProfileNameParts parts = SplitProfileName(p.name);
+        f.LE_NewProfile.SetText(parts.name);
+        f.LE_NIC.SetText(parts.adapter);
+        f.CB_UseIP.SetChecked(p.useIp == "user");
+        f.CB_UseDNS.SetChecked(p.useDns == "user");
+        f.CB_UseProxy.SetChecked(p.useProxy == "1");
+        f.CB_KillBrowsers.SetChecked(p.killBrowsers == "1");
+        f.IPA_IP.SetText(p.ip);
+        f.IPA_SM.SetText(p.sm);
+        f.IPA_GW.SetText(p.gw);
+        f.IPA_DNS1.SetText(p.dns1);
+        f.IPA_DNS2.SetText(p.dns2);
+        f.IPA_Proxy.SetText(p.proxyIp);
+        f.LE_Port.SetText(p.proxyPort);
         ASSERT_TRUE(f.Button_Save.Enabled());
         f.Button_Save.Click();
     }
-    void SaveNamed(const std::string& name) { Save(Named(name, "LAN")); }
+    // A profile on the adapter LAN with every box clear and every address 0.0.0.0.
+    void SaveNamed(const std::string& name) { Save(fakes::ProxyProfile(name + " - LAN", "0.0.0.0", "", "0", "0")); }
     std::vector<int> TrayNumbers() {
         std::vector<int> numbers;
         // "Exit", the web site and two separators come first; profile n shows picture n + 2.
@@ -73,20 +57,10 @@ struct ProfileList : fakes::HandlerTest {
     }
 };
 
-const Editor kOffice{"Office", "Local Area Connection", "192.168.10.25", "255.255.255.0", "192.168.10.1",
-                     "192.168.10.2", "0.0.0.0", "192.168.10.5", "3128", true, true, true, false};
-Editor Named(const std::string& name, const std::string& nic) {
-    Editor editor;
-    editor.name = name;
-    editor.nic = nic;
-    return editor;
-}
-const Editor kHome = Named("Home", "Wireless Network Connection");
-
 TEST_F(ProfileList, TwoSavesAndAnActivationGiveTheDocumentedFileByteForByte) {
     Start();
-    Save(kOffice);
-    Save(kHome);
+    Save(fakes::OfficeProfile());
+    Save(fakes::HomeProfile());
     SettingsFile settings(app.platform);
     RecordAppliedProfile(settings, 2, s.LastAppliedNumber);
     EXPECT_EQ(Ini(), kTwoProfiles);
@@ -189,16 +163,6 @@ TEST_F(ProfileList, ClickingAnItemLoadsEveryField) {
     EXPECT_TRUE(f.Button_Save.Enabled());
 }
 
-TEST_F(ProfileList, TheNumberFieldPadsTwentyWithFiveBlanksAndOthersWithSeven) {
-    Start();
-    for (int n = 1; n <= 20; ++n) SaveNamed("P" + std::to_string(n));
-    f.XPBar_Profiles.ClickItem(19);
-    EXPECT_EQ(f.LE_ProfileID.Text(), "     20");
-    f.XPBar_Profiles.ClickItem(11);
-    EXPECT_EQ(f.LE_ProfileID.Text(), "       12");
-    EXPECT_EQ(f.LE_NewProfile.Text(), "P12");
-}
-
 TEST_F(ProfileList, ATrayEntryHandsItsCaptionAndNumberToTheActivation) {
     Start(kTwoProfiles);
     std::string name;
@@ -261,7 +225,7 @@ TEST_F(ProfileList, AfterAddingTheEditorStandsForTheNewProfile) {
     EXPECT_EQ(settings.ReadText("Profile1", "IP"), "192.168.10.25");
 }
 
-TEST_F(ProfileList, TheTwentyFirstSaveIsRefusedAndTheFileUnchanged) {
+TEST_F(ProfileList, TheTwentyFirstSaveIsRefusedAndTheNumberFieldPadsTwentyWithFiveBlanksAndOthersWithSeven) {
     Start();
     for (int n = 1; n <= 20; ++n) SaveNamed("P" + std::to_string(n));
     const std::string before = Ini();
@@ -274,6 +238,12 @@ TEST_F(ProfileList, TheTwentyFirstSaveIsRefusedAndTheFileUnchanged) {
     EXPECT_EQ(app.main.trayMenu.Count(), 24);
     EXPECT_EQ(app.main.trayMenu.At(23).picture, 22);
     EXPECT_FALSE(TrayMenu::HasPicture(app.main.trayMenu.At(23)));
+
+    f.XPBar_Profiles.ClickItem(19);
+    EXPECT_EQ(f.LE_ProfileID.Text(), "     20");
+    f.XPBar_Profiles.ClickItem(11);
+    EXPECT_EQ(f.LE_ProfileID.Text(), "       12");
+    EXPECT_EQ(f.LE_NewProfile.Text(), "P12");
 }
 
 TEST_F(ProfileList, ANewProfileIsRefusedWhileApplyIsDisabled) {
@@ -347,12 +317,7 @@ TEST_F(ProfileList, AFailedSaveShowsNoProfileTheFileDoesNotHold) {
     app.files.readOnly.insert(kIni);
     f.LE_NewProfile.SetText("Cafe");
     f.LE_NIC.SetText("LAN");
-    try {
-        f.Button_Save.Click();
-        FAIL() << "the save went through";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Unable to write to C:\\Tools\\Zelta\\Zelta.ini");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { f.Button_Save.Click(); }), "Unable to write to C:\\Tools\\Zelta\\Zelta.ini");
     EXPECT_EQ(Ini(), kTwoProfiles);
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
     EXPECT_EQ(app.main.trayMenu.Count(), 6);
@@ -441,12 +406,8 @@ TEST_F(ProfileList, FailedDeletionsChangeNothing) {
     Start(kTwoProfiles);
     f.XPBar_Profiles.ClickItem(0);
     app.files.readOnly.insert(kIni);
-    try {
-        f.Button_Delete.Click();
-        FAIL() << "the deletion went through";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Cannot create file \"C:\\Tools\\Zelta\\Zelta.ini\". Access is denied");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { f.Button_Delete.Click(); }),
+              "Cannot create file \"C:\\Tools\\Zelta\\Zelta.ini\". Access is denied");
     app.files.readOnly.clear();
     Ini().replace(Ini().find("#_profiles=2"), 12, "#_profiles=x");
     EXPECT_THROW(f.Button_Delete.Click(), ZeltaError);
@@ -458,13 +419,8 @@ TEST_F(ProfileList, FailedDeletionsChangeNothing) {
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
     EXPECT_EQ(app.main.trayMenu.Count(), 6);
     app.files.files.erase(kIni);
-    try {
-        f.Button_Delete.Click();
-        FAIL() << "a missing file was deleted from";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". "
-                                   "The system cannot find the file specified");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { f.Button_Delete.Click(); }),
+              "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". The system cannot find the file specified");
     EXPECT_EQ(f.XPBar_Profiles.Count(), 2);
 }
 

@@ -147,12 +147,8 @@ TEST_F(SettingsFileTest, AFailedWriteReportsThePathAndLeavesTheFile) {
     const std::string before = "[Zelta Settings]\r\n#_profiles=0\r\n";
     Store(before);
     files.readOnly.insert(kPath);
-    try {
-        settings.WriteNumber("Zelta Settings", "#_profiles", 1);
-        FAIL() << "the write went through";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Unable to write to C:\\Tools\\Zelta\\Zelta.ini");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { settings.WriteNumber("Zelta Settings", "#_profiles", 1); }),
+              "Unable to write to C:\\Tools\\Zelta\\Zelta.ini");
     EXPECT_EQ(Stored(), before);
 }
 
@@ -165,24 +161,15 @@ TEST_F(SettingsFileTest, AnUnreadableFileIsNeverReplacedByAWrite) {
 }
 
 TEST_F(SettingsFileTest, LinesLoadAndSaveWithTheirOwnErrors) {
-    try {
-        settings.LoadLines();
-        FAIL() << "a missing file loaded";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(),
-                     "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". The system cannot find the file specified");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { settings.LoadLines(); }),
+              "Cannot open file \"C:\\Tools\\Zelta\\Zelta.ini\". The system cannot find the file specified");
     Store("a\rb\nc\r\n");
     EXPECT_EQ(settings.LoadLines(), (std::vector<std::string>{"a", "b", "c"}));
     settings.SaveLines({"x", "y"});
     EXPECT_EQ(Stored(), "x\r\ny\r\n");
     files.readOnly.insert(kPath);
-    try {
-        settings.SaveLines({"z"});
-        FAIL() << "a read-only file was saved";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Cannot create file \"C:\\Tools\\Zelta\\Zelta.ini\". Access is denied");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { settings.SaveLines({"z"}); }),
+              "Cannot create file \"C:\\Tools\\Zelta\\Zelta.ini\". Access is denied");
     EXPECT_EQ(Stored(), "x\r\ny\r\n");
 }
 
