@@ -1,7 +1,6 @@
 // The Firefox preferences rewrite over lines and bytes, and where the preferences file is found.
 #include <gtest/gtest.h>
 
-#include "app/model/ZeltaError.h"
 #include "proxy/FirefoxPrefs.h"
 #include "tests/fakes/Fakes.h"
 #include "tools/Launchers.h"
@@ -282,14 +281,6 @@ struct WriteFirefox : PrefsPath {
         ProfileList(xpFolder, "Profiles/ab12cd34.default");
         prefs = xpFolder + "Profiles\\ab12cd34.default\\prefs.js";
     }
-    std::string ErrorOf(void (*action)(platform::Platform&)) {
-        try {
-            action(app.platform);
-        } catch (const ZeltaError& error) {
-            return error.what();
-        }
-        return "no error";
-    }
 };
 
 TEST_F(WriteFirefox, RewritesTheFileAsAWhole) {
@@ -310,13 +301,14 @@ TEST_F(WriteFirefox, ReadAndWriteFailuresNameTheFileAndLeaveItAlone) {
     const std::string content = kOldHost + "\r\n" + kType + "\r\n" + kOther + "\r\n";
     app.files.files[prefs] = content;
     app.files.unreadable.insert(prefs);
-    const auto write = [](platform::Platform& p) { WriteFirefoxProxy(p, "10.0.0.1", "8080", 1); };
-    EXPECT_EQ(ErrorOf(write), "Cannot open file \"" + prefs + "\". Access is denied");
-    EXPECT_EQ(ErrorOf(SwitchFirefoxManualProxyOff), "Cannot open file \"" + prefs + "\". Access is denied");
+    const auto write = [&] { WriteFirefoxProxy(app.platform, "10.0.0.1", "8080", 1); };
+    const auto switchOff = [&] { SwitchFirefoxManualProxyOff(app.platform); };
+    EXPECT_EQ(fakes::ErrorOf(write), "Cannot open file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(switchOff), "Cannot open file \"" + prefs + "\". Access is denied");
     app.files.unreadable.clear();
     app.files.readOnly.insert(prefs);
-    EXPECT_EQ(ErrorOf(write), "Cannot create file \"" + prefs + "\". Access is denied");
-    EXPECT_EQ(ErrorOf(SwitchFirefoxManualProxyOff), "Cannot create file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(write), "Cannot create file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(switchOff), "Cannot create file \"" + prefs + "\". Access is denied");
     EXPECT_EQ(app.files.files[prefs], content);
 }
 
