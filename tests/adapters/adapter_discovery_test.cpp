@@ -1,7 +1,6 @@
 // Start-up's reading of the adapter list into AdapterKeyNames, the adapter entries and the "Network Interfaces" bar.
 #include <gtest/gtest.h>
 
-#include "app/model/ZeltaError.h"
 #include "tests/adapters/AdapterRegistry.h"
 
 namespace zelta {
@@ -55,12 +54,7 @@ TEST_F(Discovery, ANameOfAnotherTypeEndsDiscoveryWithTheRegistryError) {
     AddAdapter(app.registry, "{A}", true, "x");
     AddAdapter(app.registry, "{B}", true);
     app.registry.SetValue(fakes::kHklm, fakes::ConnectionKey("{B}"), "Name", platform::kRegDword, "\x01");
-    try {
-        app.controller.FormCreate();
-        FAIL() << "start-up read a DWORD name";
-    } catch (const ZeltaError& error) {
-        EXPECT_STREQ(error.what(), "Invalid data type for 'Name'");
-    }
+    EXPECT_EQ(fakes::ErrorOf([&] { app.controller.FormCreate(); }), "Invalid data type for 'Name'");
     EXPECT_EQ(app.state().AdapterKeyNames, (Names{"{A}", "{B}"}));
     EXPECT_EQ(app.form().XPBar_NICs.Count(), 0);
 }

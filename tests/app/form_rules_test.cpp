@@ -1,7 +1,6 @@
 // The main window's own rules: start-up states, check-box groups, the Save rule, the port notice, the counter.
 #include <gtest/gtest.h>
 
-#include "app/model/ZeltaError.h"
 #include "tests/fakes/HandlerTest.h"
 
 namespace zelta {
@@ -35,53 +34,49 @@ TEST(FormCreation, ControlsStartAsDesigned) {
 }
 
 TEST_F(FormRules, StartUpChecksDnsThroughItsHandlerAndDisablesTheProxyGroup) {
-    Form1& f = app.form();
-    EXPECT_TRUE(app.state().UseIP);
+    EXPECT_TRUE(s.UseIP);
     EXPECT_TRUE(f.CB_UseDNS.Checked());
-    EXPECT_TRUE(app.state().UseDNS);
+    EXPECT_TRUE(s.UseDNS);
     EXPECT_TRUE(f.IPA_DNS1.Enabled());
     EXPECT_FALSE(f.SGB_UseProxy.Enabled());
     EXPECT_FALSE(f.LE_Port.Enabled());
-    EXPECT_FALSE(app.state().UseProxy);
-    EXPECT_EQ(app.state().ProgramDir, "C:\\Tools\\Zelta\\");
+    EXPECT_FALSE(s.UseProxy);
+    EXPECT_EQ(s.ProgramDir, "C:\\Tools\\Zelta\\");
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 0 / 20");
     EXPECT_TRUE(app.notifier.notices.empty());
 }
 
 TEST_F(FormRules, UncheckingUseIpLeavesDnsAloneAndCheckingAgainChecksDns) {
-    Form1& f = app.form();
     f.CB_UseIP.Click();
-    EXPECT_FALSE(app.state().UseIP);
+    EXPECT_FALSE(s.UseIP);
     EXPECT_FALSE(f.IPA_IP.Enabled());
     EXPECT_FALSE(f.Label_UseIP_GW.Enabled());
     EXPECT_TRUE(f.CB_UseDNS.Checked());
     EXPECT_TRUE(f.IPA_DNS1.Enabled());
 
     f.CB_UseDNS.Click();
-    EXPECT_FALSE(app.state().UseDNS);
+    EXPECT_FALSE(s.UseDNS);
     EXPECT_FALSE(f.IPA_DNS2.Enabled());
 
     f.CB_UseIP.SetChecked(true);  // a program change runs the handler as a click does
     EXPECT_TRUE(f.IPA_SM.Enabled());
     EXPECT_TRUE(f.CB_UseDNS.Checked());
-    EXPECT_TRUE(app.state().UseDNS);
+    EXPECT_TRUE(s.UseDNS);
     EXPECT_TRUE(f.SGB_UseDNS.Enabled());
 }
 
 TEST_F(FormRules, UncheckingUseProxyKeepsTheKillBrowsersMark) {
-    Form1& f = app.form();
     f.CB_UseProxy.Click();
     EXPECT_TRUE(f.CB_KillBrowsers.Enabled());
     f.CB_KillBrowsers.Click();
-    EXPECT_TRUE(app.state().KillBrowsers);
+    EXPECT_TRUE(s.KillBrowsers);
     f.CB_UseProxy.Click();
     EXPECT_FALSE(f.CB_KillBrowsers.Enabled());
     EXPECT_TRUE(f.CB_KillBrowsers.Checked());
-    EXPECT_TRUE(app.state().KillBrowsers);
+    EXPECT_TRUE(s.KillBrowsers);
 }
 
 TEST_F(FormRules, SaveNeedsAnAdapterAndANonEmptyName) {
-    Form1& f = app.form();
     f.LE_NewProfile.SetText("Office");
     EXPECT_FALSE(f.Button_Save.Enabled()) << "no adapter chosen yet";
     f.LE_NIC.SetText("Local Area Connection");
@@ -94,14 +89,12 @@ TEST_F(FormRules, SaveNeedsAnAdapterAndANonEmptyName) {
 }
 
 TEST_F(FormRules, NameChangeWithoutAdapterKeepsWhateverStateSaveHad) {
-    Form1& f = app.form();
     f.Button_Save.SetEnabled(true);  // as loading a profile may leave it
     f.LE_NewProfile.SetText("Office");
     EXPECT_TRUE(f.Button_Save.Enabled());
 }
 
 TEST_F(FormRules, PortNoticeOnEveryChangeToFiveCharacters) {
-    Form1& f = app.form();
     f.CB_UseProxy.Click();
     for (const char* text : {"3", "31", "312", "3128"}) f.LE_Port.SetText(text);
     EXPECT_TRUE(app.notifier.notices.empty());
@@ -117,7 +110,6 @@ TEST_F(FormRules, PortNoticeOnEveryChangeToFiveCharacters) {
 }
 
 TEST_F(FormRules, CounterCountsProfileItems) {
-    Form1& f = app.form();
     for (const char* name : {"a - x", "b - x", "c - x"}) f.XPBar_Profiles.AddItem({name, name});
     UpdateProfileCounter(app.main);
     EXPECT_EQ(f.StatusBar1.PanelText(0), "Used / Max Profiles: 3 / 20");

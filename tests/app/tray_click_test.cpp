@@ -8,8 +8,11 @@ namespace {
 
 constexpr std::uint32_t kDoubleClickMs = 500;
 
-TEST(TrayClick, ReleaseArmsTheTimerAndItsFiringRunsTheClickOnce) {
-    TrayClickState s(kDoubleClickMs);
+struct TrayClick : ::testing::Test {
+    TrayClickState s{kDoubleClickMs};
+};
+
+TEST_F(TrayClick, ReleaseArmsTheTimerAndItsFiringRunsTheClickOnce) {
     TrayClickCommands up = s.ButtonUp(1000);
     EXPECT_TRUE(up.startTimer);
     EXPECT_FALSE(up.runSingleClick);
@@ -26,8 +29,7 @@ TEST(TrayClick, ReleaseArmsTheTimerAndItsFiringRunsTheClickOnce) {
     EXPECT_TRUE(stray.killTimer);
 }
 
-TEST(TrayClick, ASecondReleaseWhileArmedDoesNotRestartTheTimer) {
-    TrayClickState s(kDoubleClickMs);
+TEST_F(TrayClick, ASecondReleaseWhileArmedDoesNotRestartTheTimer) {
     s.ButtonUp(1000);
     TrayClickCommands again = s.ButtonUp(1100);
     EXPECT_FALSE(again.startTimer);
@@ -35,8 +37,7 @@ TEST(TrayClick, ASecondReleaseWhileArmedDoesNotRestartTheTimer) {
     EXPECT_TRUE(s.TimerFired().runSingleClick);
 }
 
-TEST(TrayClick, DoubleClickCancelsThePendingClickIncludingItsTrailingRelease) {
-    TrayClickState s(kDoubleClickMs);
+TEST_F(TrayClick, DoubleClickCancelsThePendingClickIncludingItsTrailingRelease) {
     // What the shell sends for a double click: up, double click, up.
     EXPECT_TRUE(s.ButtonUp(1000).startTimer);
     TrayClickCommands dbl = s.DoubleClick(1200);
@@ -52,26 +53,22 @@ TEST(TrayClick, DoubleClickCancelsThePendingClickIncludingItsTrailingRelease) {
     EXPECT_TRUE(s.TimerFired().runSingleClick);
 }
 
-TEST(TrayClick, AReleaseLongAfterADoubleClickIsAClickOfItsOwn) {
+TEST_F(TrayClick, AReleaseLongAfterADoubleClickIsAClickOfItsOwn) {
     // A shell that does not send the release after the double click must not cost the user the next click.
-    TrayClickState s(kDoubleClickMs);
     s.DoubleClick(1000);
     EXPECT_TRUE(s.ButtonUp(1000 + kDoubleClickMs + 1).startTimer);
 }
 
-TEST(TrayClick, TheTrailingReleaseIsRecognisedAcrossAWrapOfTheTickCount) {
-    TrayClickState s(kDoubleClickMs);
+TEST_F(TrayClick, TheTrailingReleaseIsRecognisedAcrossAWrapOfTheTickCount) {
     s.DoubleClick(0xFFFFFF00u);
     EXPECT_FALSE(s.ButtonUp(0x00000010u).startTimer);
 }
 
-TEST(TrayClick, DoubleClickWithoutPendingTimerHasNothingToKill) {
-    TrayClickState s(kDoubleClickMs);
+TEST_F(TrayClick, DoubleClickWithoutPendingTimerHasNothingToKill) {
     EXPECT_FALSE(s.DoubleClick(1000).killTimer);
 }
 
-TEST(TrayClick, ATimerThatCannotStartActsAtOnce) {
-    TrayClickState s(kDoubleClickMs);
+TEST_F(TrayClick, ATimerThatCannotStartActsAtOnce) {
     s.ButtonUp(1000);
     EXPECT_TRUE(s.TimerNotStarted().runSingleClick);
     EXPECT_FALSE(s.TimerPending());

@@ -19,10 +19,8 @@ TEST(TrayMenuView, PicturesOfFixedEntriesAndOfProfilesUpToTen) {
     for (int number = 1; number <= 20; ++number) {
         menu.AppendProfile("Profile " + std::to_string(number), number, TrayMenu::ProfilePicture(number));
     }
-    EXPECT_EQ(MenuItemPicture(menu.At(0)), 0);   // Exit
-    EXPECT_EQ(MenuItemPicture(menu.At(1)), -1);  // separator
-    EXPECT_EQ(MenuItemPicture(menu.At(2)), 2);   // the web site
-    EXPECT_EQ(MenuItemPicture(menu.At(3)), -1);
+    const int fixedEntryPictures[] = {0, -1, 2, -1};  // Exit, separator, the web site, separator
+    for (int at = 0; at < 4; ++at) EXPECT_EQ(MenuItemPicture(menu.At(at)), fixedEntryPictures[at]) << "entry " << at;
     EXPECT_EQ(MenuItemPicture(menu.At(TrayMenu::ProfilePosition(1))), 3);
     EXPECT_EQ(MenuItemPicture(menu.At(TrayMenu::ProfilePosition(10))), 12);
     for (int number = 11; number <= 20; ++number) {

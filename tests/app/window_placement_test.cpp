@@ -9,9 +9,7 @@ namespace {
 
 TEST(ScaleToDpi, ScalesFromNinetySixDotsPerInchRoundingHalvesAwayFromZero) {
     struct Case {
-        int design;
-        int dpi;
-        int expected;
+        int design, dpi, expected;
     };
     const Case cases[] = {
         {700, 96, 700},  {700, 120, 875},  {700, 144, 1050}, {700, 192, 1400},
@@ -22,17 +20,13 @@ TEST(ScaleToDpi, ScalesFromNinetySixDotsPerInchRoundingHalvesAwayFromZero) {
         {-3, 144, -5},    // -4.5: away from zero
         {0, 192, 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ScaleToDpi(c.design, c.dpi), c.expected) << c.design << " at " << c.dpi;
-    }
+    for (const Case& c : cases) EXPECT_EQ(ScaleToDpi(c.design, c.dpi), c.expected) << c.design << " at " << c.dpi;
 }
 
 TEST(OpeningPosition, KeepsTheDesignPositionWhenTheWindowFitsAndMovesJustEnoughWhenNot) {
     struct Case {
         const char* what;
-        int dpi;
-        int width;
-        int height;
+        int dpi, width, height;
         ScreenRect work;
         ScreenPoint expected;
     };

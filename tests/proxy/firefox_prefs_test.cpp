@@ -1,7 +1,6 @@
 // The Firefox preferences rewrite over lines and bytes, and where the preferences file is found.
 #include <gtest/gtest.h>
 
-#include "app/model/ZeltaError.h"
 #include "proxy/FirefoxPrefs.h"
 #include "tests/fakes/Fakes.h"
 #include "tools/Launchers.h"
@@ -174,9 +173,11 @@ struct PrefsPath : ::testing::Test {
     fakes::FakeApp app;
     const std::string xpFolder = "C:\\DOCUME~1\\anna\\Application Data\\Mozilla\\Firefox\\";
     const std::string appDataFolder = "C:\\Users\\anna\\AppData\\Roaming\\Mozilla\\Firefox\\";
+    const char* const xpTemp = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
+    const char* const appData = "C:\\Users\\anna\\AppData\\Roaming";
 
     void SetUp() override {
-        app.environment.variables["APPDATA"] = "C:\\Users\\anna\\AppData\\Roaming";
+        app.environment.variables["APPDATA"] = appData;
         app.environment.variables["ProgramFiles"] = "C:\\Program Files";
         app.environment.variables["ProgramFiles(x86)"] = "C:\\Program Files (x86)";
     }
@@ -185,17 +186,6 @@ struct PrefsPath : ::testing::Test {
     }
     std::string Path() { return GetFirefoxPrefsPath(app.platform); }
 };
-
-TEST_F(PrefsPath, XpRuleComesFirst) {
-    app.files.files[tools::kFirefoxPath] = "";
-    app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
-    ProfileList(xpFolder, "Profiles/xp.default");
-    ProfileList(appDataFolder, "Profiles/vista.default");
-    EXPECT_EQ(Path(), xpFolder + "Profiles\\xp.default\\prefs.js");
-    // An XP user folder without a profile list hands over to the application-data folder.
-    app.files.files.erase(xpFolder + "profiles.ini");
-    EXPECT_EQ(Path(), appDataFolder + "Profiles\\vista.default\\prefs.js");
-}
 
 TEST_F(PrefsPath, ApplicationDataFolderWhenTempHasNoXpLayout) {
     app.environment.variables["TEMP"] = "C:\\Users\\anna\\AppData\\Local\\Temp";
@@ -221,7 +211,7 @@ TEST_F(PrefsPath, FirefoxIsLookedForInBothProgramFolders) {
 }
 
 TEST_F(PrefsPath, EmptyWithoutFirefoxOrWithoutAProfile) {
-    app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
+    app.environment.variables["TEMP"] = xpTemp;
     ProfileList(xpFolder, "Profiles/xp.default");
     EXPECT_EQ(Path(), "");
     app.files.files[tools::kFirefoxPath] = "";
@@ -230,12 +220,12 @@ TEST_F(PrefsPath, EmptyWithoutFirefoxOrWithoutAProfile) {
 }
 
 TEST_F(PrefsPath, EachFormOfTheProfileListAndTheEnvironmentFindsWhatItsRowSays) {
-    const std::string xpTemp = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
     const std::string xpList = xpFolder + "profiles.ini";
     const std::string appDataList = appDataFolder + "profiles.ini";
     const std::string xpPrefs = xpFolder + "Profiles\\xp.default\\prefs.js";
     const std::string appDataPrefs = appDataFolder + "Profiles\\b.default\\prefs.js";
     const std::string fallback = "[Profile0]\r\nPath=Profiles/b.default\r\n";
+    const std::string xpProfile = "[Profile0]\r\nPath=Profiles/xp.default\r\n";
     const struct {
         const char* form;
         std::optional<std::string> xpContent;  // nullopt: no list in the XP folder
@@ -244,20 +234,20 @@ TEST_F(PrefsPath, EachFormOfTheProfileListAndTheEnvironmentFindsWhatItsRowSays) 
         const char* appData;
         std::string expected;  // the preferences file found; empty: Firefox's proxy is left alone
     } rows[] = {
-        {"the XP list", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, xpTemp.c_str(), "", xpPrefs},
-        {"an XP list with a UTF-8 mark", "\xEF\xBB\xBF[Profile0]\r\nPath=Profiles/xp.default\r\n", false,
-         xpTemp.c_str(), "", xpPrefs},
+        {"the XP list", xpProfile, false, xpTemp, "", xpPrefs},
+        // The XP rule comes first; an XP user folder without a profile list hands over to the application-data one.
+        {"the XP list before APPDATA's", xpProfile, false, xpTemp, appData, xpPrefs},
+        {"no XP list, APPDATA's", std::nullopt, false, xpTemp, appData, appDataPrefs},
+        {"an XP list with a UTF-8 mark", "\xEF\xBB\xBF" + xpProfile, false, xpTemp, "", xpPrefs},
         {"an XP list in UTF-8 with a mark", "\xEF\xBB\xBF[Profile0]\r\nPath=Profiles/\xC3\xA9.default\r\n", false,
-         xpTemp.c_str(), "", xpFolder + "Profiles\\\xE9.default\\prefs.js"},
-        {"no XP list, no APPDATA", std::nullopt, false, xpTemp.c_str(), "", ""},
-        {"an empty XP list, no APPDATA", "", false, xpTemp.c_str(), "", ""},
-        {"an XP list without Profile0", "[Profile1]\r\nPath=Profiles/xp.default\r\n", false, xpTemp.c_str(),
-         "C:\\Users\\anna\\AppData\\Roaming", appDataPrefs},
-        {"an unreadable XP list", "[Profile0]\r\nPath=Profiles/xp.default\r\n", true, xpTemp.c_str(),
-         "C:\\Users\\anna\\AppData\\Roaming", appDataPrefs},
-        {"no TEMP", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, "", "C:\\Users\\anna\\AppData\\Roaming",
+         xpTemp, "", xpFolder + "Profiles\\\xE9.default\\prefs.js"},
+        {"no XP list, no APPDATA", std::nullopt, false, xpTemp, "", ""},
+        {"an empty XP list, no APPDATA", "", false, xpTemp, "", ""},
+        {"an XP list without Profile0", "[Profile1]\r\nPath=Profiles/xp.default\r\n", false, xpTemp, appData,
          appDataPrefs},
-        {"no TEMP, no APPDATA", "[Profile0]\r\nPath=Profiles/xp.default\r\n", false, "", "", ""},
+        {"an unreadable XP list", xpProfile, true, xpTemp, appData, appDataPrefs},
+        {"no TEMP", xpProfile, false, "", appData, appDataPrefs},
+        {"no TEMP, no APPDATA", xpProfile, false, "", "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.form);
@@ -278,17 +268,9 @@ struct WriteFirefox : PrefsPath {
     void SetUp() override {
         PrefsPath::SetUp();
         app.files.files[tools::kFirefoxPath] = "";
-        app.environment.variables["TEMP"] = "C:\\DOCUME~1\\anna\\LOCALS~1\\Temp";
+        app.environment.variables["TEMP"] = xpTemp;
         ProfileList(xpFolder, "Profiles/ab12cd34.default");
         prefs = xpFolder + "Profiles\\ab12cd34.default\\prefs.js";
-    }
-    std::string ErrorOf(void (*action)(platform::Platform&)) {
-        try {
-            action(app.platform);
-        } catch (const ZeltaError& error) {
-            return error.what();
-        }
-        return "no error";
     }
 };
 
@@ -310,13 +292,14 @@ TEST_F(WriteFirefox, ReadAndWriteFailuresNameTheFileAndLeaveItAlone) {
     const std::string content = kOldHost + "\r\n" + kType + "\r\n" + kOther + "\r\n";
     app.files.files[prefs] = content;
     app.files.unreadable.insert(prefs);
-    const auto write = [](platform::Platform& p) { WriteFirefoxProxy(p, "10.0.0.1", "8080", 1); };
-    EXPECT_EQ(ErrorOf(write), "Cannot open file \"" + prefs + "\". Access is denied");
-    EXPECT_EQ(ErrorOf(SwitchFirefoxManualProxyOff), "Cannot open file \"" + prefs + "\". Access is denied");
+    const auto write = [&] { WriteFirefoxProxy(app.platform, "10.0.0.1", "8080", 1); };
+    const auto switchOff = [&] { SwitchFirefoxManualProxyOff(app.platform); };
+    EXPECT_EQ(fakes::ErrorOf(write), "Cannot open file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(switchOff), "Cannot open file \"" + prefs + "\". Access is denied");
     app.files.unreadable.clear();
     app.files.readOnly.insert(prefs);
-    EXPECT_EQ(ErrorOf(write), "Cannot create file \"" + prefs + "\". Access is denied");
-    EXPECT_EQ(ErrorOf(SwitchFirefoxManualProxyOff), "Cannot create file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(write), "Cannot create file \"" + prefs + "\". Access is denied");
+    EXPECT_EQ(fakes::ErrorOf(switchOff), "Cannot create file \"" + prefs + "\". Access is denied");
     EXPECT_EQ(app.files.files[prefs], content);
 }
 

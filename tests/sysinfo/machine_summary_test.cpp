@@ -8,6 +8,7 @@ namespace zelta::sysinfo {
 namespace {
 
 using platform::RegistryRoot;
+using Texts = std::vector<std::string>;
 constexpr char kNtKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kOlderKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 
@@ -79,10 +80,15 @@ struct MachineSummary : ::testing::Test {
     void SetUp() override {
         app.registry.SetString(RegistryRoot::LocalMachine, kNtKey, "ProductName", "Windows 7 Ultimate");
     }
+    // The banner's four lines, top to bottom.
+    Texts Lines() {
+        const Form1& f = app.form();
+        return {f.L_PCName.Text(), f.L_OS.Text(), f.L_CPU.Text(), f.L_RAM.Text()};
+    }
 };
 
 TEST_F(MachineSummary, StartUpStoresTheVersionAndFillsTheLabelsInOrder) {
-    std::vector<std::string> order;
+    Texts order;
     Form1& f = app.form();
     for (Control* label : {&f.L_RAM, &f.L_CPU, &f.L_OS, &f.L_PCName})
         label->view = [&order](const Control& c, ControlProperty) { order.push_back(c.Name()); };
@@ -90,11 +96,9 @@ TEST_F(MachineSummary, StartUpStoresTheVersionAndFillsTheLabelsInOrder) {
     app.controller.FormCreate();
     EXPECT_EQ(app.state().OSMajorVersion, 6);
     EXPECT_EQ(app.state().OSMinorVersion, 1);
-    EXPECT_EQ(order, (std::vector<std::string>{"L_PCName", "L_OS", "L_CPU", "L_RAM"}));
-    EXPECT_EQ(f.L_PCName.Text(), "Computer Name: WORKSTATION");
-    EXPECT_EQ(f.L_OS.Text(), "OS: Windows 7 Ultimate Service Pack 1 (6.1.7601)");
-    EXPECT_EQ(f.L_CPU.Text(), "CPU:   Intel(R) Core(TM) i5 CPU");
-    EXPECT_EQ(f.L_RAM.Text(), "Total RAM: 2048 MB");
+    EXPECT_EQ(order, (Texts{"L_PCName", "L_OS", "L_CPU", "L_RAM"}));
+    EXPECT_EQ(Lines(), (Texts{"Computer Name: WORKSTATION", "OS: Windows 7 Ultimate Service Pack 1 (6.1.7601)",
+                              "CPU:   Intel(R) Core(TM) i5 CPU", "Total RAM: 2048 MB"}));
 }
 
 TEST_F(MachineSummary, OsLineTakesMajorAndMinorFromTheStoredState) {
@@ -131,12 +135,8 @@ TEST_F(MachineSummary, FailingCallsLeaveTheFixedPartsOfEveryLine) {
     app.state().OSMajorVersion = 9;
     StoreOsVersion(app.main);
     FillMachineSummary(app.main);
-    Form1& f = app.form();
     EXPECT_EQ(app.state().OSMajorVersion, 0);
-    EXPECT_EQ(f.L_PCName.Text(), "Computer Name: ");
-    EXPECT_EQ(f.L_OS.Text(), "OS:   (0.0.0)");
-    EXPECT_EQ(f.L_CPU.Text(), "CPU: ");
-    EXPECT_EQ(f.L_RAM.Text(), "Total RAM: 0 MB");
+    EXPECT_EQ(Lines(), (Texts{"Computer Name: ", "OS:   (0.0.0)", "CPU: ", "Total RAM: 0 MB"}));
 }
 
 }  // namespace
