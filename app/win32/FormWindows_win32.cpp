@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "app/WindowPlacement.h"
 
@@ -74,6 +75,48 @@ RECT PlaceInPixels(std::size_t index, int dpi, int addressFieldWidth) {
         return RECT{s(p.x), s(p.y), s(p.x + p.width), s(p.y + p.height)};
     }
     return RECT{s(p.x), s(p.y), s(p.x) + s(p.width), s(p.y) + s(p.height)};
+}
+
+HFONT FormFonts::Of(FormFont font) const {
+    switch (font) {
+        case FormFont::Regular: return regular.get();
+        case FormFont::Bold: return bold.get();
+        case FormFont::LargeBold: return largeBold.get();
+        default: return nullptr;
+    }
+}
+
+FormFonts MakeFormFonts(int dpi) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        // Windows XP knows the structure without its last field, added with Vista, and refuses the longer one.
+        metrics.cbSize = static_cast<UINT>(offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth));
+        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    LOGFONTA base = metrics.lfMessageFont;
+    FormFonts fonts;
+    fonts.regular.reset(CreateFontIndirectA(&base));
+    LOGFONTA bold = base;
+    bold.lfWeight = FW_BOLD;
+    fonts.bold.reset(CreateFontIndirectA(&bold));
+    LOGFONTA large = bold;
+    large.lfHeight = -MulDiv(12, dpi, 72);
+    fonts.largeBold.reset(CreateFontIndirectA(&large));
+    return fonts;
+}
+
+HWND CreateRowWindow(HINSTANCE instance, HWND parent, const FormControlRow& row, const RECT& at, const char* text,
+                     bool visible, bool enabled, const FormFonts& fonts) {
+    const FormWindow look = WindowFor(row);
+    DWORD style = WS_CHILD | look.style;
+    if (visible) style |= WS_VISIBLE;
+    if (!enabled) style |= WS_DISABLED;
+    HWND window = CreateWindowExA(look.exStyle, look.className, text, style, at.left, at.top, at.right - at.left,
+                                  at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                  instance, nullptr);
+    if (HFONT font = fonts.Of(look.font)) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return window;
 }
 
 }  // namespace zelta::win32

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "app/model/FormControls.h"
+#include "app/win32/Win32Handles.h"
 
 namespace zelta::win32 {
 
@@ -23,6 +24,19 @@ struct FormWindow {
 };
 
 FormWindow WindowFor(const FormControlRow& row);
+
+// The form's three fonts, made from the system's message font; the large one is 12 points at `dpi`.
+struct FormFonts {
+    UniqueFont regular;
+    UniqueFont bold;
+    UniqueFont largeBold;
+    HFONT Of(FormFont font) const;  // nullptr for FormFont::None
+};
+FormFonts MakeFormFonts(int dpi);
+
+// The window of a row, placed at `at` in `parent`, with its class, style and font; shown and enabled as asked.
+HWND CreateRowWindow(HINSTANCE instance, HWND parent, const FormControlRow& row, const RECT& at, const char* text,
+                     bool visible, bool enabled, const FormFonts& fonts);
 
 // The place of kFormControls[index] in its parent, in pixels at `dpi`. An address field is `addressFieldWidth`
 // pixels wide (enough for 255 in every part) and keeps within the right end of its row's place; it is made at that

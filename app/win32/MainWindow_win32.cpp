@@ -140,40 +140,12 @@ ExternalRequests& MainWindow::Requests() { return *requests_; }
 
 int MainWindow::S(int value) const { return ScaleToDpi(value, dpi_); }
 
-void MainWindow::CreateFonts() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-        // Windows XP knows the structure without its last field, added with Vista, and refuses the longer one.
-        metrics.cbSize = static_cast<UINT>(offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth));
-        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    }
-    LOGFONTA base = metrics.lfMessageFont;
-    font_.reset(CreateFontIndirectA(&base));
-    LOGFONTA bold = base;
-    bold.lfWeight = FW_BOLD;
-    boldFont_.reset(CreateFontIndirectA(&bold));
-    LOGFONTA large = bold;
-    large.lfHeight = -MulDiv(12, dpi_, 72);
-    largeBoldFont_.reset(CreateFontIndirectA(&large));
-}
-
-HFONT MainWindow::FontOf(FormFont font) const {
-    switch (font) {
-        case FormFont::Regular: return font_.get();
-        case FormFont::Bold: return boldFont_.get();
-        case FormFont::LargeBold: return largeBoldFont_.get();
-        default: return nullptr;
-    }
-}
-
 HWND MainWindow::CreateFromRow(std::size_t index) {
     const FormControlRow& row = kFormControls[index];
-    const FormWindow look = WindowFor(row);
     const Control* control = main_.form.Find(row.id);  // none for a labelled edit's caption
     HWND parent = row.parent == kId_Form1 ? hwnd_ : windows_[row.parent];
     if ((row.kind == ControlKind::IpAddress || row.style == FormStyle::AddressLabel) && addressFieldWidth_ == 0) {
-        addressFieldWidth_ = AddressFieldWidth(instance_, parent, font_.get(), S(kAddressFieldDesignWidth),
+        addressFieldWidth_ = AddressFieldWidth(instance_, parent, fonts_.regular.get(), S(kAddressFieldDesignWidth),
                                                S(kAddressFieldDesignHeight));
     }
     RECT at = PlaceInPixels(index, dpi_, addressFieldWidth_);
@@ -182,13 +154,9 @@ HWND MainWindow::CreateFromRow(std::size_t index) {
         GetWindowRect(windows_[kId_StatusBar1], &status);
         at.bottom -= status.bottom - status.top;
     }
-    DWORD style = WS_CHILD | look.style;
-    if (control ? control->Visible() : (row.state & kHidden) == 0) style |= WS_VISIBLE;
-    if (control ? !control->Enabled() : (row.state & kDisabled) != 0) style |= WS_DISABLED;
-    HWND window = CreateWindowExA(look.exStyle, look.className, control ? control->Text().c_str() : row.caption,
-                                  style, at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
-    if (HFONT font = FontOf(look.font)) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND window = CreateRowWindow(instance_, parent, row, at, control ? control->Text().c_str() : row.caption,
+                                  control ? control->Visible() : (row.state & kHidden) == 0,
+                                  control ? control->Enabled() : (row.state & kDisabled) == 0, fonts_);
     windows_[row.id] = window;
     if (!control) return window;
     if (!control->Hint().empty()) AddHint(tooltip_, window, control->Hint());
@@ -199,7 +167,7 @@ HWND MainWindow::CreateFromRow(std::size_t index) {
 }
 
 void MainWindow::CreateItemBar(ItemBar& bar, HWND parent) {
-    itemBars_.push_back(std::make_unique<ItemBarWindow>(parent, bar, font_.get(), boldFont_.get(), tooltip_,
+    itemBars_.push_back(std::make_unique<ItemBarWindow>(parent, bar, fonts_.regular.get(), fonts_.bold.get(), tooltip_,
                                                         dpi_, *annotations_));
     itemBars_.back()->onHeightChanged = [this] { LayoutLeftPanel(); };
     itemBars_.back()->SetMarksChoice(bar.Id() != kId_XPBar_Contact);
@@ -215,7 +183,7 @@ void MainWindow::SetUpStatusBar() {
 }
 
 void MainWindow::CreateControls() {
-    CreateFonts();
+    fonts_ = MakeFormFonts(dpi_);
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
                                nullptr);

@@ -60,13 +60,11 @@ private:
     bool OnVerdict(const COPYDATASTRUCT* data);  // false: not the companion's verdict
     void OnClose();
 
-    void CreateFonts();
     void CreateControls();
     // The window of the form table's row at `index`, as the control's state and the row have it.
     HWND CreateFromRow(std::size_t index);
     void CreateItemBar(ItemBar& bar, HWND parent);
     void SetUpStatusBar();
-    HFONT FontOf(FormFont font) const;
     void BindViews();
     void ShowInWindow(const Control& control, ControlProperty property);
     void OnCommand(int id, int code, HWND window);
@@ -105,9 +103,7 @@ private:
     std::map<int, HWND> windows_;
     std::vector<HWND> bannerLabels_;
     std::vector<std::unique_ptr<ItemBarWindow>> itemBars_;
-    UniqueFont font_;
-    UniqueFont boldFont_;
-    UniqueFont largeBoldFont_;
+    FormFonts fonts_;
     UniqueBitmap banner_;
     UniqueBrush bannerBrush_;
     UniqueBitmap menuPictures_;

@@ -23,37 +23,9 @@ using namespace zelta::win32;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr char kBarClass[] = "TXPBar";
 
-struct Fonts {
-    HFONT regular;
-    HFONT bold;
-    HFONT largeBold;
-};
-
-Fonts MakeFonts(int dpi) {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    LOGFONTA font = metrics.lfMessageFont;
-    Fonts fonts{CreateFontIndirectA(&font), nullptr, nullptr};
-    font.lfWeight = FW_BOLD;
-    fonts.bold = CreateFontIndirectA(&font);
-    font.lfHeight = -MulDiv(12, dpi, 72);
-    fonts.largeBold = CreateFontIndirectA(&font);
-    return fonts;
-}
-
-HFONT FontOf(const Fonts& fonts, FormFont font) {
-    switch (font) {
-        case FormFont::Regular: return fonts.regular;
-        case FormFont::Bold: return fonts.bold;
-        case FormFont::LargeBold: return fonts.largeBold;
-        default: return nullptr;
-    }
-}
-
 void CreateForm(HINSTANCE instance, HWND form, int dpi) {
     const auto s = [dpi](int value) { return ScaleToDpi(value, dpi); };
-    const Fonts fonts = MakeFonts(dpi);
+    const FormFonts fonts = MakeFormFonts(dpi);
     std::map<int, HWND> windows{{kId_Form1, form}};
     int addressFieldWidth = 0;
     int statusHeight = 0;
@@ -71,23 +43,18 @@ void CreateForm(HINSTANCE instance, HWND form, int dpi) {
                                           0, 0, panel.right - s(12), s(26), bar,
                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemBarHeaderId)), instance,
                                           nullptr);
-            SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.bold), FALSE);
+            SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.bold.get()), FALSE);
             barTop += s(32);
             windows[row.id] = bar;
             continue;
         }
         if ((row.kind == ControlKind::IpAddress || row.style == FormStyle::AddressLabel) && addressFieldWidth == 0) {
-            addressFieldWidth = AddressFieldWidth(instance, parent, fonts.regular, s(130), s(21));
+            addressFieldWidth = AddressFieldWidth(instance, parent, fonts.regular.get(), s(130), s(21));
         }
-        const FormWindow look = WindowFor(row);
         RECT at = PlaceInPixels(index, dpi, addressFieldWidth);
         if (row.kind == ControlKind::Panel) at.bottom -= statusHeight;
-        DWORD style = WS_CHILD | look.style;
-        if ((row.state & kHidden) == 0) style |= WS_VISIBLE;
-        if ((row.state & kDisabled) != 0) style |= WS_DISABLED;
-        HWND window = CreateWindowExA(look.exStyle, look.className, row.caption, style, at.left, at.top,
-                                      at.right - at.left, at.bottom - at.top, parent, id, instance, nullptr);
-        if (HFONT font = FontOf(fonts, look.font)) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+        HWND window = CreateRowWindow(instance, parent, row, at, row.caption, (row.state & kHidden) == 0,
+                                      (row.state & kDisabled) == 0, fonts);
         if ((row.state & kChecked) != 0) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
         if (row.kind == ControlKind::StatusBar) {
             RECT status{};
