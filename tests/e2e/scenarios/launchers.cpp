@@ -125,9 +125,9 @@ E2E_SCENARIO(launchers) {
     CHECK(ctx, e2e::WaitUntil([&] {
         prompts.clear();
         for (HWND window : VisibleWindows(nullptr, "Vok Tarvex")) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") prompts.push_back(window);
+            if (e2e::ProcessOf(window) != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") {
+                prompts.push_back(window);
+            }
         }
         return !prompts.empty();
     }, 20000));
@@ -151,8 +151,8 @@ E2E_SCENARIO(launchers) {
 
     // So does the tray menu's "Vok CORP. Online", the third entry after a separator.
     PostMessageA(app.Main(), kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
-    HWND menu = nullptr;
-    CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
+    HWND menu = app.WaitForMenu(10000);
+    CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::PostKey(menu, VK_DOWN);  // "Exit"
         e2e::PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"
