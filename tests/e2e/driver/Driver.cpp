@@ -542,14 +542,9 @@ bool Zelta::Checked(int id) const {
     HWND window = Control(id);
     return window && Ask(window, BM_GETCHECK, 0, 0, ControlName(id)) == BST_CHECKED;
 }
-bool Zelta::Enabled(int id) const {
-    HWND window = Control(id);
-    return window && IsWindowEnabled(window);
-}
-bool Zelta::Visible(int id) const {
-    HWND window = Control(id);
-    return window && IsWindowVisible(window);
-}
+// A missing control reads as neither enabled nor visible.
+bool Zelta::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+bool Zelta::Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
 
 std::string Zelta::StatusPanel0() const {
     // The status bar answers WM_GETTEXT with its first panel.
