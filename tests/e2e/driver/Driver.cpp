@@ -213,9 +213,7 @@ namespace {
 // The text of the first tool of a tooltip in another process, read through that process's memory: the tool as
 // the tooltip lists it, then its text.
 std::string RemoteToolText(HWND tooltip) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(tooltip, &owner);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tooltip));
     if (!process) return {};
     constexpr SIZE_T kChars = 128;
     auto* remote = static_cast<char*>(
@@ -493,8 +491,7 @@ std::vector<HWND> Zelta::TaskbarButtonWindows() const {
     for (HWND button : ChildrenOf(taskbar)) {
         if (lstrcmpiA(ClassOf(button).c_str(), "Button") != 0 || !IsWindowVisible(button)) continue;
         auto window = reinterpret_cast<HWND>(GetWindowLongPtrA(button, GWLP_ID));
-        DWORD owner = 0;
-        if (window && GetWindowThreadProcessId(window, &owner) && owner == processId_) windows.push_back(window);
+        if (window && ProcessOf(window) == processId_) windows.push_back(window);
     }
     return windows;
 }
