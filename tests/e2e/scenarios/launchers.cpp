@@ -72,8 +72,7 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
     CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
-    CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""),
-             std::string("Vok Tarvex|There is no profile named \"Gym\"."));
+    first->CheckErrorReport("Vok Tarvex|There is no profile named \"Gym\".", 10000);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
     CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     e2e::CheckStaysFalse(ctx, [&] { return e2e::FileLines(e2e::SystemFolder() + "netsh.log") != both; }, 2000,
