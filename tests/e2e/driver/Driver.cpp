@@ -9,6 +9,7 @@
 
 #include "app/model/ControlIds.h"
 #include "platform/ProductNames.h"
+#include "tests/e2e/driver/Keyboard.h"
 
 namespace e2e {
 
@@ -33,6 +34,9 @@ std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 constexpr char kNoAnswer[] = "<no answer from the window>";
 
 std::string ControlName(int id) { return "control " + std::to_string(id); }
+std::string BarItemName(int barId, int index) {
+    return "item " + std::to_string(index) + " of bar " + std::to_string(barId);
+}
 
 BOOL CALLBACK NoteWindow(HWND window, LPARAM lParam) {
     reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
@@ -186,6 +190,10 @@ std::vector<std::string> TextLines(const std::string& text) {
 
 std::vector<std::string> FileLines(const std::string& path) { return TextLines(ReadFileBytes(path).value_or("")); }
 
+bool FileContains(const std::string& path, const std::string& part) {
+    return ReadFileBytes(path).value_or("").find(part) != std::string::npos;
+}
+
 std::string SystemFolder() {
     char folder[MAX_PATH] = {};
     const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
@@ -205,9 +213,7 @@ namespace {
 // The text of the first tool of a tooltip in another process, read through that process's memory: the tool as
 // the tooltip lists it, then its text.
 std::string RemoteToolText(HWND tooltip) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(tooltip, &owner);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tooltip));
     if (!process) return {};
     constexpr SIZE_T kChars = 128;
     auto* remote = static_cast<char*>(
@@ -374,35 +380,24 @@ std::string SaveScreenshot(Context& ctx, const std::string& name) {
     // Wine hands a window's new pixels to the display a moment after it painted them. A picture is for people,
     // never a check, so it may wait for that.
     Sleep(500);
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    const Picture picture =
+        CaptureScreen({0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = picture.width;
+    info.biHeight = -picture.height;  // top-down, as captured
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    const auto imageSize = static_cast<DWORD>(picture.pixels.size() * sizeof(std::uint32_t));
     BITMAPFILEHEADER header{};
     header.bfType = 0x4D42;
-    header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    header.bfOffBits = sizeof(header) + sizeof(info);
     header.bfSize = header.bfOffBits + imageSize;
     std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    if (pixels) bytes.append(static_cast<const char*>(pixels), imageSize);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    bytes.append(reinterpret_cast<const char*>(picture.pixels.data()), imageSize);
     const std::string path = (name.find(':') != std::string::npos) ? name : ctx.artifactsDir + name + ".bmp";
-    SetUp(ctx, pixels && WriteFileBytes(path, bytes), "screenshot saved: " + path);
+    SetUp(ctx, !picture.pixels.empty() && WriteFileBytes(path, bytes), "screenshot saved: " + path);
     return path;
 }
 
@@ -496,8 +491,7 @@ std::vector<HWND> Zelta::TaskbarButtonWindows() const {
     for (HWND button : ChildrenOf(taskbar)) {
         if (lstrcmpiA(ClassOf(button).c_str(), "Button") != 0 || !IsWindowVisible(button)) continue;
         auto window = reinterpret_cast<HWND>(GetWindowLongPtrA(button, GWLP_ID));
-        DWORD owner = 0;
-        if (window && GetWindowThreadProcessId(window, &owner) && owner == processId_) windows.push_back(window);
+        if (window && ProcessOf(window) == processId_) windows.push_back(window);
     }
     return windows;
 }
@@ -545,14 +539,9 @@ bool Zelta::Checked(int id) const {
     HWND window = Control(id);
     return window && Ask(window, BM_GETCHECK, 0, 0, ControlName(id)) == BST_CHECKED;
 }
-bool Zelta::Enabled(int id) const {
-    HWND window = Control(id);
-    return window && IsWindowEnabled(window);
-}
-bool Zelta::Visible(int id) const {
-    HWND window = Control(id);
-    return window && IsWindowVisible(window);
-}
+// A missing control reads as neither enabled nor visible.
+bool Zelta::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+bool Zelta::Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
 
 std::string Zelta::StatusPanel0() const {
     // The status bar answers WM_GETTEXT with its first panel.
@@ -565,22 +554,18 @@ std::vector<std::string> Zelta::BarItems(int barId) const {
     for (int index = 0; bar; ++index) {
         HWND item = FindChildById(bar, zelta::kItemBarFirstItemId + index);  // the first index without an item ends the list
         if (!item) break;
-        captions.push_back(TextOf(item, "item " + std::to_string(index) + " of bar " + std::to_string(barId)));
+        captions.push_back(TextOf(item, BarItemName(barId, index)));
     }
     return captions;
 }
 
 HWND Zelta::BarItem(int barId, int index) const {
     HWND bar = Control(barId);
-    return bar ? Reported(FindChildById(bar, zelta::kItemBarFirstItemId + index),
-                          "item " + std::to_string(index) + " of bar " + std::to_string(barId))
-               : nullptr;
+    return bar ? Reported(FindChildById(bar, zelta::kItemBarFirstItemId + index), BarItemName(barId, index)) : nullptr;
 }
 
 void Zelta::ClickBarItem(int barId, int index) {
-    if (HWND item = BarItem(barId, index)) {
-        Ask(item, BM_CLICK, 0, 0, "item " + std::to_string(index) + " of bar " + std::to_string(barId));
-    }
+    if (HWND item = BarItem(barId, index)) Ask(item, BM_CLICK, 0, 0, BarItemName(barId, index));
 }
 
 void Zelta::CheckRunsOn(const std::string& after) {
@@ -610,17 +595,18 @@ void Zelta::CheckNotice(const std::string& expected, int timeoutMs) {
     Check(ctx_, seen, "the notice \"" + expected + "\" is shown" + (seen ? "" : ": it is \"" + shown + "\""));
 }
 
-void Zelta::ChooseTrayEntry(int nth) {
-    auto key = [](HWND window, WPARAM code) {
-        PostMessageA(window, WM_KEYDOWN, code, 1);
-        PostMessageA(window, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
-    };
-    PostMessageA(main_, zelta::kTrayCallback, zelta::kTrayIconId, WM_CONTEXTMENU);
+HWND Zelta::WaitForMenu(int timeoutMs) const {
     HWND menu = nullptr;
-    WaitUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, 10000);
-    if (!Reported(menu, "tray menu")) return;
-    for (int i = 0; i < nth; ++i) key(menu, VK_DOWN);
-    key(menu, VK_RETURN);
+    WaitUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, timeoutMs);
+    return menu;
+}
+
+void Zelta::ChooseTrayEntry(int nth) {
+    PostMessageA(main_, zelta::kTrayCallback, zelta::kTrayIconId, WM_CONTEXTMENU);
+    HWND menu = Reported(WaitForMenu(10000), "tray menu");
+    if (!menu) return;
+    for (int i = 0; i < nth; ++i) PostKey(menu, VK_DOWN);
+    PostKey(menu, VK_RETURN);
 }
 
 std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {
@@ -631,6 +617,12 @@ std::optional<std::string> Zelta::TakeErrorReport(int timeoutMs) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); }, 5000);
     return caption + "|" + text;
+}
+
+void Zelta::CheckErrorReport(const std::string& expected, int timeoutMs) {
+    const auto report = TakeErrorReport(timeoutMs);
+    Check(ctx_, report.has_value(), "the error report is shown");
+    if (report) CheckEq(ctx_, *report, expected, "the error report");
 }
 
 void Zelta::Close() {

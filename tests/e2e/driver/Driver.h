@@ -63,6 +63,8 @@ bool FileExists(const std::string& path);
 std::vector<std::string> TextLines(const std::string& text);
 // The lines of a file; none when it is missing.
 std::vector<std::string> FileLines(const std::string& path);
+// Whether the file's bytes hold that text; a missing file reads as empty.
+bool FileContains(const std::string& path, const std::string& part);
 bool SetReadOnly(const std::string& path, bool readOnly);
 // The prefix's system folder as this driver sees it, with a trailing backslash.
 std::string SystemFolder();
@@ -160,11 +162,15 @@ public:
     HWND VisibleBalloon() const;
     // Waits for the balloon notice with exactly that text; a check naming what was shown instead.
     void CheckNotice(const std::string& expected, int timeoutMs);
+    // The program's open popup menu, waited for; nullptr when none opens within the time.
+    HWND WaitForMenu(int timeoutMs) const;
     // Opens the tray icon's popup menu as the shell asks for it and chooses its nth entry that is not a
     // separator (1 is "Exit") by keyboard; a menu that does not open fails a check.
     void ChooseTrayEntry(int nth);
-    // Waits for the general error report, returns its text and closes it.
+    // Waits for the general error report, returns its text ("caption|message") and closes it.
     std::optional<std::string> TakeErrorReport(int timeoutMs);
+    // Takes the error report: two checks, that it came and that it is exactly expected.
+    void CheckErrorReport(const std::string& expected, int timeoutMs);
     void Close();
     bool WaitForExit(int timeoutMs);
     // Its exit code once it ended within the time; nullopt while it runs.

@@ -57,16 +57,12 @@ E2E_SCENARIO(apply_companion) {
         e2e::ConsoleWatch watch;
         app.ClickBarItem(kId_XPBar_Profiles, 0);
         app.Click(kId_Button_ApplyProfile);
-        CHECK(ctx, watch.WaitUntil(
-                       [&] {
-                           return Contains(e2e::ReadFileBytes(report).value_or(""),
-                                           "3 of 3 commands succeeded, 0 failed.");
-                       },
-                       30000));
+        CHECK(ctx, watch.WaitUntil([&] { return e2e::FileContains(report, "3 of 3 commands succeeded, 0 failed."); },
+                                   30000));
         CHECK(ctx, e2e::FileLines(netshLog) == e2e::StaticArguments(kUtf8Nic, "192.168.1.20"));
         CHECK(ctx, e2e::FileLines(e2e::SystemFolder() + "netsh.console.log") == std::vector<std::string>(3, "none"));
-        CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""),
-                            "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
+        CHECK(ctx,
+              e2e::FileContains(report, "\r\n[1] netsh int ipv4 set address name=\"" + kAnsiNic + "\" source=static"));
         CHECK(ctx, !e2e::WaitUntil([&] { return CompanionMessageBox(app) != nullptr; }, kLateConsoleMs));
         CheckOnlyThePingConsole(ctx, watch);
         CHECK(ctx, !watch.Seen().empty());  // the ping console did open
@@ -96,7 +92,7 @@ E2E_SCENARIO(apply_companion) {
             },
             3000, "no notice of a verdict besides the box");
         e2e::SaveScreenshot(ctx, "apply-companion-failure");
-        CHECK(ctx, Contains(e2e::ReadFileBytes(report).value_or(""), "2 of 3 commands succeeded, 1 failed."));
+        CHECK(ctx, e2e::FileContains(report, "2 of 3 commands succeeded, 1 failed."));
         const auto logged = e2e::FileLines(netshLog);
         CHECK(ctx, logged.size() == 6 && std::vector<std::string>(logged.begin() + 3, logged.end()) ==
                                              e2e::StaticArguments(kUtf8Nic, "192.168.1.21"));
@@ -121,5 +117,4 @@ E2E_SCENARIO(apply_companion) {
                    "the batch had a console window: " + e2e::Describe(watch.SeenExcept(kPingConsoleTitle)));
         CHECK_EQ(ctx, e2e::ReadFileBytes(report).value_or(""), reportBefore);  // no companion, no report
     }
-
 }

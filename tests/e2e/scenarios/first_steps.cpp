@@ -74,12 +74,10 @@ E2E_SCENARIO(first_steps) {
 
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.Click(kId_Button_ApplyProfile);
-    CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       return Contains(e2e::ReadFileBytes(ctx.appDir + "execute.log").value_or(""),
-                                       "3 of 3 commands succeeded, 0 failed.");
-                   },
-                   30000));
+    CHECK(ctx,
+          e2e::WaitUntil(
+              [&] { return e2e::FileContains(ctx.appDir + "execute.log", "3 of 3 commands succeeded, 0 failed."); },
+              30000));
     const std::string nic = "name=\"Local Area Connection\"";
     const std::vector<std::string> commands{
         "int ipv4 set address " + nic +
@@ -91,6 +89,5 @@ E2E_SCENARIO(first_steps) {
     // system folder: the log there shows that the companion ran the copy in the 64-bit folder (nothing else writes it).
     CHECK(ctx, e2e::FileLines(e2e::SystemFolder() + "netsh.log") == commands);
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
-    CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.ini").value_or(""), "last_pai=1\r\n"));
-
+    CHECK(ctx, e2e::FileContains(ctx.appDir + "Zelta.ini", "last_pai=1\r\n"));
 }

@@ -104,10 +104,9 @@ E2E_SCENARIO(keyboard) {
 
     // The menu asked for from the keyboard opens at the icon, whose place comes with the request.
     PostIconEvent(main, WM_CONTEXTMENU, POINT{300, 400});
-    HWND menu = nullptr;
+    HWND menu = app.WaitForMenu(10000);
     RECT place{};
-    CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) && GetWindowRect(menu, &place); },
-                              10000));
+    CHECK(ctx, menu && GetWindowRect(menu, &place));
     e2e::Check(ctx, place.left == 300 && place.top <= 401 && place.bottom >= 399,
                "the menu at the icon (" + std::to_string(place.left) + "," + std::to_string(place.top) + ")");
     if (menu) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1);

@@ -72,8 +72,7 @@ void ApplyFromShortcuts(e2e::Context& ctx) {
     // An unknown name: nothing reaches netsh or the file, the running program names it, the start ends with 3.
     const std::string settings = e2e::ReadFileBytes(ini).value_or("<missing>");
     CHECK(ctx, start("/apply Gym")->ExitCode(15000) == std::optional<int>(3));
-    CHECK_EQ(ctx, first->TakeErrorReport(10000).value_or(""),
-             std::string("Vok Tarvex|There is no profile named \"Gym\"."));
+    first->CheckErrorReport("Vok Tarvex|There is no profile named \"Gym\".", 10000);
     CHECK_EQ(ctx, e2e::ReadFileBytes(ini).value_or("<missing>"), settings);
     CHECK(ctx, e2e::RunningProcesses("Zelta.exe").size() == 1);
     e2e::CheckStaysFalse(ctx, [&] { return e2e::FileLines(e2e::SystemFolder() + "netsh.log") != both; }, 2000,
@@ -125,9 +124,9 @@ E2E_SCENARIO(launchers) {
     CHECK(ctx, e2e::WaitUntil([&] {
         prompts.clear();
         for (HWND window : VisibleWindows(nullptr, "Vok Tarvex")) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") prompts.push_back(window);
+            if (e2e::ProcessOf(window) != app.ProcessId() && e2e::WindowText(window) == "Vok Tarvex") {
+                prompts.push_back(window);
+            }
         }
         return !prompts.empty();
     }, 20000));
@@ -151,8 +150,8 @@ E2E_SCENARIO(launchers) {
 
     // So does the tray menu's "Vok CORP. Online", the third entry after a separator.
     PostMessageA(app.Main(), kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
-    HWND menu = nullptr;
-    CHECK(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
+    HWND menu = app.WaitForMenu(10000);
+    CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::PostKey(menu, VK_DOWN);  // "Exit"
         e2e::PostKey(menu, VK_DOWN);  // over the separator to "Vok CORP. Online"

@@ -53,10 +53,9 @@ std::vector<std::string> PlantedThatRan(const std::vector<std::string>& folders)
 
 E2E_SCENARIO(least_privilege) {
     // The program runs as its user; only the companion asks for an administrator.
-    CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.appDir + "Zelta.exe").value_or(""),
-                        "<requestedExecutionLevel level=\"asInvoker\""));
-    CHECK(ctx, Contains(e2e::ReadFileBytes(ctx.companionDir + "Quillet.exe").value_or(""),
-                        "<requestedExecutionLevel level=\"requireAdministrator\""));
+    CHECK(ctx, e2e::FileContains(ctx.appDir + "Zelta.exe", "<requestedExecutionLevel level=\"asInvoker\""));
+    CHECK(ctx, e2e::FileContains(ctx.companionDir + "Quillet.exe",
+                                 "<requestedExecutionLevel level=\"requireAdministrator\""));
 
     const std::string ini = ctx.appDir + "Zelta.ini";
     const std::string elsewhere = ctx.appDir + "..\\started-in\\";
@@ -80,16 +79,13 @@ E2E_SCENARIO(least_privilege) {
     app.ClickBarItem(kId_XPBar_Profiles, 0);
     app.Click(kId_Button_ApplyProfile);
     const std::string log = ctx.appDir + "execute.log";
-    CHECK(ctx,
-          e2e::WaitUntil(
-              [&] { return Contains(e2e::ReadFileBytes(log).value_or(""), "3 of 3 commands succeeded, 0 failed."); },
-              30000));
+    CHECK(ctx, e2e::WaitUntil([&] { return e2e::FileContains(log, "3 of 3 commands succeeded, 0 failed."); }, 30000));
     const std::vector<std::string> officeLines = e2e::StaticArguments("Local Area Connection");
     e2e::CheckNetshReceived(ctx, officeLines, 10000);
     CHECK(ctx, e2e::FileExists(ctx.appDir + "execute.bat"));
     CHECK(ctx, !e2e::FileExists(elsewhere + "execute.bat") && !e2e::FileExists(elsewhere + "execute.log"));
     CHECK_EQ(ctx, app.Text(kId_L_ProfileActivated), std::string("Profile Activated: Office - Local Area Connection"));
-    CHECK(ctx, Contains(e2e::ReadFileBytes(ini).value_or(""), "last_pai=1\r\n"));
+    CHECK(ctx, e2e::FileContains(ini, "last_pai=1\r\n"));
 
     // Every launcher, each seen to have done its work through the system's programs.
     app.Click(kId_Button_IPconfig);
@@ -134,5 +130,4 @@ E2E_SCENARIO(least_privilege) {
     CHECK_EQ(ctx, std::to_string(e2e::RunAndWait("\"" + ctx.appDir + "Zelta.exe\"", 20000)), "0");
     CHECK(ctx, e2e::WaitUntil([&] { return IsWindowVisible(app.Main()) != FALSE; }, 10000));
     CHECK_EQ(ctx, std::to_string(e2e::RunningProcesses("Zelta.exe").size()), "1");
-
 }

@@ -60,11 +60,7 @@ E2E_SCENARIO(profiles_twenty) {
     // The tray menu lists all twenty: its last profile entry ("Exit" and the web site come first) applies P20.
     app.ChooseTrayEntry(22);
     CHECK(ctx, e2e::WaitUntil(
-                   [&] {
-                       return app.Text(kId_L_ProfileActivated) ==
-                              "Profile Activated: P20 - Local "
-                              "Area Connection";
-                   },
+                   [&] { return app.Text(kId_L_ProfileActivated) == "Profile Activated: P20 - Local Area Connection"; },
                    10000));
     e2e::CheckNetshReceived(
         ctx,

@@ -71,12 +71,6 @@ void DoubleClick(const e2e::Zelta& app) {
     PostIconEvent(app, WM_LBUTTONUP);
 }
 
-HWND WaitForMenu(const e2e::Zelta& app) {
-    HWND menu = nullptr;
-    e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000);
-    return menu;
-}
-
 bool IsTitlePrefix(const std::string& caption) {
     return caption.size() <= kTitle.size() && kTitle.compare(0, caption.size(), caption) == 0;
 }
@@ -125,7 +119,7 @@ std::string RunValue(const e2e::Context& ctx) {
 // "Start with Windows", the menu's last entry: after "Exit" and "Vok CORP. Online" when no profile is stored.
 void ChooseStartWithWindows(e2e::Context& ctx, const e2e::Zelta& app, HWND iconOwner) {
     PostMessageA(iconOwner, kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
-    HWND menu = WaitForMenu(app);
+    HWND menu = app.WaitForMenu(10000);
     CHECK(ctx, menu != nullptr);
     for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) e2e::PostKey(menu, key);
     CHECK(ctx, e2e::WaitUntil([&] { return app.FindProcessWindow("#32768") == nullptr; }, 5000));
@@ -194,7 +188,7 @@ E2E_SCENARIO(tray) {
 
     // The popup menu opens on the icon's context-menu request; Escape closes it and the program goes on.
     PostIconEvent(app, WM_CONTEXTMENU);
-    HWND menu = WaitForMenu(app);
+    HWND menu = app.WaitForMenu(10000);
     CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::SaveScreenshot(ctx, "tray-menu");
@@ -207,7 +201,7 @@ E2E_SCENARIO(tray) {
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     CHECK(ctx, e2e::WaitUntil([&] { return HiddenToTray(app); }, 5000));
     PostIconEvent(app, WM_CONTEXTMENU);
-    menu = WaitForMenu(app);
+    menu = app.WaitForMenu(10000);
     CHECK(ctx, menu != nullptr);
     if (menu) {
         e2e::PostKey(menu, VK_DOWN);  // highlights the first entry

@@ -94,7 +94,7 @@ E2E_SCENARIO(verdict) {
     CHECK(ctx, Contains(text, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
     CheckTrayTip(ctx, "Vok Tarvex\nOffice is in effect: 192.168.1.20");
     e2e::SaveScreenshot(ctx, "verdict-in-effect");
-    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "\r\nThe profile is in effect: 192.168.1.20, mask "));
+    CHECK(ctx, e2e::FileContains(log, "\r\nThe profile is in effect: 192.168.1.20, mask "));
 
     // DHCP with a server: the lease, and that it came from DHCP.
     text = activate(1, "Home", e2e::DhcpArguments(kNic), 30000);
@@ -106,9 +106,8 @@ E2E_SCENARIO(verdict) {
     SETUP(ctx, e2e::WriteFileBytes(effect, "apply\r\n192.168.1.57\r\nde\r\nzv0\r\n"));
     text = activate(2, "Cafe", e2e::DhcpArguments(kNic), 30000);
     CHECK(ctx, Contains(text, "Cafe is in effect: 192.168.1.57 from DHCP"));
-    CHECK(ctx,
-          Contains(e2e::ReadFileBytes(log).value_or(""), "    DHCP ist auf dieser Schnittstelle bereits aktiviert."));
-    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""), "the adapter already takes its address from DHCP"));
+    CHECK(ctx, e2e::FileContains(log, "    DHCP ist auf dieser Schnittstelle bereits aktiviert."));
+    CHECK(ctx, e2e::FileContains(log, "the adapter already takes its address from DHCP"));
     e2e::CheckStaysFalse(
         ctx, [&] { return e2e::MessageBoxOfAnotherProcess(app.ProcessId()) != nullptr; }, 3000,
         "no box of the companion's");
@@ -131,32 +130,23 @@ E2E_SCENARIO(verdict) {
 
     // No DHCP server for an adapter that had a static address: after the wait, the automatic address.
     SETUP(ctx, e2e::WriteFileBytes(effect, "apply\r\n169.254.7.1\r\nen\r\nzv0\r\n"));
-    e2e::RegAdd(ctx, "\"HKLM\\SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + kKey +
-                         "\" /v EnableDHCP /t REG_DWORD /d 0");
+    e2e::RegAdd(ctx, e2e::kInterfacesKey + kKey + "\" /v EnableDHCP /t REG_DWORD /d 0");
     text = activate(2, "Cafe", e2e::DhcpArguments(kNic), 90000);
     CHECK_EQ(ctx, text,
              std::string("Cafe is not in effect: no DHCP server answered within 60 s (the adapter has "
                          "169.254.7.1)."));
     CheckTrayTip(ctx, "Vok Tarvex\nCafe is not in effect (169.254.7.1)");
-    CHECK(ctx, Contains(e2e::ReadFileBytes(log).value_or(""),
-                        "The profile is not in effect: no DHCP server answered within 60 s"));
+    CHECK(ctx, e2e::FileContains(log, "The profile is not in effect: no DHCP server answered within 60 s"));
 
     // From the tray menu with the window hidden: the tray icon's own notification tells it, not the window's notice.
     SETUP(ctx, e2e::WriteFileBytes(effect, live));
     PostMessageA(app.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     SETUP(ctx, e2e::WaitUntil([&] { return !IsWindowVisible(app.Main()); }, 5000));
-    PostMessageA(app.Main(), kTrayCallback, kTrayIconId, WM_CONTEXTMENU);
-    HWND menu = nullptr;
-    SETUP(ctx, e2e::WaitUntil([&] { return (menu = app.FindProcessWindow("#32768")) != nullptr; }, 10000));
-    for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {  // Exit, the web site, then Office
-        PostMessageA(menu, WM_KEYDOWN, key, 1);
-        PostMessageA(menu, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
-    }
+    app.ChooseTrayEntry(3);  // Exit, the web site, then Office
     std::string shown;
     CHECK(ctx,
           e2e::WaitUntil([&] { return Contains(shown = e2e::TrayNotificationText(), "Office is in effect"); }, 30000));
     CHECK(ctx, Contains(shown, "Office is in effect: 192.168.1.20, mask 255.255.255.0, gateway 192.168.1.1 ("));
     e2e::SaveScreenshot(ctx, "verdict-tray-notification");
     CHECK(ctx, app.VisibleBalloon() == nullptr);
-
 }
