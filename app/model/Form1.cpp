@@ -1,5 +1,9 @@
 #include "app/model/Form1.h"
 
+#include <string>
+
+#include "app/model/AppState.h"
+
 namespace zelta {
 
 Form1::Form1() {
@@ -12,7 +16,7 @@ Form1::Form1() {
     };
 
     LE_Port.maxLength = 5;
-    StatusBar1.SetPanelText(0, "Max Profiles: 20");
+    StatusBar1.SetPanelText(0, "Max Profiles: " + std::to_string(kMaxProfiles));
     StatusBar1.SetPanelText(1, kMakerNotice);
     XPBar_Contact.AddItem({kMakerEmailAddress, kMakerEmailAddress});
     XPBar_Contact.AddItem({kMakerWebAddress, "Visit Vok CORP. ONLINE"});
