@@ -194,16 +194,21 @@ int Startup(const std::string& zelta, const std::vector<std::string>& yardsticks
     for (const std::string& exe : programs) Program warm(exe);
     std::vector<std::vector<double>> times(programs.size());
     std::vector<std::vector<double>> ratios(yardsticks.size());
+    int missed = 0;
     for (int round = 0; round < rounds; ++round) {
         std::vector<double> ms(programs.size());
-        for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+        bool shown = true;
+        for (std::size_t turn = 0; shown && turn < programs.size(); ++turn) {
             const std::size_t which = (turn + static_cast<std::size_t>(round)) % programs.size();
             Program program(programs[which]);
-            if (!program.Shown()) {
-                std::printf("  %s did not show its window\n", programs[which].c_str());
-                return 1;
-            }
+            shown = program.Shown();
+            if (!shown) std::printf("  round %2d: %s did not show its window\n", round + 1, programs[which].c_str());
             ms[which] = program.ShownMs();
+        }
+        // A start that never shows (seen once in a while under Wine on a busy machine) loses its round, not the run.
+        if (!shown) {
+            ++missed;
+            continue;
         }
         std::printf("  round %2d: Zelta.exe %6.1f ms", round + 1, ms[0]);
         for (std::size_t i = 0; i < yardsticks.size(); ++i) {
@@ -214,9 +219,11 @@ int Startup(const std::string& zelta, const std::vector<std::string>& yardsticks
         times[0].push_back(ms[0]);
         std::printf("\n");
     }
+    if (times[0].empty()) return 1;
     auto fastest = [](const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); };
-    std::printf("Start-up to a shown, idle window (%d alternated rounds): Zelta.exe median %.0f ms, fastest %.0f ms\n",
-                rounds, Median(times[0]), fastest(times[0]));
+    std::printf("Start-up to a shown, idle window (%d alternated rounds, %d missed): Zelta.exe median %.0f ms, fastest "
+                "%.0f ms\n",
+                rounds - missed, missed, Median(times[0]), fastest(times[0]));
     const char* const names[] = {"a bare window", "a bare window with the manifest and common controls",
                                  "the same windows from the form's table with nothing behind them"};
     for (std::size_t i = 0; i < yardsticks.size(); ++i) {
